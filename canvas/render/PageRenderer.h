@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CanvasExport.h"
+#include "RegionPalette.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Page pixels are 32-bit words 0xXXRRGGBB (bytes blue, green, red, fourth in
+// memory order): red = shading level, green = region number, blue = ink level.
+
+// Colours count pixels of src into dst through the palette's tables:
+// out_c = clamp(Levels[region][shade][c] + ink - 255). The fourth byte is
+// copied unchanged. src and dst may be the same span.
+RKV3CANVAS_EXPORT void RenderPixelSpan(const std::uint32_t* src, std::uint32_t* dst,
+                                       std::size_t count, const RegionPalette& palette);
+
+// Colours a width x height block of rows; strides are in pixels.
+RKV3CANVAS_EXPORT void RenderPixelRows(const std::uint32_t* src, std::size_t srcStride,
+                                       std::uint32_t* dst, std::size_t dstStride, int width,
+                                       int height, const RegionPalette& palette);

@@ -1,0 +1,38 @@
+#include "RegionPalette.h"
+
+#include "ColorBytes.h"
+
+void BuildLevelTable(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::int16_t offset,
+                     LevelTable& levels)
+{
+    const std::int32_t colour[3] = {red, green, blue};
+    for (std::int32_t i = 0; i < 256; ++i) {
+        for (int c = 0; c < 3; ++c)
+            levels[i][c] = ClampToByte(i + colour[c] + std::int32_t(offset));
+        levels[i][3] = 0;
+    }
+}
+
+RegionPalette::RegionPalette()
+{
+    for (int i = 1; i < Size; ++i) {
+        RegionPaletteEntry& e = entries_[i];
+        BuildLevelTable(e.Red, e.Green, e.Blue, e.Offset, e.Levels);
+    }
+    RegionPaletteEntry& paper = entries_[0];
+    paper.Red = paper.Green = paper.Blue = 255;
+    paper.Offset = 0;
+    BuildLevelTable(paper.Red, paper.Green, paper.Blue, paper.Offset, paper.Levels);
+}
+
+bool RegionPalette::UpdatePaletteColor(int index, std::int32_t colorValue, std::int16_t offset)
+{
+    if (index < 0 || index >= Size) return false;
+    RegionPaletteEntry& e = entries_[index];
+    e.Red = GetRedByte(colorValue);
+    e.Green = GetGreenByte(colorValue);
+    e.Blue = GetBlueByte(colorValue);
+    e.Offset = offset;
+    BuildLevelTable(e.Red, e.Green, e.Blue, e.Offset, e.Levels);
+    return true;
+}

@@ -1,0 +1,27 @@
+#include "PageImageReader.h"
+
+#include <QImageReader>
+
+QImage ReadPageImage(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    if (!reader.canRead()) return QImage();
+
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > MaxPageSide || size.height() > MaxPageSide))
+        return QImage();
+
+    // Pages are big by nature (a Letter sheet at 600 pixels per inch is about
+    // 130 MB of pixels); the side check above is the limit that matters.
+    QImageReader::setAllocationLimit(0);
+    QImage image = reader.read();
+    if (image.isNull()) return QImage();
+    if (image.width() > MaxPageSide || image.height() > MaxPageSide) return QImage();
+
+    // Converting to RGB32 keeps the 8-bit values of every source format that
+    // holds them (indexed, grayscale, RGB, RGBA); dithering is switched off so
+    // that no reduction ever alters a value.
+    return image.convertToFormat(QImage::Format_RGB32,
+                                 Qt::ThresholdDither | Qt::ThresholdAlphaDither | Qt::AvoidDither);
+}

@@ -1,0 +1,434 @@
+#include "RKV3CanvasCtl.h"
+
+#include "BusyPointer.h"
+#include "CanvasView.h"
+#include "ColorBytes.h"
+#include "MessageBox.h"
+#include "Metrics.h"
+#include "PageImageReader.h"
+#include "PageRenderer.h"
+#include "ScrollGeometry.h"
+#include "SignedScrollBar.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <cmath>
+#include <limits>
+
+using Platform::Metrics::SM_CXBORDER;
+using Platform::Metrics::SM_CXDLGFRAME;
+using Platform::Metrics::SM_CXHTHUMB;
+using Platform::Metrics::SM_CYBORDER;
+using Platform::Metrics::SM_CYDLGFRAME;
+using Platform::Metrics::SM_CYVTHUMB;
+using Platform::Metrics::systemMetric;
+
+namespace {
+
+// Size of the buffer and view while no page is loaded.
+constexpr int PlaceholderSide = 120;
+
+void fillWithBackColor(QWidget* widget, const QColor& color)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, color);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+int toInt32(double value)
+{
+    if (!(value == value)) return 0;
+    return int(std::clamp(RoundHalfEven(value), double(std::numeric_limits<int>::min()),
+                          double(std::numeric_limits<int>::max())));
+}
+
+}  // namespace
+
+RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+
+    const QColor windowColor = QApplication::palette().color(QPalette::Base);
+    const QColor workspaceColor = QApplication::palette().color(QPalette::Dark);
+    bufferBackColor_ = windowColor;
+    bufferImage_ = QImage(PlaceholderSide, PlaceholderSide, QImage::Format_RGB32);
+    bufferImage_.fill(bufferBackColor_);
+
+    picMain_ = new QWidget(this);
+    picMain_->setObjectName("picMain");
+    fillWithBackColor(picMain_, workspaceColor);
+    picMain_->installEventFilter(this);
+
+    picView_ = new CanvasView(picMain_);
+    picView_->setObjectName("picView");
+    picView_->SetBackColor(workspaceColor);
+    picView_->setGeometry(0, 0, PlaceholderSide, PlaceholderSide);
+
+    const int extent = Platform::Metrics::scrollBarExtent();
+    hscPicture_ = new SignedScrollBar(Qt::Horizontal, picMain_);
+    hscPicture_->setObjectName("hscPicture");
+    hscPicture_->resize(extent * 4, extent);
+    hscPicture_->hide();
+    vscPicture_ = new SignedScrollBar(Qt::Vertical, picMain_);
+    vscPicture_->setObjectName("vscPicture");
+    vscPicture_->resize(extent, extent * 4);
+    vscPicture_->hide();
+
+    picTemp_ = new QWidget(picMain_);
+    picTemp_->setObjectName("picTemp");
+    fillWithBackColor(picTemp_, workspaceColor);
+    picTemp_->resize(extent, extent);
+    picTemp_->hide();
+    picTemp_->raise();
+
+    // The view follows the bars; dragging the horizontal thumb is reported
+    // to the host before the value is committed.
+    connect(hscPicture_, &SignedScrollBar::Change, this, [this](int value) {
+        viewLeft_ = float(value);
+        applyViewGeometry();
+    });
+    connect(vscPicture_, &SignedScrollBar::Change, this, [this](int value) {
+        viewTop_ = float(value);
+        applyViewGeometry();
+    });
+    connect(hscPicture_, &SignedScrollBar::Scrolling, this, [this] { emit Scroll(); });
+}
+
+RKV3CanvasCtl::~RKV3CanvasCtl() = default;
+
+// ---------------------------------------------------------------- surfaces
+
+QImage RKV3CanvasCtl::Image() const { return picView_->ComposedImage(); }
+
+void RKV3CanvasCtl::resizeBuffer(QSize size)
+{
+    if (size == bufferImage_.size()) return;
+    QImage resized(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    resized.fill(bufferBackColor_);
+    QPainter painter(&resized);
+    painter.drawImage(QPoint(0, 0), bufferImage_);
+    painter.end();
+    bufferImage_ = resized;
+}
+
+void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
+{
+    if (FilePath.isEmpty()) {
+        loaderImage_ = QImage();
+        return;
+    }
+    Platform::BusyPointer busy;
+    QImage page = ReadPageImage(FilePath);
+    if (page.isNull()) {
+        Platform::MessageBox::show(QStringLiteral("Error Loading Bytemaps"));
+        return;
+    }
+    loaderImage_ = page;
+    resizeBuffer(loaderImage_.size());
+    imageHeight_ = bufferImage_.height();
+    imageWidth_ = bufferImage_.width();
+    layoutPending_ = true;
+}
+
+void RKV3CanvasCtl::LoadImage(const QString& FilePath)
+{
+    if (FilePath.isEmpty()) {
+        bufferPicture_ = QImage();
+    } else {
+        QImage picture(FilePath);
+        bufferPicture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    }
+    // The buffer keeps its size; its image shows the picture stretched into it.
+    if (!bufferPicture_.isNull()) {
+        QPainter painter(&bufferImage_);
+        painter.drawImage(bufferImage_.rect(), bufferPicture_);
+    }
+    ShowLoadedPage();
+    imageHeight_ = bufferImage_.height();
+    imageWidth_ = bufferImage_.width();
+    setZoom(100);
+}
+
+void RKV3CanvasCtl::UnloadImage()
+{
+    imageHeight_ = 0;
+    imageWidth_ = 0;
+    bufferPicture_ = QImage();
+    picView_->SetOwnPicture(QImage());
+    picView_->Clear();
+    resizeBuffer(QSize(PlaceholderSide, PlaceholderSide));
+    bufferImage_.fill(bufferBackColor_);
+    viewWidth_ = viewHeight_ = PlaceholderSide;
+    applyViewGeometry();
+    UpdateScrollBars();
+    UpdateScrollBars();
+}
+
+void RKV3CanvasCtl::Cls() { picView_->Clear(); }
+
+void RKV3CanvasCtl::PaintPicture(const QImage& Picture, float X1, float Y1, const QVariant& Width1,
+                                 const QVariant& Height1, const QVariant& X2, const QVariant& Y2,
+                                 const QVariant& Width2, const QVariant& Height2,
+                                 const QVariant& Opcode)
+{
+    if (Picture.isNull()) return;
+    auto orDefault = [](const QVariant& v, double fallback) {
+        bool ok = false;
+        const double d = v.toDouble(&ok);
+        return (v.isValid() && ok) ? d : fallback;
+    };
+    const QRectF target(X1, Y1, orDefault(Width1, Picture.width()),
+                        orDefault(Height1, Picture.height()));
+    const double sx = orDefault(X2, 0);
+    const double sy = orDefault(Y2, 0);
+    const QRectF source(sx, sy, orDefault(Width2, Picture.width() - sx),
+                        orDefault(Height2, Picture.height() - sy));
+    const quint32 opcode = quint32(orDefault(Opcode, double(0x00CC0020)));
+    picView_->DrawPicture(Picture, target, source, opcode);
+}
+
+void RKV3CanvasCtl::setPicture(const QImage& picture)
+{
+    bufferPicture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    if (!bufferPicture_.isNull()) {
+        QPainter painter(&bufferImage_);
+        painter.drawImage(QPoint(0, 0), bufferPicture_);
+    }
+    imageHeight_ = bufferImage_.height();
+    imageWidth_ = bufferImage_.width();
+    ApplyZoom();
+}
+
+void RKV3CanvasCtl::setCanvasWidth(int value)
+{
+    if (value <= 0) return;
+    resizeBuffer(QSize(value, bufferImage_.height()));
+    viewWidth_ = float(value);
+    applyViewGeometry();
+}
+
+void RKV3CanvasCtl::setCanvasHeight(int value)
+{
+    if (value <= 0) return;
+    resizeBuffer(QSize(bufferImage_.width(), value));
+    viewHeight_ = float(value);
+    applyViewGeometry();
+}
+
+// ----------------------------------------------------------------- palette
+
+uchar RKV3CanvasCtl::GetRedByte(int srcColor) const { return ::GetRedByte(srcColor); }
+uchar RKV3CanvasCtl::GetGreenByte(int srcColor) const { return ::GetGreenByte(srcColor); }
+uchar RKV3CanvasCtl::GetBlueByte(int srcColor) const { return ::GetBlueByte(srcColor); }
+
+bool RKV3CanvasCtl::UpdatePaletteColor(short Index, int ColorValue, short Offset)
+{
+    return palette_.UpdatePaletteColor(Index, ColorValue, Offset);
+}
+
+bool RKV3CanvasCtl::RenderRKVPage()
+{
+    if (loaderImage_.isNull()) return false;
+    const int w = loaderImage_.width();
+    const int h = loaderImage_.height();
+
+    // Only the part of the page that lies inside the buffer is written: the
+    // buffer can differ in size after LoadImage or a CanvasWidth change.
+    bufferPicture_ = QImage();  // let the buffer be written in place
+    if (bufferImage_.format() != QImage::Format_RGB32)
+        bufferImage_ = bufferImage_.convertToFormat(QImage::Format_RGB32);
+    const int cw = std::min(w, bufferImage_.width());
+    const int ch = std::min(h, bufferImage_.height());
+    const auto* src = reinterpret_cast<const std::uint32_t*>(loaderImage_.constBits());
+    auto* dst = reinterpret_cast<std::uint32_t*>(bufferImage_.bits());
+    const std::size_t srcStride = std::size_t(loaderImage_.bytesPerLine()) / 4;
+    const std::size_t dstStride = std::size_t(bufferImage_.bytesPerLine()) / 4;
+    if (drawSmooth_) {
+        for (int y = 0; y < ch; ++y)
+            std::copy_n(src + y * srcStride, cw, dst + y * dstStride);
+    } else {
+        RenderPixelRows(src, srcStride, dst, dstStride, cw, ch, palette_);
+    }
+
+    bufferPicture_ = bufferImage_;
+    picView_->DrawStretched(bufferPicture_, picView_->size());
+    return true;
+}
+
+// ------------------------------------------------------------- zoom, layout
+
+void RKV3CanvasCtl::setZoom(double value)
+{
+    layoutPending_ = (value != zoom_);
+    zoom_ = value;
+    ApplyZoom();
+    emit ZoomChanged(toInt32(value));
+}
+
+void RKV3CanvasCtl::applyViewGeometry()
+{
+    picView_->setGeometry(qRound(viewLeft_), qRound(viewTop_), std::max(0, qRound(viewWidth_)),
+                          std::max(0, qRound(viewHeight_)));
+}
+
+// Pre-centres the view before the bars are computed: a view smaller than
+// the viewport is centred with room for a bar, a larger one on the middle.
+void RKV3CanvasCtl::centreSmallView()
+{
+    const int thumb = systemMetric(SM_CYVTHUMB);
+    const float mw = float(picMain_->width());
+    const float mh = float(picMain_->height());
+    viewLeft_ = viewWidth_ < mw ? (mw - viewWidth_ - float(thumb)) / 2 : (mw - viewWidth_) / 2;
+    viewTop_ = viewHeight_ < mh ? (mh - viewHeight_ - float(thumb)) / 2 : (mh - viewHeight_) / 2;
+}
+
+void RKV3CanvasCtl::ApplyZoom()
+{
+    if (bufferPicture_.isNull()) return;
+    picView_->show();
+    picView_->Clear();
+    {
+        Platform::PaintFreeze freeze(picMain_);
+        viewWidth_ = float(double(imageWidth_) * (zoom_ / 100.0));
+        viewHeight_ = float(double(imageHeight_) * (zoom_ / 100.0));
+        if (layoutPending_) centreSmallView();
+        applyViewGeometry();
+        Platform::letPendingEventsRun();
+        picView_->DrawStretched(bufferPicture_, picView_->size());
+        UpdateScrollBars();
+        UpdateScrollBars();
+    }
+}
+
+void RKV3CanvasCtl::ShowLoadedPage()
+{
+    picView_->show();
+    picView_->Clear();
+    picView_->DrawStretched(bufferPicture_, picView_->size());
+    centreSmallView();
+    applyViewGeometry();
+    UpdateScrollBars();
+    Platform::letPendingEventsRun();
+    UpdateScrollBars();
+}
+
+// Computes one axis. A fitting view is centred and its bar hidden; otherwise
+// the bar is shown with Min 0 and a negative Max and set to the middle of its
+// range. keepPosition leaves the value alone when the range did not change
+// (a recalled position). The view's offset is kept equal to the bar's value
+// even when the value did not change, so the convention holds after any pass.
+static void updateAxis(SignedScrollBar* bar, int viewport, float viewExtent, int thumb,
+                       bool keepPosition, float& viewOffset)
+{
+    const ScrollRange range = ComputeScrollRange(viewport, viewExtent, thumb);
+    if (range.fits) {
+        bar->SetValue(bar->Min());
+        bar->hide();
+        viewOffset = float(range.centredOffset);
+        return;
+    }
+    bar->show();
+    bar->raise();
+    bar->SetMin(0);
+    const bool sameRange = range.maxFits16 && bar->Max() == range.max;
+    if (range.maxFits16) bar->SetMax(range.max);
+    if (!(keepPosition && sameRange)) bar->SetValue(range.middle);
+    viewOffset = float(bar->Value());
+}
+
+void RKV3CanvasCtl::UpdateScrollBars(bool keepPosition)
+{
+    updateAxis(hscPicture_, picMain_->width(), viewWidth_, systemMetric(SM_CXHTHUMB), keepPosition,
+               viewLeft_);
+    updateAxis(vscPicture_, picMain_->height(), viewHeight_, systemMetric(SM_CYVTHUMB),
+               keepPosition, viewTop_);
+    applyViewGeometry();
+
+    picTemp_->setVisible(!hscPicture_->isHidden() && !vscPicture_->isHidden());
+    picTemp_->raise();
+    placeCornerSquare();
+    ArrangeScrollBars();
+}
+
+void RKV3CanvasCtl::placeCornerSquare()
+{
+    picTemp_->setGeometry(hscPicture_->width(), vscPicture_->height(), vscPicture_->width(),
+                          hscPicture_->height());
+}
+
+// Lays the bars along the bottom and right edges of the control. Wc and Hc
+// are the control's outer size; the frame allowances take the control's own
+// frame off both sides, so the bars end on the viewport's edges.
+void RKV3CanvasCtl::ArrangeScrollBars()
+{
+    const int wc = width();
+    const int hc = height();
+    const int hHeight = hscPicture_->height();
+    const int vWidth = vscPicture_->width();
+    int hWidth = !vscPicture_->isHidden() ? wc - vWidth - 2 * systemMetric(SM_CXBORDER)
+                                          : wc - systemMetric(SM_CXDLGFRAME);
+    hscPicture_->setGeometry(0, hc - hHeight - systemMetric(SM_CYDLGFRAME), std::max(0, hWidth),
+                             hHeight);
+    int vHeight = !hscPicture_->isHidden() ? hc - hHeight - 2 * systemMetric(SM_CYBORDER)
+                                           : hc - systemMetric(SM_CYDLGFRAME);
+    vscPicture_->setGeometry(wc - vWidth - systemMetric(SM_CXDLGFRAME), 0, vWidth,
+                             std::max(0, vHeight));
+}
+
+void RKV3CanvasCtl::viewportResized()
+{
+    ArrangeScrollBars();
+    placeCornerSquare();
+    UpdateScrollBars();
+}
+
+void RKV3CanvasCtl::StorePosition()
+{
+    savedHMax_ = hscPicture_->Max();
+    savedHValue_ = hscPicture_->Value();
+    savedVMax_ = vscPicture_->Max();
+    savedVValue_ = vscPicture_->Value();
+}
+
+void RKV3CanvasCtl::RecallPosition()
+{
+    if (vscPicture_->Max() != savedVMax_ || hscPicture_->Max() != savedHMax_) return;
+    hscPicture_->SetValue(savedHValue_);
+    vscPicture_->SetValue(savedVValue_);
+    UpdateScrollBars(true);
+    UpdateScrollBars(true);
+}
+
+// ------------------------------------------------------------------ events
+
+void RKV3CanvasCtl::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    picMain_->setGeometry(contentsRect());
+    picTemp_->raise();
+    emit Resize();
+}
+
+bool RKV3CanvasCtl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == picMain_) {
+        if (event->type() == QEvent::Resize) viewportResized();
+        else if (event->type() == QEvent::MouseButtonDblClick) emit DblClick();
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void RKV3CanvasCtl::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Right || key == Qt::Key_Left) && hscPicture_->Value() != 0) {
+        if (!hscPicture_->isHidden()) hscPicture_->setFocus();
+    } else if ((key == Qt::Key_Up || key == Qt::Key_Down) && vscPicture_->Value() != 0) {
+        if (!vscPicture_->isHidden()) vscPicture_->setFocus();
+    }
+    QFrame::keyPressEvent(event);
+}

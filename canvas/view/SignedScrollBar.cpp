@@ -1,0 +1,74 @@
+#include "SignedScrollBar.h"
+
+#include <limits>
+
+namespace {
+
+bool fitsInt16(int v)
+{
+    return v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max();
+}
+
+}  // namespace
+
+SignedScrollBar::SignedScrollBar(Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(orientation, parent)
+{
+    // Fixed design values: 5 pixels per arrow click, 20 per page click.
+    setSingleStep(5);
+    setPageStep(20);
+    syncToQt();
+    connect(this, &QScrollBar::valueChanged, this, [this](int q) {
+        if (syncing_) return;
+        const int v = fromQt(q);
+        if (v == value_) return;
+        value_ = v;
+        emit Change(value_);
+    });
+    connect(this, &QScrollBar::sliderMoved, this, [this](int q) { emit Scrolling(fromQt(q)); });
+}
+
+void SignedScrollBar::syncToQt()
+{
+    syncing_ = true;
+    setRange(lowest(), highest());
+    QScrollBar::setValue(toQt(value_));
+    syncing_ = false;
+}
+
+// After a range change the value is pulled into the new range, as a classic
+// bar does, and the move is reported like any other.
+void SignedScrollBar::adoptRange()
+{
+    const int clamped = std::clamp(value_, lowest(), highest());
+    const bool moved = clamped != value_;
+    value_ = clamped;
+    syncToQt();
+    if (moved) emit Change(value_);
+}
+
+bool SignedScrollBar::SetMin(int min)
+{
+    if (!fitsInt16(min)) return false;
+    min_ = min;
+    adoptRange();
+    return true;
+}
+
+bool SignedScrollBar::SetMax(int max)
+{
+    if (!fitsInt16(max)) return false;
+    max_ = max;
+    adoptRange();
+    return true;
+}
+
+bool SignedScrollBar::SetValue(int value)
+{
+    if (!fitsInt16(value) || value < lowest() || value > highest()) return false;
+    if (value == value_) return true;
+    value_ = value;
+    syncToQt();
+    emit Change(value_);
+    return true;
+}

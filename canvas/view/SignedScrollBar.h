@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CanvasExport.h"
+
+#include <QScrollBar>
+
+#include <algorithm>
+
+// A scroll bar with the classic 16-bit Min / Max / Value model, in which Max
+// may lie below Min: a bar with Min 0 and Max -40 runs from 0 at its left (or
+// top) end to -40 at its right (or bottom) end. Qt's own bar only knows
+// minimum <= maximum, so this adapter keeps the classic values and maps them
+// onto the Qt range, mirrored when the range is reversed.
+//
+// Setters return false and change nothing when the value does not fit in 16
+// bits or (for Value) lies outside the bar's range. Change is emitted only
+// when Value actually changes; Scrolling while the user drags the thumb.
+class RKV3CANVAS_EXPORT SignedScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit SignedScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
+
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Value() const { return value_; }
+
+    bool SetMin(int min);
+    bool SetMax(int max);
+    bool SetValue(int value);
+
+signals:
+    void Change(int value);
+    void Scrolling(int value);
+
+private:
+    int lowest() const { return std::min(min_, max_); }
+    int highest() const { return std::max(min_, max_); }
+    int toQt(int value) const { return max_ < min_ ? min_ + max_ - value : value; }
+    int fromQt(int q) const { return max_ < min_ ? min_ + max_ - q : q; }
+    void syncToQt();
+    void adoptRange();
+
+    int min_ = 0;
+    int max_ = 32767;
+    int value_ = 0;
+    bool syncing_ = false;
+};

@@ -1,0 +1,42 @@
+#include "PageWindow.h"
+
+#include "ProgramInfo.h"
+#include "RKV3CanvasCtl.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QToolBar>
+
+PageWindow::PageWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(Platform::programTitle());
+
+    auto* tools = addToolBar(QStringLiteral("Zoom"));
+    tools->setObjectName("tbZoom");
+    tools->setMovable(false);
+    tools->addWidget(new QLabel(QStringLiteral(" Zoom: "), tools));
+    cboZoom_ = new QComboBox(tools);
+    cboZoom_->setObjectName("cboZoom");
+    for (int percent = 10; percent <= 100; percent += 10)
+        cboZoom_->addItem(QStringLiteral("%1%").arg(percent), percent);
+    cboZoom_->setCurrentIndex(cboZoom_->count() - 1);
+    tools->addWidget(cboZoom_);
+    connect(cboZoom_, &QComboBox::currentIndexChanged, this, &PageWindow::cboZoom_Click);
+
+    canvas_ = new RKV3CanvasCtl(this);
+    canvas_->setObjectName("RKVCanvas");
+    setCentralWidget(canvas_);
+    resize(1000, 760);
+}
+
+void PageWindow::openFile(const QString& path)
+{
+    canvas_->LoadRKVImage(path);
+    canvas_->RenderRKVPage();
+    canvas_->setZoom(cboZoom_->currentData().toDouble());
+}
+
+void PageWindow::cboZoom_Click()
+{
+    canvas_->setZoom(cboZoom_->currentData().toDouble());
+}

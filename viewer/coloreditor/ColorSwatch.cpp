@@ -1,0 +1,47 @@
+#include "ColorSwatch.h"
+
+#include "ColorBytes.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ColorSwatch::setBackColor(qint32 colorValue)
+{
+    if (colorValue == backColor_) return;
+    backColor_ = colorValue;
+    update();
+}
+
+void ColorSwatch::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(GetRedByte(backColor_), GetGreenByte(backColor_), GetBlueByte(backColor_)));
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.frameShape = QFrame::Panel;
+    frame.state |= QStyle::State_Sunken;
+    frame.lineWidth = 2;
+    frame.midLineWidth = 0;
+    style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
+}
+
+void ColorSwatch::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ColorSwatch::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) emit clicked();
+}

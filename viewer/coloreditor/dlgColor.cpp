@@ -1,0 +1,388 @@
+#include "dlgColor.h"
+
+#include "ColorBytes.h"
+#include "ColorEditTarget.h"
+#include "ColorFile.h"
+#include "ColorSwatch.h"
+#include "MaterialSamples.h"
+#include "NumberReading.h"
+#include "NumericText.h"
+#include "PathNames.h"
+#include "PictureBox.h"
+#include "ProgramState.h"
+#include "TextLines.h"
+#include "cCommonDialog.h"
+
+#include "MessageBox.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace {
+
+const QString ModifiedQuestion = QStringLiteral("Color has been modified. Save changes?");
+
+}  // namespace
+
+dlgColor::dlgColor(ColorEditTarget* target, QWidget* parent) : QDialog(parent), target_(target)
+{
+    setObjectName(QStringLiteral("dlgColor"));
+    createControls();
+    Form_Load();
+}
+
+dlgColor::~dlgColor() = default;
+
+std::unique_ptr<dlgColor> dlgColor::Prepare(ColorEditTarget* target, QWidget* parent, qint16 index,
+                                            qint32 colorValue, qint32 offset, const QString& name)
+{
+    mdlRKVUtilities::EditCancelled = false;
+    mdlRKVUtilities::EditColor = colorValue;
+    auto dialog = std::make_unique<dlgColor>(target, parent);
+    dialog->Fill(index, offset, name);
+    return dialog;
+}
+
+void dlgColor::Fill(qint16 index, qint32 offset, const QString& name)
+{
+    TargetIndex = index;
+    txtBlendOffset->setText(QString::number(offset));
+    sldBlendOffset->setValue(offset);
+    txtColorName->setText(name);
+    ColorModified = false;
+}
+
+void dlgColor::createControls()
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    fraCurrentColor = new QGroupBox(QStringLiteral("Current Color (Click swatch to change)"), this);
+    fraCurrentColor->setObjectName(QStringLiteral("fraCurrentColor"));
+    picCurrentColor = new ColorSwatch(fraCurrentColor);
+    picCurrentColor->setObjectName(QStringLiteral("picCurrentColor"));
+    picCurrentColor->setMinimumSize(240, 56);
+    picCurrentColor->setToolTip(QStringLiteral("Click to choose the color"));
+    txtColorName = new QLineEdit(QStringLiteral("(Color Name)"), fraCurrentColor);
+    txtColorName->setObjectName(QStringLiteral("txtColorName"));
+    auto* colorLayout = new QVBoxLayout(fraCurrentColor);
+    colorLayout->addWidget(picCurrentColor);
+    colorLayout->addWidget(txtColorName);
+
+    fraBlendOffset = new QGroupBox(QStringLiteral("Blend Offset"), this);
+    fraBlendOffset->setObjectName(QStringLiteral("fraBlendOffset"));
+    sldBlendOffset = new QSlider(Qt::Horizontal, fraBlendOffset);
+    sldBlendOffset->setObjectName(QStringLiteral("sldBlendOffset"));
+    sldBlendOffset->setRange(-255, 0);
+    sldBlendOffset->setValue(-127);
+    sldBlendOffset->setSingleStep(1);
+    sldBlendOffset->setPageStep(16);
+    sldBlendOffset->setTickPosition(QSlider::TicksBelow);
+    sldBlendOffset->setTickInterval(32);
+    lblDarker = new QLabel(QStringLiteral("Darker"), fraBlendOffset);
+    lblDarker->setObjectName(QStringLiteral("lblDarker"));
+    lblLighter = new QLabel(QStringLiteral("Lighter"), fraBlendOffset);
+    lblLighter->setObjectName(QStringLiteral("lblLighter"));
+    txtBlendOffset = new QLineEdit(QStringLiteral("-127"), fraBlendOffset);
+    txtBlendOffset->setObjectName(QStringLiteral("txtBlendOffset"));
+    txtBlendOffset->setAlignment(Qt::AlignCenter);
+    txtBlendOffset->setFixedWidth(56);
+    auto* offsetLayout = new QGridLayout(fraBlendOffset);
+    offsetLayout->addWidget(sldBlendOffset, 0, 0, 1, 3);
+    offsetLayout->addWidget(lblDarker, 1, 0, Qt::AlignLeft);
+    offsetLayout->addWidget(txtBlendOffset, 1, 1, Qt::AlignCenter);
+    offsetLayout->addWidget(lblLighter, 1, 2, Qt::AlignRight);
+
+    fraShaderPreview = new QGroupBox(QStringLiteral("Render Preview (Paint)"), this);
+    fraShaderPreview->setObjectName(QStringLiteral("fraShaderPreview"));
+    picShaderPreview = new PictureBox(QSize(MaterialSamples::SampleSize, MaterialSamples::SampleSize), fraShaderPreview);
+    picShaderPreview->setObjectName(QStringLiteral("picShaderPreview"));
+    cmdPrevMaterial = new QPushButton(QStringLiteral("<"), fraShaderPreview);
+    cmdPrevMaterial->setObjectName(QStringLiteral("cmdPrevMaterial"));
+    cmdPrevMaterial->setToolTip(QStringLiteral("Previous Material"));
+    cmdNextMaterial = new QPushButton(QStringLiteral(">"), fraShaderPreview);
+    cmdNextMaterial->setObjectName(QStringLiteral("cmdNextMaterial"));
+    cmdNextMaterial->setToolTip(QStringLiteral("Next Material"));
+    auto* materialButtons = new QHBoxLayout;
+    materialButtons->addWidget(cmdPrevMaterial);
+    materialButtons->addWidget(cmdNextMaterial);
+    auto* previewLayout = new QVBoxLayout(fraShaderPreview);
+    previewLayout->addWidget(picShaderPreview, 0, Qt::AlignHCenter);
+    previewLayout->addLayout(materialButtons);
+    previewLayout->addStretch(1);
+
+    cmdSaveNew = new QPushButton(QStringLiteral("Save Color"), this);
+    cmdSaveNew->setObjectName(QStringLiteral("cmdSaveNew"));
+    cmdLoadColor = new QPushButton(QStringLiteral("Load Color"), this);
+    cmdLoadColor->setObjectName(QStringLiteral("cmdLoadColor"));
+    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdOK->setDefault(true);
+    CmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
+    for (QPushButton* button : {cmdSaveNew, cmdLoadColor, cmdPrevMaterial, cmdNextMaterial, CmdCancel})
+        button->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSaveNew);
+    buttons->addWidget(cmdLoadColor);
+    buttons->addStretch(1);
+    buttons->addWidget(CmdOK);
+    buttons->addWidget(CmdCancel);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(fraCurrentColor, 0, 0);
+    layout->addWidget(fraBlendOffset, 1, 0);
+    layout->addWidget(fraShaderPreview, 0, 1, 2, 1);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(picCurrentColor, &ColorSwatch::clicked, this, &dlgColor::picCurrentColor_Click);
+    connect(sldBlendOffset, &QSlider::valueChanged, this, &dlgColor::sldBlendOffset_ValueChanged);
+    connect(sldBlendOffset, &QSlider::sliderReleased, this, &dlgColor::sldBlendOffset_Change);
+    connect(txtBlendOffset, &QLineEdit::textChanged, this, &dlgColor::txtBlendOffset_Change);
+    connect(txtColorName, &QLineEdit::textChanged, this, &dlgColor::txtColorName_Change);
+    connect(cmdPrevMaterial, &QPushButton::clicked, this, &dlgColor::cmdPrevMaterial_Click);
+    connect(cmdNextMaterial, &QPushButton::clicked, this, &dlgColor::cmdNextMaterial_Click);
+    connect(cmdSaveNew, &QPushButton::clicked, this, &dlgColor::cmdSaveNew_Click);
+    connect(cmdLoadColor, &QPushButton::clicked, this, &dlgColor::cmdLoadColor_Click);
+    connect(CmdOK, &QPushButton::clicked, this, &dlgColor::CmdOK_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &dlgColor::CmdCancel_Click);
+}
+
+void dlgColor::Form_Load()
+{
+    preview_.Load();
+    setWindowTitle(QStringLiteral("Color Editor"));
+    ColorModified = false;
+    picCurrentColor->setBackColor(mdlRKVUtilities::EditColor);
+    commonDialog().setCustomColor(0, picCurrentColor->BackColor());
+    BuildPreviewTable();
+    RenderMaterialPreview();
+}
+
+void dlgColor::Form_Unload()
+{
+    preview_.Unload();
+    commonDialog_.reset();
+    ColorModified = false;
+}
+
+void dlgColor::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}
+
+cCommonDialog& dlgColor::commonDialog()
+{
+    if (!commonDialog_) commonDialog_ = std::make_unique<cCommonDialog>();
+    return *commonDialog_;
+}
+
+void dlgColor::BuildPreviewTable()
+{
+    preview_.BuildPreviewTable(picCurrentColor->BackColor(), qint16(sldBlendOffset->value()));
+}
+
+void dlgColor::RenderMaterialPreview()
+{
+    picShaderPreview->setPicture(preview_.RenderMaterialPreview(picShaderPreview->innerSize()));
+}
+
+void dlgColor::picCurrentColor_Click()
+{
+    qint32 color = picCurrentColor->BackColor();
+    qint32 flags = 0;
+    commonDialog().VBChooseColor(color, true, true, false, this, flags);
+    if (color == -1) return;  // cancelled
+    picCurrentColor->setBackColor(color);
+    commonDialog().setCustomColor(0, color);
+    BuildPreviewTable();
+    RenderMaterialPreview();
+    ColorModified = true;
+}
+
+void dlgColor::sldBlendOffset_ValueChanged()
+{
+    if (offsetFromText_) {
+        // The offset box moved the slider: its text stays as typed, the
+        // preview follows the new offset.
+        BuildPreviewTable();
+        RenderMaterialPreview();
+        return;
+    }
+    if (sldBlendOffset->isSliderDown())
+        sldBlendOffset_Scroll();
+    else
+        sldBlendOffset_Change();
+}
+
+// While the user drags the slider.
+void dlgColor::sldBlendOffset_Scroll()
+{
+    txtBlendOffset->setText(QString::number(sldBlendOffset->value()));
+    ColorModified = true;
+}
+
+// A completed change: the drag released, a key or a click on the groove.
+void dlgColor::sldBlendOffset_Change()
+{
+    txtBlendOffset->setText(QString::number(sldBlendOffset->value()));
+    ColorModified = true;
+    BuildPreviewTable();
+    RenderMaterialPreview();
+}
+
+void dlgColor::txtBlendOffset_Change()
+{
+    const std::optional<double> value = NumericValueOf(txtBlendOffset->text());
+    if (!value) {
+        txtBlendOffset->setText(QString::number(sldBlendOffset->value()));
+        return;
+    }
+    // Replacing the text runs these steps again with the limit.
+    if (*value > sldBlendOffset->maximum()) {
+        txtBlendOffset->setText(QString::number(sldBlendOffset->maximum()));
+        return;
+    }
+    if (*value < sldBlendOffset->minimum()) {
+        txtBlendOffset->setText(QString::number(sldBlendOffset->minimum()));
+        return;
+    }
+    offsetFromText_ = true;
+    sldBlendOffset->setValue(int(RoundHalfEven(*value)));
+    offsetFromText_ = false;
+    ColorModified = true;
+}
+
+void dlgColor::txtColorName_Change()
+{
+    ColorModified = true;
+}
+
+void dlgColor::cmdPrevMaterial_Click()
+{
+    preview_.PreviousMaterial();
+    BuildPreviewTable();
+    RenderMaterialPreview();
+    fraShaderPreview->setTitle(preview_.FrameCaption());
+}
+
+void dlgColor::cmdNextMaterial_Click()
+{
+    preview_.NextMaterial();
+    BuildPreviewTable();
+    RenderMaterialPreview();
+    fraShaderPreview->setTitle(preview_.FrameCaption());
+}
+
+void dlgColor::askToSaveChanges()
+{
+    if (!ColorModified || !mdlRKVUtilities::PromptSaveOnChanges) return;
+    if (Platform::MessageBox::show(ModifiedQuestion, Platform::MsgButtons::YesNo) == Platform::MsgAnswer::Yes)
+        cmdSaveNew_Click();
+}
+
+void dlgColor::cmdSaveNew_Click()
+{
+    QString fileName, fileTitle;
+    QString filter = ColorFile::Filter();
+    qint32 filterIndex = 1, flags = 0;
+    commonDialog().VBGetSaveFileName(fileName, fileTitle, true, filter, filterIndex,
+                                     mdlRKVUtilities::LastColorPath, QStringLiteral("Save RKV3 Color"),
+                                     QStringLiteral(".RKL"), this, flags);
+    if (fileName.isEmpty()) return;
+    if (!ColorFile::Save(fileName, txtColorName->text(), picCurrentColor->BackColor(), sldBlendOffset->value())) {
+        // The old file, if any, is left as it was.
+        Platform::MessageBox::show(QStringLiteral("Error saving color."), Platform::MsgButtons::OkOnly,
+                                   Platform::MsgIcon::Critical);
+        return;
+    }
+    ColorModified = false;
+    mdlRKVUtilities::LastColorPath = mdlRKVUtilities::FolderOf(fileName);
+}
+
+void dlgColor::cmdLoadColor_Click()
+{
+    askToSaveChanges();
+
+    QString fileName, fileTitle;
+    QString filter = ColorFile::Filter();
+    bool readOnly = false;
+    qint32 filterIndex = 1, flags = 0;
+    commonDialog().VBGetOpenFileName(fileName, fileTitle, true, false, readOnly, false, filter, filterIndex,
+                                     mdlRKVUtilities::LastColorPath, QStringLiteral("Load RKV3 Color"),
+                                     QString(), this, flags);
+    if (fileName.isEmpty()) return;
+    if (!LoadColorFile(fileName)) {
+        // What was applied before the fault stays; the preview shows it.
+        BuildPreviewTable();
+        RenderMaterialPreview();
+        Platform::MessageBox::show(QStringLiteral("Invalid file."), Platform::MsgButtons::OkOnly,
+                                   Platform::MsgIcon::Critical);
+        return;
+    }
+    BuildPreviewTable();
+    RenderMaterialPreview();
+    ColorModified = false;
+    mdlRKVUtilities::LastColorPath = mdlRKVUtilities::FolderOf(fileName);
+}
+
+bool dlgColor::LoadColorFile(const QString& path)
+{
+    // The file is read whole and closed here, also when it turns out invalid.
+    mdlRKVUtilities::TextLines file;
+    if (!file.open(path)) return false;
+    const std::optional<QString> name = file.next();
+    if (!name) return false;
+    txtColorName->setText(*name);
+
+    qint32 numbers[4];  // red, green, blue, offset
+    for (qint32& number : numbers) {
+        const std::optional<QString> line = file.next();
+        if (!line) return false;
+        const std::optional<qint32> value = mdlRKVUtilities::ReadNumber(*line);
+        if (!value) return false;  // too large for a 32-bit integer
+        number = *value;
+    }
+
+    const std::optional<qint32> color = ColorFile::ColorValueOfComponents(numbers[0], numbers[1], numbers[2]);
+    if (!color) return false;
+    picCurrentColor->setBackColor(*color);
+
+    const qint32 offset = numbers[3];
+    if (offset < sldBlendOffset->minimum() || offset > sldBlendOffset->maximum()) return false;
+    sldBlendOffset->setValue(offset);
+    return true;
+}
+
+void dlgColor::CmdOK_Click()
+{
+    askToSaveChanges();
+    if (target_) {
+        target_->setSwatchColor(TargetIndex, picCurrentColor->BackColor());
+        target_->setSwatchTag(TargetIndex, QString::number(sldBlendOffset->value()));
+        target_->setColorName(TargetIndex, txtColorName->text());
+    }
+    accept();
+}
+
+void dlgColor::CmdCancel_Click()
+{
+    mdlRKVUtilities::EditCancelled = true;
+    QDialog::reject();
+}
+
+// Escape and the window's close button leave the dialog as Cancel does.
+void dlgColor::reject()
+{
+    CmdCancel_Click();
+}

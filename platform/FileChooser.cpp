@@ -14,6 +14,8 @@ FileChooser::Responder& currentResponder()
     return responder;
 }
 
+const char* const FilterDescriptionsProperty = "rkvFilterDescriptions";
+
 qint32& lastError()
 {
     static qint32 error = 0;
@@ -59,8 +61,7 @@ FileChooserResult runDialog(const FileChooserRequest& request)
     if (answer == QDialog::Accepted) {
         result.result = 1;
         result.files = dialog->selectedFiles();
-        const int selected = int(dialog->nameFilters().indexOf(dialog->selectedNameFilter()));
-        if (selected >= 0) result.filterIndex = selected + 1;
+        if (const qint32 selected = FileChooser::selectedFilterIndex(dialog)) result.filterIndex = selected;
     }
     delete dialog;
     return result;
@@ -144,8 +145,14 @@ QFileDialog* FileChooser::makeDialog(const FileChooserRequest& request)
     dialog->setOption(QFileDialog::ReadOnly, false);
 
     QStringList nameFilters;
-    for (const auto& [description, pattern] : filterPairs(request.filter))
+    QStringList descriptions;
+    for (const auto& [description, pattern] : filterPairs(request.filter)) {
         nameFilters.append(qtNameFilter(description, pattern));
+        descriptions.append(description.trimmed());
+    }
+    // The dialog reports its selected filter as the text it shows, which
+    // without the hidden patterns is the description.
+    dialog->setProperty(FilterDescriptionsProperty, descriptions);
     if (!nameFilters.isEmpty()) {
         dialog->setNameFilters(nameFilters);
         const int index = request.filterIndex >= 1 && request.filterIndex <= nameFilters.size()
@@ -157,6 +164,17 @@ QFileDialog* FileChooser::makeDialog(const FileChooserRequest& request)
     if (!request.initialDir.isEmpty()) dialog->setDirectory(nativeFolder(request.initialDir));
     if (!request.fileName.isEmpty()) dialog->selectFile(nativeFolder(request.fileName));
     return dialog;
+}
+
+qint32 FileChooser::selectedFilterIndex(const QFileDialog* dialog)
+{
+    const QString selected = dialog->selectedNameFilter();
+    const QStringList nameFilters = dialog->nameFilters();
+    const QStringList descriptions = dialog->property(FilterDescriptionsProperty).toStringList();
+    for (int i = 0; i < nameFilters.size(); ++i)
+        if (selected == nameFilters[i] || (i < descriptions.size() && selected == descriptions[i]))
+            return i + 1;
+    return 0;
 }
 
 FileChooserResult FileChooser::run(const FileChooserRequest& request)

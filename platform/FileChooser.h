@@ -93,6 +93,10 @@ public:
     // Builds the Qt dialog for a request, ready to run (used by run() and by
     // tests that check how a request is turned into a dialog).
     static QFileDialog* makeDialog(const FileChooserRequest& request);
+
+    // The 1-based index of the filter selected in a dialog made by
+    // makeDialog (0 when it has no filters).
+    static qint32 selectedFilterIndex(const QFileDialog* dialog);
 };
 
 }  // namespace Platform

@@ -1,0 +1,47 @@
+// Folder and file name arithmetic, and finding a model's files whatever the
+// case of their names.
+#include "PathNames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace mdlRKVUtilities;
+
+TEST(PathNames, FileNameOfAndFolderOf)
+{
+    const QString ship = QStringLiteral("C:\\models\\ship\\ship.RKV3");
+    EXPECT_EQ(FileNameOf(ship), QStringLiteral("ship.RKV3"));
+    EXPECT_EQ(FolderOf(ship), QStringLiteral("C:\\models\\ship\\"));
+    EXPECT_EQ(FileNameOf(QStringLiteral("/home/u/ship.RKV3")), QStringLiteral("ship.RKV3"));
+    EXPECT_EQ(FolderOf(QStringLiteral("/home/u/ship.RKV3")), QStringLiteral("/home/u/"));
+    EXPECT_EQ(FolderOf(QStringLiteral("/home\\u/x\\y.RKS3")), QStringLiteral("/home\\u/x\\"));
+    // Without a separator: the whole path, and an empty folder.
+    EXPECT_EQ(FileNameOf(QStringLiteral("ship.RKV3")), QStringLiteral("ship.RKV3"));
+    EXPECT_EQ(FolderOf(QStringLiteral("ship.RKV3")), QString());
+    EXPECT_EQ(FileNameOf(QStringLiteral("/home/u/")), QString());
+    EXPECT_EQ(FolderOf(QString()), QString());
+}
+
+TEST(PathNames, RelativeNamesFoundWhateverTheirCase)
+{
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString folder = temp.path() + QLatin1Char('/');
+    ASSERT_TRUE(QDir(folder).mkpath(QStringLiteral("Images")));
+    for (const char* name : {"Images/P01.png", "scheme.rks3"}) {
+        QFile f(folder + QString::fromLatin1(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+
+    EXPECT_EQ(ResolveRelativePath(folder, QStringLiteral("Images\\P01.png")), folder + QStringLiteral("Images/P01.png"));
+    EXPECT_EQ(ResolveRelativePath(folder, QStringLiteral("images\\p01.PNG")), folder + QStringLiteral("Images/P01.png"));
+    EXPECT_EQ(ResolveRelativePath(folder, QStringLiteral("SCHEME.RKS3")), folder + QStringLiteral("scheme.rks3"));
+    EXPECT_TRUE(FileExists(ResolveRelativePath(folder, QStringLiteral("SCHEME.RKS3"))));
+    // Nothing matches: the name as written, separators turned.
+    EXPECT_EQ(ResolveRelativePath(folder, QStringLiteral("images\\p02.png")), folder + QStringLiteral("images/p02.png"));
+    EXPECT_FALSE(FileExists(folder + QStringLiteral("images/p02.png")));
+    EXPECT_FALSE(FileExists(folder + QStringLiteral("Images")));  // a folder is no file
+    EXPECT_FALSE(FileExists(QString()));
+}

@@ -1,0 +1,84 @@
+#include "ColorSetFiles.h"
+
+#include "ColorLine.h"
+#include "ColorSets.h"
+#include "NumberReading.h"
+#include "SafeTextWriter.h"
+#include "TextLines.h"
+
+#include "MessageBox.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace mdlRKVUtilities {
+
+namespace {
+
+using Platform::MessageBox;
+using Platform::MsgButtons;
+using Platform::MsgIcon;
+
+bool fail(const char* message)
+{
+    MessageBox::show(QString::fromLatin1(message), MsgButtons::OkOnly, MsgIcon::Critical);
+    return false;
+}
+
+bool readPalette(const QString& path)
+{
+    TextLines file;
+    if (!file.open(path)) return false;
+    const std::optional<QString> countLine = file.next();
+    if (!countLine) return false;
+    const std::optional<qint32> announced = ReadNumber(*countLine);
+    if (!announced) return false;
+    // The count is stored before any entry is read, kept within the
+    // palette's capacity.
+    PaletteCount = std::clamp(*announced, 0, PaletteCapacity);
+    for (int k = 0; k < PaletteCount; ++k) {
+        const std::optional<QString> line = file.next();
+        if (!line || !ReadColorLine(*line, PaletteColors[k], PaletteNames[k])) return false;
+    }
+    return *announced <= PaletteCapacity;
+}
+
+bool readScheme(const QString& path)
+{
+    TextLines file;
+    if (!file.open(path)) return false;
+    for (int r = 1; r < SchemeSize; ++r) {
+        const std::optional<QString> line = file.next();
+        if (!line || !ReadColorLine(*line, SchemeColors[r], SchemeNames[r])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool LoadPalette(const QString& path)
+{
+    return readPalette(path) || fail("Error loading palette.");
+}
+
+bool SavePalette(const QString& path)
+{
+    const int count = std::clamp(PaletteCount, 0, PaletteCapacity);
+    QStringList lines{BareNumberText(count)};
+    for (int k = 0; k < count; ++k) lines.append(ColorLineOf(PaletteColors[k], PaletteNames[k]));
+    return WriteTextLines(path, lines) || fail("Error saving palette.");
+}
+
+bool LoadScheme(const QString& path)
+{
+    return readScheme(path) || fail("Error loading color scheme.");
+}
+
+bool SaveScheme(const QString& path)
+{
+    QStringList lines;
+    for (int r = 1; r < SchemeSize; ++r) lines.append(ColorLineOf(SchemeColors[r], SchemeNames[r]));
+    return WriteTextLines(path, lines) || fail("Error saving color scheme.");
+}
+
+}  // namespace mdlRKVUtilities

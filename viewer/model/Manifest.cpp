@@ -1,0 +1,56 @@
+#include "Manifest.h"
+
+#include "NumberReading.h"
+#include "TextLines.h"
+
+namespace mdlRKVUtilities {
+
+namespace {
+
+bool readCount(TextLines& file, qint32& count)
+{
+    const std::optional<QString> line = file.next();
+    if (!line) return false;
+    const std::optional<qint32> value = ReadNumber(*line);
+    if (!value) return false;
+    count = *value;
+    return true;
+}
+
+}  // namespace
+
+bool ReadManifest(const QString& path, ModelState& model)
+{
+    TextLines file;
+    if (!file.open(path)) return false;
+
+    if (!readCount(file, model.Resolution)) return false;
+    const std::optional<QString> scheme = file.next();
+    if (!scheme) return false;
+    model.SchemeFile = *scheme;
+
+    if (!readCount(file, model.PageCount)) return false;
+    if (model.PageCount <= 0) return false;
+    // The lists grow line by line, so a huge announced count costs nothing
+    // until its lines are really there.
+    model.Pages.clear();
+    for (qint32 p = 0; p < model.PageCount; ++p) {
+        const std::optional<QString> line = file.next();
+        if (!line) return false;
+        const qsizetype semicolon = line->indexOf(QLatin1Char(';'));
+        if (semicolon < 0) return false;
+        model.Pages.append(PageEntry{line->left(semicolon), line->mid(semicolon + 1)});
+    }
+
+    if (!readCount(file, model.RegionCount)) return false;
+    if (model.RegionCount < 0) return false;
+    model.RegionNames.clear();
+    for (qint32 r = 0; r < model.RegionCount; ++r) {
+        const std::optional<QString> line = file.next();
+        if (!line) return false;
+        model.RegionNames.append(*line);
+    }
+    return true;
+}
+
+}  // namespace mdlRKVUtilities

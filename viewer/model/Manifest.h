@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ModelState.h"
+
+#include <QString>
+
+namespace mdlRKVUtilities {
+
+// Reads a model manifest (.RKV3) into model:
+//   line 1           the resolution (a number)
+//   line 2           the scheme file name, the whole line
+//   line 3           the page count N (a number)
+//   next N lines     image file name, a semicolon, page title
+//   next line        the region count M (a number)
+//   next M lines     region names, each the whole line
+// Anything after the last region name is not read. A page line is split at
+// its first semicolon only, and neither part is trimmed. Numbers follow the
+// viewer's number rule and must fit a signed 32-bit integer.
+// Returns false on any fault: a file that cannot be read, the end of the
+// file before the last announced line, a page line without a semicolon, a
+// negative count, a number out of range, or a page count of 0 (a model needs
+// a page). The values read before a fault stay in model; ModelFolder,
+// ModelFileName and CurrentPage are not touched.
+bool ReadManifest(const QString& path, ModelState& model);
+
+}  // namespace mdlRKVUtilities

@@ -1,0 +1,92 @@
+#include "ModelOpening.h"
+
+#include "ApplyScheme.h"
+#include "ColorSetFiles.h"
+#include "ColorSets.h"
+#include "Manifest.h"
+#include "ModelState.h"
+#include "PathNames.h"
+#include "ProgramState.h"
+#include "cCommonDialog.h"
+
+#include "BusyPointer.h"
+#include "MessageBox.h"
+#include "RKV3CanvasCtl.h"
+
+#include <optional>
+
+namespace mdlRKVUtilities {
+
+namespace {
+
+bool chooseManifest(RKV3CanvasCtl& canvas, QString& path)
+{
+    cCommonDialog dialog;
+    QString fileTitle;
+    bool readOnly = false;
+    QString filter = QStringLiteral("RKV3 Model(*.RKV3)|*.RKV3");
+    qint32 filterIndex = 1;
+    qint32 flags = 0;
+    return dialog.VBGetOpenFileName(path, fileTitle, true, false, readOnly, false, filter, filterIndex,
+                                    LastModelPath, QStringLiteral("Open Model"), QString(),
+                                    canvas.window(), flags);
+}
+
+bool manifestFailed()
+{
+    Platform::MessageBox::show(QStringLiteral("Model load failed due to invalid RKV3 manifest file."));
+    return false;
+}
+
+}  // namespace
+
+bool OpenModel(RKV3CanvasCtl& canvas, QString& path)
+{
+    if (path.isEmpty() && !chooseManifest(canvas, path)) return false;
+    if (!FileExists(path)) return false;
+
+    ModelState opened = Model;
+    opened.ModelFolder = FolderOf(path);
+    opened.ModelFileName = FileNameOf(path);
+    if (!ReadManifest(path, opened)) return manifestFailed();
+
+    const auto previousColors = SchemeColors;
+    const auto previousNames = SchemeNames;
+    const QString schemePath =
+        opened.SchemeFile.isEmpty() ? QString() : ResolveRelativePath(opened.ModelFolder, opened.SchemeFile);
+    if (FileExists(schemePath))
+        LoadScheme(schemePath);  // reports its own faults; opening goes on
+    else
+        BuildDefaultGrayScheme();
+    if (!ApplyScheme(canvas)) {
+        SchemeColors = previousColors;
+        SchemeNames = previousNames;
+        ApplyScheme(canvas);  // give the canvas back the colours it had
+        return manifestFailed();
+    }
+
+    opened.CurrentPage = 1;
+    Model = opened;
+    LoadPage(canvas, PagePath(1));
+    LastModelPath = FolderOf(path);
+    return true;
+}
+
+bool LoadPage(RKV3CanvasCtl& canvas, const QString& path)
+{
+    if (!FileExists(path)) return false;
+    std::optional<Platform::BusyPointer> busy;
+    busy.emplace();
+    Platform::letPendingEventsRun();
+
+    canvas.LoadRKVImage(path);
+    if (!canvas.RenderRKVPage()) {
+        busy.reset();
+        Platform::MessageBox::show(QStringLiteral("Page load failed due to invalid RKO file structure."));
+        return false;
+    }
+    canvas.setZoom(CurrentZoom);
+    return true;
+}
+
+}  // namespace mdlRKVUtilities

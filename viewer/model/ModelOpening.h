@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class RKV3CanvasCtl;
+
+namespace mdlRKVUtilities {
+
+// Opens a model. With an empty path the user chooses the manifest first ("Open
+// Model", *.RKV3, starting in LastModelPath, over the canvas's window); the
+// chosen path is written back into path. Returns false when the user cancels
+// or no file exists at the path (no message). The manifest is read into a
+// scratch model; any fault in it, or a failing canvas call while the scheme
+// is pushed, shows "Model load failed due to invalid RKV3 manifest file." and
+// returns false, leaving the previous model, scheme and folders exactly as
+// they were. Otherwise the model's scheme file is loaded (the default gray
+// scheme when it names none or none is there), pushed into the canvas, the
+// model becomes the open one with page 1 current, page 1 is handed to
+// LoadPage (whatever it returns), LastModelPath becomes the manifest's
+// folder, and the result is true. The palette is not touched.
+bool OpenModel(RKV3CanvasCtl& canvas, QString& path);
+
+// Shows a page image: loads it into the canvas, renders it and writes
+// CurrentZoom to the canvas's Zoom, under the busy pointer. Returns false at
+// once (no message) when no file exists at path. When the canvas has no page
+// to render, shows "Page load failed due to invalid RKO file structure." and
+// returns false. CurrentPage is not changed.
+bool LoadPage(RKV3CanvasCtl& canvas, const QString& path);
+
+}  // namespace mdlRKVUtilities

@@ -1,0 +1,59 @@
+#include "ModelWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+bool fail(QString* error, const QString& message)
+{
+    if (error) *error = message;
+    return false;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return fail(error, QStringLiteral("cannot write %1").arg(path));
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return fail(error, QStringLiteral("cannot write %1").arg(path));
+    return true;
+}
+
+} // namespace
+
+bool ModelWriter::writePage(const QImage& page, int resolution, const QString& path, QString* error)
+{
+    QImage tagged = page.convertToFormat(QImage::Format_RGB32);
+    const int dotsPerMeter = int(std::lround(resolution / 0.0254));
+    tagged.setDotsPerMeterX(dotsPerMeter);
+    tagged.setDotsPerMeterY(dotsPerMeter);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return fail(error, QStringLiteral("cannot write %1").arg(path));
+    if (!tagged.save(&file, "PNG") || !file.commit())
+        return fail(error, QStringLiteral("cannot write %1").arg(path));
+    return true;
+}
+
+bool ModelWriter::write(const GeneratedModel& model, const QString& folder, QString* error)
+{
+    const QString problem = model.problem();
+    if (!problem.isEmpty()) return fail(error, problem);
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral(".")))
+        return fail(error, QStringLiteral("cannot create folder %1").arg(folder));
+    for (const GeneratedPage& page : model.pages) {
+        // A page name may lie in a subfolder written with backslashes.
+        const QString path = dir.filePath(QString(page.fileName).replace('\\', '/'));
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+            return fail(error, QStringLiteral("cannot create folder for %1").arg(path));
+        if (!writePage(page.image, model.resolution, path, error)) return false;
+    }
+    if (!model.schemeFileName.isEmpty()
+        && !writeBytes(dir.filePath(model.schemeFileName), model.scheme.fileText(), error))
+        return false;
+    return writeBytes(dir.filePath(model.manifestFileName()), model.manifestText(), error);
+}

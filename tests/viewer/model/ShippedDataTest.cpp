@@ -1,0 +1,86 @@
+// The palettes, schemes and colour files shipped beside the program read
+// without a fault and are written back byte for byte by our own writers.
+#include "ColorSetFiles.h"
+#include "ModelTestSupport.h"
+#include "NumberReading.h"
+#include "SafeTextWriter.h"
+#include "ScriptedMessageBoxes.h"
+#include "TextLines.h"
+
+#include <QFileInfo>
+
+using namespace mdlRKVUtilities;
+using namespace modeltest;
+
+namespace {
+
+QString shareFolder(const QString& name)
+{
+    // The source tree's share folder: what the build copies beside the program.
+    const QString source = QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + "/../../../share/";
+    return QDir(source + name).absolutePath() + QLatin1Char('/');
+}
+
+QStringList filesIn(const QString& folder, const char* pattern)
+{
+    QStringList paths;
+    for (const QString& name : QDir(folder).entryList({QString::fromLatin1(pattern)}, QDir::Files))
+        paths.append(folder + name);
+    return paths;
+}
+
+}  // namespace
+
+using ShippedData = ModelStateTest;
+
+TEST_F(ShippedData, PalettesReadWholeAndSaveIdentically)
+{
+    const QStringList palettes = filesIn(shareFolder("palettes"), "*.RPL");
+    ASSERT_GE(palettes.size(), 2);
+    for (const QString& palette : palettes) {
+        Platform::ScriptedMessageBoxes boxes;
+        ASSERT_TRUE(LoadPalette(palette)) << palette.toStdString();
+        EXPECT_EQ(boxes.count(), 0);
+        EXPECT_GE(PaletteCount, 20);
+        EXPECT_LE(PaletteCount, 257);
+        ASSERT_TRUE(SavePalette(path("copy.RPL")));
+        EXPECT_EQ(readBytes(path("copy.RPL")), readBytes(palette)) << palette.toStdString();
+    }
+    ASSERT_TRUE(LoadPalette(shareFolder("palettes") + "BasicColors.RPL"));
+    EXPECT_EQ(PaletteCount, 24);
+}
+
+TEST_F(ShippedData, SchemesReadWholeAndSaveIdentically)
+{
+    const QStringList schemes = filesIn(shareFolder("schemes"), "*.RKS3");
+    ASSERT_GE(schemes.size(), 1);
+    for (const QString& scheme : schemes) {
+        Platform::ScriptedMessageBoxes boxes;
+        ASSERT_TRUE(LoadScheme(scheme)) << scheme.toStdString();
+        EXPECT_EQ(boxes.count(), 0);
+        ASSERT_TRUE(SaveScheme(path("copy.RKS3")));
+        EXPECT_EQ(readBytes(path("copy.RKS3")), readBytes(scheme)) << scheme.toStdString();
+    }
+}
+
+TEST_F(ShippedData, ColorFilesHaveFiveLinesOfNameBytesAndOffset)
+{
+    const QStringList colors = filesIn(shareFolder("colors"), "*.RKL");
+    ASSERT_GE(colors.size(), 3);
+    for (const QString& color : colors) {
+        TextLines file;
+        ASSERT_TRUE(file.open(color));
+        const QStringList lines = file.lines();
+        ASSERT_EQ(lines.size(), 5) << color.toStdString();
+        EXPECT_FALSE(lines[0].isEmpty());
+        for (int i = 1; i <= 3; ++i) {
+            const std::optional<qint32> component = ReadNumber(lines[i], 0, 255);
+            ASSERT_TRUE(component) << color.toStdString();
+            EXPECT_EQ(lines[i], BareNumberText(*component));
+        }
+        const std::optional<qint32> offset = ReadNumber(lines[4], -255, 0);
+        ASSERT_TRUE(offset) << color.toStdString();
+        EXPECT_EQ(lines[4], BareNumberText(*offset));
+        EXPECT_EQ(readBytes(color), EncodeTextLines(lines));
+    }
+}

@@ -1,9 +1,12 @@
 #include "PageWindow.h"
 
+#include "ModelOpening.h"
 #include "ProgramInfo.h"
+#include "ProgramState.h"
 #include "RKV3CanvasCtl.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QToolBar>
 
@@ -31,6 +34,13 @@ PageWindow::PageWindow(QWidget* parent) : QMainWindow(parent)
 
 void PageWindow::openFile(const QString& path)
 {
+    if (path.endsWith(QLatin1String(".RKV3"), Qt::CaseInsensitive)) {
+        // A model: its scheme is pushed into the canvas and page 1 is shown.
+        mdlRKVUtilities::CurrentZoom = cboZoom_->currentData().toInt();
+        QString manifest = QFileInfo(path).absoluteFilePath();
+        mdlRKVUtilities::OpenModel(*canvas_, manifest);
+        return;
+    }
     canvas_->LoadRKVImage(path);
     canvas_->RenderRKVPage();
     canvas_->setZoom(cboZoom_->currentData().toDouble());
@@ -38,5 +48,6 @@ void PageWindow::openFile(const QString& path)
 
 void PageWindow::cboZoom_Click()
 {
+    mdlRKVUtilities::CurrentZoom = cboZoom_->currentData().toInt();
     canvas_->setZoom(cboZoom_->currentData().toDouble());
 }

@@ -1,0 +1,14 @@
+#include "ColorEditorFixture.h"
+
+#include "ColorSwatch.h"
+#include "PictureBox.h"
+
+qint32 ColorEditorTest::swatchColor() const
+{
+    return child<ColorSwatch>("picCurrentColor")->BackColor();
+}
+
+QImage ColorEditorTest::preview() const
+{
+    return child<PictureBox>("picShaderPreview")->picture();
+}

@@ -7,6 +7,7 @@
 #include "Metrics.h"
 #include "PageImageReader.h"
 #include "PageRenderer.h"
+#include "RegionPicking.h"
 #include "ScrollGeometry.h"
 #include "SignedScrollBar.h"
 
@@ -257,6 +258,28 @@ bool RKV3CanvasCtl::RenderRKVPage()
     bufferPicture_ = bufferImage_;
     picView_->DrawStretched(bufferPicture_, picView_->size());
     return true;
+}
+
+// ----------------------------------------------------------------- picking
+
+// Reads the raw page in the loader, never the coloured buffer, so the answer
+// does not depend on colours, ink or shading. The view's rectangle is taken
+// as it stands on the screen; in twips mode it is moved into the control's
+// frame, since the viewport sits inside the control's border.
+uchar RKV3CanvasCtl::GetRegionValue(float X, float Y, int ScaleMode) const
+{
+    const QRect view = picView_->geometry().translated(picMain_->pos());
+    const PickViewRect rect{float(view.x()), float(view.y()), float(view.width()),
+                            float(view.height())};
+    const PagePosition at =
+        MapPointToPage(X, Y, ScaleMode, rect, loaderImage_.width(),
+                       Platform::Metrics::twipsPerPixelX(), Platform::Metrics::twipsPerPixelY());
+    if (!at.onView || loaderImage_.isNull()) return 0;
+    const auto* pixels = reinterpret_cast<const std::uint32_t*>(loaderImage_.constBits());
+    const std::int32_t color =
+        PageColorAt(pixels, int(loaderImage_.bytesPerLine() / 4), loaderImage_.width(),
+                    loaderImage_.height(), at.x, at.y);
+    return ::GetGreenByte(color);
 }
 
 // ------------------------------------------------------------- zoom, layout

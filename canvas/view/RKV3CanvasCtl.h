@@ -75,6 +75,10 @@ public:
     Q_INVOKABLE uchar GetBlueByte(int srcColor) const;
     // Returns false (and changes nothing) for an Index outside 0..255.
     Q_INVOKABLE bool UpdatePaletteColor(short Index, int ColorValue, short Offset);
+    // The region number of the raw page pixel under a point. ScaleMode 0: X, Y
+    // in twips relative to the control's top left; otherwise pixels relative
+    // to the view's top left. Any point off the page gives 0, the paper.
+    Q_INVOKABLE uchar GetRegionValue(float X, float Y, int ScaleMode) const;
 
     // Layout state, read by tests and by region picking.
     int ImageWidth() const { return imageWidth_; }

@@ -2,6 +2,7 @@
 
 #include "ColorBytes.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -10,6 +11,7 @@
 ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ColorSwatch::setBackColor(qint32 colorValue)
@@ -30,6 +32,22 @@ void ColorSwatch::paintEvent(QPaintEvent*)
     frame.lineWidth = 2;
     frame.midLineWidth = 0;
     style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void ColorSwatch::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ColorSwatch::mousePressEvent(QMouseEvent* event)

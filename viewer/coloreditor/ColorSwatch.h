@@ -4,7 +4,7 @@
 
 // A colour swatch: a sunken box filled with one colour value (red + 256 x
 // green + 65536 x blue, bytes taken by the canvas's byte rule). A click with
-// the left button emits clicked().
+// the left button, or the space bar while it has the focus, emits clicked().
 class ColorSwatch : public QWidget {
     Q_OBJECT
     Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
@@ -20,6 +20,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -17,7 +17,10 @@ class QWidget;
 class cCommonDialog {
 public:
     // Capacity of the file name and file title buffers, terminating NUL
-    // included: a name of 260 characters or more does not fit.
+    // included: a name of 260 characters or more does not fit. A Filename or
+    // FileTitle handed in that does not fit fails the call at once, as a
+    // cancelled chooser, without showing it; a chosen name that does not fit
+    // fails the same way (raw result 0).
     static constexpr int MaxPath = 260;
 
     // The raw result of the last chooser call: 1 = something was chosen,

@@ -1,0 +1,100 @@
+// The real Qt choosers run modally; a timer plays the user, picking a file
+// or a colour and accepting, so the whole road from request to result is
+// exercised without a scripted stand-in.
+#include "ColorChooser.h"
+#include "FileChooser.h"
+#include "cCommonDialog.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace Platform;
+
+namespace {
+
+// Runs action on the modal dialog of type T as soon as it is shown.
+template <typename T, typename Action>
+void whenShown(Action action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            action(dialog);
+        }
+    });
+    timer->start();
+}
+
+}  // namespace
+
+TEST(QtChooserRun, OpenChooserGivesTheFileAndTheSelectedFilter)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("ship.rkv3"));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->selectNameFilter(dialog->nameFilters().value(1));
+        dialog->selectFile(file);
+        static_cast<QDialog*>(dialog)->accept();  // the dialog's own accept checks the choice
+    });
+    cCommonDialog common;
+    QString Filename, FileTitle;
+    bool ReadOnly = false;
+    QString Filter = QStringLiteral("RKV3 Model(*.RKV3)|*.RKV3|All files|*.*");
+    qint32 FilterIndex = 1, flags = 0;
+    ASSERT_TRUE(common.VBGetOpenFileName(Filename, FileTitle, true, false, ReadOnly, false, Filter,
+                                         FilterIndex, dir.path(), QStringLiteral("Open Model"),
+                                         QString(), nullptr, flags));
+    EXPECT_EQ(Filename, file);
+    EXPECT_EQ(FileTitle, QStringLiteral("ship.rkv3"));
+    EXPECT_EQ(FilterIndex, 2);
+    EXPECT_EQ(Filter, QStringLiteral("*.*"));
+    EXPECT_EQ(common.APIReturn(), 1);
+}
+
+TEST(QtChooserRun, RejectedSaveChooserIsACancel)
+{
+    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    cCommonDialog common;
+    QString Filename = QStringLiteral("/tmp/x.RKL"), FileTitle;
+    QString Filter = QStringLiteral("RKV3 Color(*.RKL)|*.RKL");
+    qint32 FilterIndex = 1, flags = 0;
+    EXPECT_FALSE(common.VBGetSaveFileName(Filename, FileTitle, true, Filter, FilterIndex, QString(),
+                                          QStringLiteral("Save RKV3 Color"), QStringLiteral(".RKL"),
+                                          nullptr, flags));
+    EXPECT_TRUE(Filename.isEmpty());
+    EXPECT_EQ(common.APIReturn(), 0);
+}
+
+TEST(QtChooserRun, ColorChooserGivesTheColorAndKeepsCustomColors)
+{
+    QColor shownInitial;
+    QColor shownCustom;
+    whenShown<QColorDialog>([&](QColorDialog* dialog) {
+        shownInitial = dialog->currentColor();
+        shownCustom = QColorDialog::customColor(2);
+        QColorDialog::setCustomColor(4, QColor(1, 2, 3));
+        dialog->setCurrentColor(QColor(200, 40, 30));
+        dialog->accept();
+    });
+    cCommonDialog common;
+    common.setCustomColor(2, 0x0A141E);
+    qint32 Color = 20 + 256 * 40 + 65536 * 220, flags = 0;
+    ASSERT_TRUE(common.VBChooseColor(Color, true, true, false, nullptr, flags));
+    EXPECT_EQ(Color, 200 + 256 * 40 + 65536 * 30);
+    EXPECT_EQ(shownInitial, QColor(20, 40, 220));
+    EXPECT_EQ(shownCustom, QColor(0x1E, 0x14, 0x0A));
+    EXPECT_EQ(common.CustomColor(4), 1 + 256 * 2 + 65536 * 3);
+}

@@ -16,10 +16,11 @@ function(rkv_add_gtest name)
   file(GLOB _sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h)
   add_executable(${name} ${_sources} ${PROJECT_SOURCE_DIR}/tests/support/TestMain.cpp)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+  target_compile_definitions(${name} PRIVATE RKV_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock Qt6::Test Qt6::Widgets)
   rkv_warnings(${name})
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${RKV_PROGRAM_DIR}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;RKV_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;RKV_PROGRAM_DIR=${RKV_PROGRAM_DIR}")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

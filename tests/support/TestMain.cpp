@@ -9,5 +9,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Where tests find the program folder of the build tree (the test
+    // executables live in it) and the checked-in test data.
+    if (qEnvironmentVariableIsEmpty("RKV_PROGRAM_DIR"))
+        qputenv("RKV_PROGRAM_DIR", QCoreApplication::applicationDirPath().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("RKV_TEST_DATA"))
+        qputenv("RKV_TEST_DATA", RKV_TEST_DATA_DIR);
     return RUN_ALL_TESTS();
 }

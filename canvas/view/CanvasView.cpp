@@ -36,6 +36,20 @@ CanvasView::CanvasView(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     backColor_ = palette().color(QPalette::Dark);
+    // The view takes the focus when clicked and reports every pointer move,
+    // not only those with a button held.
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    applyPointer();
+}
+
+// A drawing is shown at once; without AutoRedraw the next paint shows it
+// without asking for a redraw. Drawing done while the owner answers a
+// PaintRequested is painted by that same paint.
+void CanvasView::contentDrawn()
+{
+    if (!autoRedraw_) flushPending_ = true;
+    if (!inPaint_) update();
 }
 
 void CanvasView::DrawStretched(const QImage& picture, QSize size)
@@ -49,14 +63,14 @@ void CanvasView::DrawStretched(const QImage& picture, QSize size)
     } else {
         stretched_ = picture;  // shared, not copied; enlarged pixel by pixel when painted
     }
-    update();
+    contentDrawn();
 }
 
 void CanvasView::DrawPicture(const QImage& picture, const QRectF& target, const QRectF& source,
                              quint32 opcode)
 {
     if (width() <= 0 || height() <= 0) return;
-    if (drawn_.size() != size()) drawn_ = ComposedImage();
+    if (drawn_.size() != size()) drawn_ = compose(true);
     QPainter painter(&drawn_);
     switch (opcode) {
     case DSTINVERT:
@@ -71,7 +85,7 @@ void CanvasView::DrawPicture(const QImage& picture, const QRectF& target, const 
         break;
     }
     painter.end();
-    update();
+    contentDrawn();
 }
 
 void CanvasView::Clear()
@@ -94,9 +108,38 @@ void CanvasView::SetOwnPicture(const QImage& picture)
     update();
 }
 
-void CanvasView::paintContent(QPainter& painter, const QRect& exposed) const
+// Switching AutoRedraw off leaves what is on the screen there until the next
+// repaint; switching it on keeps whatever is still drawn.
+void CanvasView::SetAutoRedraw(bool on)
+{
+    autoRedraw_ = on;
+    flushPending_ = false;
+}
+
+void CanvasView::SetMousePointer(short code)
+{
+    mousePointer_ = code;
+    applyPointer();
+}
+
+void CanvasView::SetMouseIcon(const QCursor& icon)
+{
+    mouseIcon_ = icon;
+    applyPointer();
+}
+
+void CanvasView::applyPointer()
+{
+    setCursor(mousePointer_ == 99 ? mouseIcon_ : QCursor(Qt::ArrowCursor));
+}
+
+void CanvasView::paintContent(QPainter& painter, const QRect& exposed, bool withDrawing) const
 {
     painter.fillRect(exposed, backColor_);
+    if (!withDrawing) {
+        if (!ownPicture_.isNull()) painter.drawImage(QPoint(0, 0), ownPicture_);
+        return;
+    }
     if (!drawn_.isNull()) {
         painter.drawImage(exposed.topLeft(), drawn_, exposed);
         return;
@@ -115,15 +158,38 @@ void CanvasView::paintContent(QPainter& painter, const QRect& exposed) const
 
 void CanvasView::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    painter.setClipRegion(event->region());
-    paintContent(painter, event->rect());
+    // Without AutoRedraw, a paint that does not just show a new drawing is a
+    // repaint: what was drawn is gone, and the owner is asked to draw again.
+    const bool repaint = !autoRedraw_ && !flushPending_;
+    flushPending_ = false;
+    if (repaint) {
+        stretched_ = QImage();
+        stretchedSize_ = QSize();
+        drawn_ = QImage();
+    }
+    {
+        QPainter painter(this);
+        painter.setClipRegion(event->region());
+        paintContent(painter, event->rect(), true);
+    }
+    if (!repaint) return;
+    inPaint_ = true;
+    emit PaintRequested();
+    inPaint_ = false;
+    flushPending_ = false;
+    if (!stretched_.isNull() || !drawn_.isNull()) {
+        QPainter painter(this);
+        painter.setClipRegion(event->region());
+        paintContent(painter, event->rect(), true);
+    }
 }
 
-QImage CanvasView::ComposedImage() const
+QImage CanvasView::compose(bool withDrawing) const
 {
     QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     QPainter painter(&image);
-    paintContent(painter, image.rect());
+    paintContent(painter, image.rect(), withDrawing);
     return image;
 }
+
+QImage CanvasView::ComposedImage() const { return compose(autoRedraw_); }

@@ -3,6 +3,7 @@
 #include "CanvasExport.h"
 
 #include <QColor>
+#include <QCursor>
 #include <QImage>
 #include <QWidget>
 
@@ -10,6 +11,14 @@
 // size (the coloured page at the current zoom) and whatever a host draws on
 // it, over its back colour. Painting covers only the exposed part, so a view
 // far larger than the window costs no more than the window itself.
+//
+// Drawing on the view (DrawStretched, DrawPicture) persists while AutoRedraw
+// is on: every repaint shows it again, and the view never asks for a redraw.
+// With AutoRedraw off the view behaves like a surface without a persistent
+// image: a drawing is shown by the next paint and lost at the repaint after
+// it (an expose, a move, a resize); at that repaint the view emits
+// PaintRequested, and whatever its owner draws from that signal (through
+// DrawPicture, or with a QPainter on the view itself) is shown.
 class RKV3CANVAS_EXPORT CanvasView : public QWidget {
     Q_OBJECT
 public:
@@ -34,26 +43,42 @@ public:
     // The view's own picture (drawn at the origin under everything else).
     void SetOwnPicture(const QImage& picture);
 
-    // Whether drawing persists (kept as an image) or is dropped at the next
-    // repaint, as on a surface without a persistent image.
-    void SetAutoRedraw(bool on) { autoRedraw_ = on; }
+    void SetAutoRedraw(bool on);
     bool AutoRedraw() const { return autoRedraw_; }
 
-    // The view as it is shown now, at its full size.
+    // The view's persistent image at its full size: with AutoRedraw on, the
+    // view as it is shown; with it off, only the back colour and the own
+    // picture, since nothing drawn is kept.
     QImage ComposedImage() const;
 
-    bool HasContent() const { return !stretched_.isNull() || !drawn_.isNull(); }
+    // The pointer over the view: code 0 is the default arrow, code 99 the
+    // mouse icon.
+    void SetMousePointer(short code);
+    short MousePointer() const { return mousePointer_; }
+    void SetMouseIcon(const QCursor& icon);
+    QCursor MouseIcon() const { return mouseIcon_; }
+
+signals:
+    // A repaint of a view without AutoRedraw: the owner draws its content now.
+    void PaintRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintContent(QPainter& painter, const QRect& exposed) const;
+    void contentDrawn();
+    void paintContent(QPainter& painter, const QRect& exposed, bool withDrawing) const;
+    QImage compose(bool withDrawing) const;
+    void applyPointer();
 
     QColor backColor_;
     QImage ownPicture_;
     QImage stretched_;      // picture drawn by DrawStretched, at its drawing size or larger
     QSize stretchedSize_;   // the size it was stretched to
-    QImage drawn_;          // the persistent image, made on the first DrawPicture
+    QImage drawn_;          // the view with DrawPicture's work, made on the first DrawPicture
     bool autoRedraw_ = true;
+    bool flushPending_ = false;  // AutoRedraw off: a drawing waits to be shown once
+    bool inPaint_ = false;       // PaintRequested is being handled
+    short mousePointer_ = 0;
+    QCursor mouseIcon_;
 };

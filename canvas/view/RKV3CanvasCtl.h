@@ -24,6 +24,8 @@ class RKV3CANVAS_EXPORT RKV3CanvasCtl : public QFrame {
     Q_PROPERTY(bool AllowZoomIn READ AllowZoomIn WRITE setAllowZoomIn)
     Q_PROPERTY(QImage Image READ Image)
     Q_PROPERTY(QImage CanvasImage READ CanvasImage)
+    Q_PROPERTY(bool PanActive READ PanActive WRITE setPanActive)
+    Q_PROPERTY(bool PickerActive READ PickerActive WRITE setPickerActive)
     Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
     Q_PROPERTY(double Zoom READ Zoom WRITE setZoom)
     Q_PROPERTY(int CanvasWidth READ CanvasWidth WRITE setCanvasWidth)
@@ -40,6 +42,15 @@ public:
     void setAllowZoomIn(bool value) { allowZoomIn_ = value; }
 
     QImage Image() const;
+
+    // The pan tool (drag the page with the left button) and the picker tool
+    // (a dropper pointer; what a pick means is the host's business). Both may
+    // be on at once; the flag just written decides the view's pointer when
+    // it is true.
+    bool PanActive() const { return panActive_; }
+    void setPanActive(bool value);
+    bool PickerActive() const { return pickerActive_; }
+    void setPickerActive(bool value);
     QImage CanvasImage() const { return bufferImage_; }
     QImage Picture() const { return bufferPicture_; }
     void setPicture(const QImage& picture);
@@ -88,11 +99,33 @@ public:
     const QImage& LoaderImage() const { return loaderImage_; }
     const RegionPalette& Palette() const { return palette_; }
 
+    // Pan drag state: whether a drag runs, and the pointer's position at its
+    // previous step relative to the viewport's top left.
+    bool Dragging() const { return dragging_; }
+    QPoint DragLast() const { return {dragLastX_, dragLastY_}; }
+
+// Events. The view's mouse, key and paint events reach the host before the
+// control does its own work with them. Their arguments are references: a
+// host that changes them changes what the control does next (a mouse Button
+// decides whether a pan drag starts; a key code, shift state or character
+// is what the view passes on, and 0 stops the key). They need a direct
+// connection (the default between objects of one thread).
 signals:
+    void Click();
     void DblClick();
+    void KeyDown(short& KeyCode, short& Shift);
+    void KeyPress(short& KeyAscii);
+    void KeyUp(short& KeyCode, short& Shift);
+    void MouseDown(short& Button, short& Shift, float& X, float& Y);
+    void MouseMove(short& Button, short& Shift, float& X, float& Y);
+    void MouseUp(short& Button, short& Shift, float& X, float& Y);
+    void Paint();
     void Resize();
     void Scroll();
     void ZoomChanged(int ZoomPercent);
+    // Part of the event interface, never raised.
+    void ZoomInClick();
+    void ZoomOutClick();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -109,6 +142,14 @@ private:
     void centreSmallView();
     void applyViewGeometry();
     void resizeBuffer(QSize size);
+
+    bool picView_Event(QEvent* event);
+    void picView_MouseDown(short Button, short Shift, float X, float Y);
+    void picView_MouseMove(short Button, short Shift, float X, float Y);
+    void picView_MouseUp(short Button, short Shift, float X, float Y);
+    bool picView_Key(QKeyEvent* event);
+    QPoint pointerInViewport() const;
+    void showToolPointer(int imageIndex);
 
     RegionPalette palette_;
     bool drawSmooth_ = false;
@@ -137,6 +178,14 @@ private:
     double zoom_ = 0;
     bool allowZoomIn_ = false;
     bool allowZoomOut_ = false;
+
+    bool panActive_ = false;
+    bool pickerActive_ = false;
+    bool dragging_ = false;
+    int dragLastX_ = 0;
+    int dragLastY_ = 0;
+    bool clickPending_ = false;   // a press on the view that a release makes a click
+    bool forwardingKey_ = false;  // a key the host changed is passing through the view
 
     int savedHMax_ = 0;
     int savedHValue_ = 0;

@@ -1,6 +1,7 @@
 // The platform services that tests and the program lean on.
 #include "BusyPointer.h"
 #include "Metrics.h"
+#include "ProgramInfo.h"
 #include "ScriptedMessageBoxes.h"
 
 #include <QApplication>
@@ -54,4 +55,10 @@ TEST(BusyPointerTest, NestedHoldersRestoreThePointer)
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(ProgramFolder, IsTheBuildTreesProgramFolderWhereTheDataLies)
+{
+    // The test executables live in the program folder beside models/ etc.
+    EXPECT_EQ(Platform::programFolder(), QCoreApplication::applicationDirPath());
 }

@@ -1,5 +1,40 @@
 #include "RatioReporter.h"
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool isTrue(const char* value)
+{
+    for (const char* word : {"true", "yes", "1", "t", "y", "on"})
+        if (std::strcmp(value, word) == 0) return true;
+    return false;
+}
+
+} // namespace
+
+benchmark::ConsoleReporter::OutputOptions RatioReporter::optionsFromArguments(int argc, char** argv)
+{
+    const char* colour = "auto";
+    bool tabular = false;
+    for (int i = 1; i < argc; ++i) {
+        static const char colourFlag[] = "--benchmark_color=";
+        static const char tabularFlag[] = "--benchmark_counters_tabular=";
+        if (std::strncmp(argv[i], colourFlag, sizeof colourFlag - 1) == 0)
+            colour = argv[i] + sizeof colourFlag - 1;
+        else if (std::strncmp(argv[i], tabularFlag, sizeof tabularFlag - 1) == 0)
+            tabular = isTrue(argv[i] + sizeof tabularFlag - 1);
+    }
+    const bool useColour = std::strcmp(colour, "auto") == 0 ? isatty(fileno(stdout)) != 0 : isTrue(colour);
+    int options = OO_None;
+    if (useColour) options |= OO_Color;
+    if (tabular) options |= OO_Tabular;
+    return OutputOptions(options);
+}
+
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     for (const Run& run : runs) {

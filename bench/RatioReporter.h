@@ -10,6 +10,14 @@
 // of every benchmark, so two of them can be compared after the run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colour and tabular counters as the usual console output would choose
+    // them from the command line (--benchmark_color, default auto: colour
+    // only on a terminal; --benchmark_counters_tabular). Read the arguments
+    // before benchmark::Initialize removes them.
+    static OutputOptions optionsFromArguments(int argc, char** argv);
+
+    explicit RatioReporter(OutputOptions options) : benchmark::ConsoleReporter(options) {}
+
     void ReportRuns(const std::vector<Run>& runs) override;
 
     // Seconds per iteration of the named benchmark (its fastest repetition),

@@ -76,11 +76,11 @@ BENCHMARK(BM_MemcpyPage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    RatioReporter reporter(RatioReporter::optionsFromArguments(argc, argv));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     // Make the page before timing starts, so neither benchmark pays for it.
     data();
-    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     if (const auto ratio = reporter.ratio("BM_RenderPage", "BM_MemcpyPage"))

@@ -3,6 +3,7 @@
 #include "BusyPointer.h"
 #include "CanvasView.h"
 #include "ColorBytes.h"
+#include "ColorValues.h"
 #include "KeyCodes.h"
 #include "MessageBox.h"
 #include "MousePointerImages.h"
@@ -12,11 +13,13 @@
 #include "RegionPicking.h"
 #include "ScrollGeometry.h"
 #include "SignedScrollBar.h"
+#include "SurfaceHandles.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <cmath>
 #include <limits>
@@ -56,9 +59,12 @@ RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
 
-    const QColor windowColor = QApplication::palette().color(QPalette::Base);
-    const QColor workspaceColor = QApplication::palette().color(QPalette::Dark);
-    bufferBackColor_ = windowColor;
+    // The loader and buffer start with the window background, the viewport
+    // and view with the application workspace, both system colours.
+    ColorValues::resolve(ColorValues::WindowBackground, bufferBackColor_);
+    QColor workspaceColor;
+    ColorValues::resolve(ColorValues::ApplicationWorkspace, workspaceColor);
+    viewBackColor_ = ColorValues::ApplicationWorkspace;
     bufferImage_ = QImage(PlaceholderSide, PlaceholderSide, QImage::Format_RGB32);
     bufferImage_.fill(bufferBackColor_);
 
@@ -78,10 +84,12 @@ RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent) : QFrame(parent)
     hscPicture_ = new SignedScrollBar(Qt::Horizontal, picMain_);
     hscPicture_->setObjectName("hscPicture");
     hscPicture_->resize(extent * 4, extent);
+    hscPicture_->setCursor(Qt::ArrowCursor);
     hscPicture_->hide();
     vscPicture_ = new SignedScrollBar(Qt::Vertical, picMain_);
     vscPicture_->setObjectName("vscPicture");
     vscPicture_->resize(extent, extent * 4);
+    vscPicture_->setCursor(Qt::ArrowCursor);
     vscPicture_->hide();
 
     picTemp_ = new QWidget(picMain_);
@@ -89,7 +97,6 @@ RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent) : QFrame(parent)
     fillWithBackColor(picTemp_, workspaceColor);
     picTemp_->resize(extent, extent);
     picTemp_->hide();
-    picTemp_->raise();
 
     // The view follows the bars; dragging the horizontal thumb is reported
     // to the host before the value is committed.
@@ -102,9 +109,109 @@ RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent) : QFrame(parent)
         applyViewGeometry();
     });
     connect(hscPicture_, &SignedScrollBar::Scrolling, this, [this] { emit Scroll(); });
+
+    viewWindow_ = SurfaceHandles::issue(picView_);
+    viewDC_ = SurfaceHandles::issue(picView_);
+    bufferDC_ = SurfaceHandles::issue(&bufferImage_);
+
+    // Creation, before any host can call in: the corner square in front;
+    // the region palette is in its creation state since it was built with
+    // the control; DrawSmooth off.
+    picTemp_->raise();
+    drawSmooth_ = false;
 }
 
-RKV3CanvasCtl::~RKV3CanvasCtl() = default;
+RKV3CanvasCtl::~RKV3CanvasCtl()
+{
+    SurfaceHandles::release(viewWindow_);
+    SurfaceHandles::release(viewDC_);
+    SurfaceHandles::release(bufferDC_);
+}
+
+// -------------------------------------------------------------- properties
+
+void RKV3CanvasCtl::setAllowZoomOut(bool value)
+{
+    allowZoomOut_ = value;
+    PropertyChanged(QStringLiteral("AllowZoomOut"));
+}
+
+void RKV3CanvasCtl::setAllowZoomIn(bool value)
+{
+    allowZoomIn_ = value;
+    PropertyChanged(QStringLiteral("AllowZoomIn"));
+}
+
+bool RKV3CanvasCtl::AutoRedraw() const { return picView_->AutoRedraw(); }
+
+void RKV3CanvasCtl::setAutoRedraw(bool value)
+{
+    picView_->SetAutoRedraw(value);
+    PropertyChanged(QStringLiteral("AutoRedraw"));
+}
+
+// The view's background alone (what a restore applies).
+bool RKV3CanvasCtl::applyViewBackColor(int value)
+{
+    QColor color;
+    if (!ColorValues::resolve(value, color)) return false;
+    viewBackColor_ = value;
+    picView_->SetBackColor(color);
+    return true;
+}
+
+void RKV3CanvasCtl::setBackColor(int value)
+{
+    QColor color;
+    if (!ColorValues::resolve(value, color)) return;
+    bufferBackColor_ = color;
+    fillWithBackColor(picMain_, color);
+    fillWithBackColor(picTemp_, color);
+    applyViewBackColor(value);
+    // The bars ask the viewport for their background when they paint.
+    hscPicture_->update();
+    vscPicture_->update();
+    PropertyChanged(QStringLiteral("BackColor"));
+}
+
+bool RKV3CanvasCtl::Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+
+void RKV3CanvasCtl::setEnabled(bool value)
+{
+    QFrame::setEnabled(value);
+    PropertyChanged(QStringLiteral("Enabled"));
+}
+
+QPaintDevice* RKV3CanvasCtl::SurfaceFromHandle(int handle) { return SurfaceHandles::device(handle); }
+
+void RKV3CanvasCtl::setMousePointer(short value)
+{
+    if (!((value >= 0 && value <= 15) || value == 99)) return;
+    mousePointer_ = value;
+    applyOwnPointer();
+    PropertyChanged(QStringLiteral("MousePointer"));
+}
+
+void RKV3CanvasCtl::setMouseIcon(const QImage& value)
+{
+    mouseIcon_ = value;
+    applyOwnPointer();
+}
+
+// The control's own pointer covers the viewport and the corner square,
+// which take the control's pointer; the view and the bars have their own.
+void RKV3CanvasCtl::applyOwnPointer()
+{
+    static constexpr Qt::CursorShape Shapes[16] = {
+        Qt::ArrowCursor,    Qt::ArrowCursor,   Qt::CrossCursor,    Qt::IBeamCursor,
+        Qt::ArrowCursor,    Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,  Qt::WaitCursor,
+        Qt::ForbiddenCursor, Qt::BusyCursor,   Qt::WhatsThisCursor, Qt::SizeAllCursor,
+    };
+    if (mousePointer_ == 0 || (mousePointer_ == 99 && mouseIcon_.isNull())) unsetCursor();
+    else if (mousePointer_ == 99) setCursor(QCursor(QPixmap::fromImage(mouseIcon_)));
+    else setCursor(Shapes[mousePointer_]);
+}
 
 // ---------------------------------------------------------------- surfaces
 
@@ -479,6 +586,7 @@ void RKV3CanvasCtl::showToolPointer(int imageIndex)
 void RKV3CanvasCtl::setPanActive(bool value)
 {
     panActive_ = value;
+    PropertyChanged(QStringLiteral("PanActive"));
     if (panActive_) showToolPointer(MousePointerImages::PanArrow);
     else if (pickerActive_) showToolPointer(MousePointerImages::Dropper);
     else picView_->SetMousePointer(0);

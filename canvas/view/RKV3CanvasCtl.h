@@ -5,29 +5,50 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QSet>
 #include <QVariant>
 
 class CanvasView;
+class QPaintDevice;
 class SignedScrollBar;
 
 // The page canvas control. It holds the page on three surfaces (the raw page
 // as loaded, the coloured page at full size, and the view that shows it at
 // the current zoom), keeps the 256-entry region palette, colours the page,
-// and lays the view out in a viewport with scroll bars that appear only when
-// the zoomed page does not fit.
+// lays the view out in a viewport with scroll bars that appear only when the
+// zoomed page does not fit, lets the user drag the page (pan tool) and
+// answers which region lies under a point.
 //
 // Scroll convention: a shown bar has Min 0 and a negative Max, and its Value
 // is the view's Left (or Top) inside the viewport.
+//
+// The programmable interface: any host binds to it by name through the
+// meta-object, in this order. Properties are Q_PROPERTYs; the write-only
+// members (MouseIcon, DrawSmooth, HeaderText, FooterText) are invokable
+// setters named set<Member>; methods are Q_INVOKABLE; the events are the
+// signals. Members a host can read or write only through the C++ class
+// (layout state, the container's persistence steps) are not invokable.
 class RKV3CANVAS_EXPORT RKV3CanvasCtl : public QFrame {
     Q_OBJECT
     Q_PROPERTY(bool AllowZoomOut READ AllowZoomOut WRITE setAllowZoomOut)
     Q_PROPERTY(bool AllowZoomIn READ AllowZoomIn WRITE setAllowZoomIn)
+    Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE setAutoRedraw)
+    Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(bool HasDC READ HasDC)
+    Q_PROPERTY(int hDC READ hDC)
+    Q_PROPERTY(int BufferhDC READ BufferhDC)
+    Q_PROPERTY(int hwnd READ hwnd)
     Q_PROPERTY(QImage Image READ Image)
     Q_PROPERTY(QImage CanvasImage READ CanvasImage)
+    Q_PROPERTY(short MousePointer READ MousePointer WRITE setMousePointer)
+    // MouseIcon: set only (setMouseIcon).
     Q_PROPERTY(bool PanActive READ PanActive WRITE setPanActive)
     Q_PROPERTY(bool PickerActive READ PickerActive WRITE setPickerActive)
     Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
+    // DrawSmooth: write only (setDrawSmooth).
     Q_PROPERTY(double Zoom READ Zoom WRITE setZoom)
+    // HeaderText, FooterText: write only (setHeaderText, setFooterText).
     Q_PROPERTY(int CanvasWidth READ CanvasWidth WRITE setCanvasWidth)
     Q_PROPERTY(int CanvasHeight READ CanvasHeight WRITE setCanvasHeight)
 
@@ -35,13 +56,53 @@ public:
     explicit RKV3CanvasCtl(QWidget* parent = nullptr);
     ~RKV3CanvasCtl() override;
 
-    // Zoom flags the host keeps equal to its zoom buttons' state.
+    // Zoom flags the host keeps equal to its zoom buttons' state; the
+    // control itself never reads them.
     bool AllowZoomOut() const { return allowZoomOut_; }
-    void setAllowZoomOut(bool value) { allowZoomOut_ = value; }
+    void setAllowZoomOut(bool value);
     bool AllowZoomIn() const { return allowZoomIn_; }
-    void setAllowZoomIn(bool value) { allowZoomIn_ = value; }
+    void setAllowZoomIn(bool value);
+
+    // Whether drawing on the view persists (the default) or is shown once
+    // and lost at the next repaint, which then raises Paint.
+    bool AutoRedraw() const;
+    void setAutoRedraw(bool value);
+
+    // A colour value (red + 256 x green + 65536 x blue) or a system colour
+    // (0x80000000 + index). Read: the view's background. Write: the
+    // background of the buffer, the viewport, the corner square and the
+    // view. A value of neither kind is ignored.
+    int BackColor() const { return viewBackColor_; }
+    void setBackColor(int value);
+
+    // The control's own enabled state (not its parent's).
+    bool Enabled() const;
+    void setEnabled(bool value);
+
+    // The view always has a surface of its own to draw on.
+    bool HasDC() const { return true; }
+    // Opaque handles of the view's drawing surface, the buffer's and the
+    // view's window (see SurfaceHandles.h): stable for the control's life.
+    int hDC() const { return viewDC_; }
+    int BufferhDC() const { return bufferDC_; }
+    int hwnd() const { return viewWindow_; }
+    // The surface a handle of any control names (QWidget for hwnd and hDC,
+    // the buffer's QImage for BufferhDC), or nullptr.
+    static QPaintDevice* SurfaceFromHandle(int handle);
 
     QImage Image() const;
+    QImage CanvasImage() const { return bufferImage_; }
+
+    // The pointer over the control's own surface (the viewport around the
+    // page and the corner square; the view's pointer follows the tools):
+    // 0 the host's default, 1 arrow, 2 cross, 3 I-beam, 4 icon, 5 size,
+    // 6 size NE-SW, 7 size N-S, 8 size NW-SE, 9 size W-E, 10 up arrow,
+    // 11 hourglass, 12 no drop, 13 arrow and hourglass, 14 arrow and
+    // question mark, 15 size all, 99 the MouseIcon. Other codes are ignored.
+    short MousePointer() const { return mousePointer_; }
+    void setMousePointer(short value);
+    // The picture of pointer code 99 (hot spot in its middle).
+    Q_INVOKABLE void setMouseIcon(const QImage& value);
 
     // The pan tool (drag the page with the left button) and the picker tool
     // (a dropper pointer; what a pick means is the host's business). Both may
@@ -51,7 +112,7 @@ public:
     void setPanActive(bool value);
     bool PickerActive() const { return pickerActive_; }
     void setPickerActive(bool value);
-    QImage CanvasImage() const { return bufferImage_; }
+
     QImage Picture() const { return bufferPicture_; }
     void setPicture(const QImage& picture);
 
@@ -60,6 +121,10 @@ public:
 
     double Zoom() const { return zoom_; }
     void setZoom(double value);
+
+    // Header and footer lines of a printed page, kept as given.
+    Q_INVOKABLE void setHeaderText(const QString& value) { headerText_ = value; }
+    Q_INVOKABLE void setFooterText(const QString& value) { footerText_ = value; }
 
     int CanvasWidth() const { return bufferImage_.width(); }
     void setCanvasWidth(int value);
@@ -86,23 +151,31 @@ public:
     Q_INVOKABLE uchar GetBlueByte(int srcColor) const;
     // Returns false (and changes nothing) for an Index outside 0..255.
     Q_INVOKABLE bool UpdatePaletteColor(short Index, int ColorValue, short Offset);
+    // PrintImage(pID, pResolution, pQuality, pCopies, pPaperSize, pTileMode,
+    // hOffset, vOffset, PageMode), page printing, takes its place here.
     // The region number of the raw page pixel under a point. ScaleMode 0: X, Y
     // in twips relative to the control's top left; otherwise pixels relative
     // to the view's top left. Any point off the page gives 0, the paper.
     Q_INVOKABLE uchar GetRegionValue(float X, float Y, int ScaleMode) const;
 
-    // Layout state, read by tests and by region picking.
+    // Layout state, read by tests.
     int ImageWidth() const { return imageWidth_; }
     int ImageHeight() const { return imageHeight_; }
     bool LayoutPending() const { return layoutPending_; }
     QRectF ViewGeometry() const { return {viewLeft_, viewTop_, viewWidth_, viewHeight_}; }
     const QImage& LoaderImage() const { return loaderImage_; }
     const RegionPalette& Palette() const { return palette_; }
+    const QString& HeaderText() const { return headerText_; }
+    const QString& FooterText() const { return footerText_; }
 
     // Pan drag state: whether a drag runs, and the pointer's position at its
     // previous step relative to the viewport's top left.
     bool Dragging() const { return dragging_; }
     QPoint DragLast() const { return {dragLastX_, dragLastY_}; }
+
+    // The persisted properties written since the host last saved them (the
+    // container's "changed" marks), by their keys.
+    const QSet<QString>& ChangedProperties() const { return changedProperties_; }
 
 // Events. The view's mouse, key and paint events reach the host before the
 // control does its own work with them. Their arguments are references: a
@@ -151,6 +224,10 @@ private:
     QPoint pointerInViewport() const;
     void showToolPointer(int imageIndex);
 
+    bool applyViewBackColor(int value);
+    void applyOwnPointer();
+    void PropertyChanged(const QString& key) { changedProperties_.insert(key); }
+
     RegionPalette palette_;
     bool drawSmooth_ = false;
 
@@ -179,6 +256,11 @@ private:
     bool allowZoomIn_ = false;
     bool allowZoomOut_ = false;
 
+    int savedHMax_ = 0;
+    int savedHValue_ = 0;
+    int savedVMax_ = 0;
+    int savedVValue_ = 0;
+
     bool panActive_ = false;
     bool pickerActive_ = false;
     bool dragging_ = false;
@@ -187,8 +269,13 @@ private:
     bool clickPending_ = false;   // a press on the view that a release makes a click
     bool forwardingKey_ = false;  // a key the host changed is passing through the view
 
-    int savedHMax_ = 0;
-    int savedHValue_ = 0;
-    int savedVMax_ = 0;
-    int savedVValue_ = 0;
+    int viewBackColor_ = 0;
+    short mousePointer_ = 0;
+    QImage mouseIcon_;
+    QString headerText_;
+    QString footerText_;
+    int viewWindow_ = 0;
+    int viewDC_ = 0;
+    int bufferDC_ = 0;
+    QSet<QString> changedProperties_;
 };

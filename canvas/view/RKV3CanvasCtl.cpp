@@ -10,6 +10,8 @@
 #include "Metrics.h"
 #include "PageImageReader.h"
 #include "PageRenderer.h"
+#include "PersistedValues.h"
+#include "PropertyBag.h"
 #include "RegionPicking.h"
 #include "ScrollGeometry.h"
 #include "SignedScrollBar.h"
@@ -211,6 +213,62 @@ void RKV3CanvasCtl::applyOwnPointer()
     if (mousePointer_ == 0 || (mousePointer_ == 99 && mouseIcon_.isNull())) unsetCursor();
     else if (mousePointer_ == 99) setCursor(QCursor(QPixmap::fromImage(mouseIcon_)));
     else setCursor(Shapes[mousePointer_]);
+}
+
+// ------------------------------------------------------------- persistence
+
+namespace {
+
+// Persisted keys and their defaults.
+const QString AutoRedrawKey = QStringLiteral("AutoRedraw");
+const QString BackColorKey = QStringLiteral("BackColor");
+const QString EnabledKey = QStringLiteral("Enabled");
+const QString MousePointerKey = QStringLiteral("MousePointer");
+const QString AllowZoomInKey = QStringLiteral("AllowZoomIn");
+const QString AllowZoomOutKey = QStringLiteral("AllowZoomOut");
+const QString PanActiveKey = QStringLiteral("PanActive");
+
+constexpr bool DefaultAutoRedraw = true;
+constexpr qint32 DefaultBackColor = ColorValues::ApplicationWorkspace;
+constexpr bool DefaultEnabled = true;
+constexpr int DefaultMousePointer = 0;
+constexpr bool DefaultAllowZoom = false;
+constexpr bool DefaultPanActive = false;
+
+}  // namespace
+
+// A new instance: nothing is assigned; the fields keep their creation values.
+void RKV3CanvasCtl::InitProperties() {}
+
+// Each key is read with its default and applied; a key whose value cannot
+// be read or applied is skipped and the next one goes on. BackColor goes to
+// the view only.
+void RKV3CanvasCtl::ReadProperties(const PropertyBag& bag)
+{
+    using namespace PersistedValues;
+    bool flag = false;
+    qint32 number = 0;
+    short code = 0;
+    if (readBool(bag.ReadProperty(AutoRedrawKey, DefaultAutoRedraw), flag)) picView_->SetAutoRedraw(flag);
+    if (readInt32(bag.ReadProperty(BackColorKey, DefaultBackColor), number)) applyViewBackColor(number);
+    if (readBool(bag.ReadProperty(EnabledKey, DefaultEnabled), flag)) setEnabled(flag);
+    if (readInt16(bag.ReadProperty(MousePointerKey, DefaultMousePointer), code)) setMousePointer(code);
+    if (readBool(bag.ReadProperty(AllowZoomInKey, DefaultAllowZoom), flag)) setAllowZoomIn(flag);
+    if (readBool(bag.ReadProperty(AllowZoomOutKey, DefaultAllowZoom), flag)) setAllowZoomOut(flag);
+    if (readBool(bag.ReadProperty(PanActiveKey, DefaultPanActive), flag)) setPanActive(flag);
+    changedProperties_.clear();
+}
+
+void RKV3CanvasCtl::WriteProperties(PropertyBag& bag)
+{
+    bag.WriteProperty(AutoRedrawKey, picView_->AutoRedraw(), DefaultAutoRedraw);
+    bag.WriteProperty(BackColorKey, viewBackColor_, DefaultBackColor);
+    bag.WriteProperty(EnabledKey, Enabled(), DefaultEnabled);
+    bag.WriteProperty(MousePointerKey, int(mousePointer_), DefaultMousePointer);
+    bag.WriteProperty(AllowZoomInKey, allowZoomIn_, DefaultAllowZoom);
+    bag.WriteProperty(AllowZoomOutKey, allowZoomOut_, DefaultAllowZoom);
+    bag.WriteProperty(PanActiveKey, panActive_, DefaultPanActive);
+    changedProperties_.clear();
 }
 
 // ---------------------------------------------------------------- surfaces

@@ -9,6 +9,7 @@
 #include <QVariant>
 
 class CanvasView;
+class PropertyBag;
 class QPaintDevice;
 class SignedScrollBar;
 
@@ -173,8 +174,23 @@ public:
     bool Dragging() const { return dragging_; }
     QPoint DragLast() const { return {dragLastX_, dragLastY_}; }
 
-    // The persisted properties written since the host last saved them (the
-    // container's "changed" marks), by their keys.
+    // The host's container side: persistence of the seven persisted
+    // properties ("AutoRedraw", "BackColor", "Enabled", "MousePointer",
+    // "AllowZoomIn", "AllowZoomOut", "PanActive", in that order; a value
+    // equal to its default is not stored). A host calls InitProperties for a
+    // new instance without saved properties, or ReadProperties with its bag,
+    // right after creating the control, and WriteProperties when it saves.
+    void InitProperties();
+    void ReadProperties(const PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag);
+
+    // True when the control runs in its host (the default); a form designer
+    // integration sets it false for the control it shows at design time.
+    bool UserMode() const { return userMode_; }
+    void setUserMode(bool value) { userMode_ = value; }
+
+    // The persisted properties written since the host last saved or restored
+    // them (the container's "changed" marks), by their keys.
     const QSet<QString>& ChangedProperties() const { return changedProperties_; }
 
 // Events. The view's mouse, key and paint events reach the host before the
@@ -278,4 +294,5 @@ private:
     int viewDC_ = 0;
     int bufferDC_ = 0;
     QSet<QString> changedProperties_;
+    bool userMode_ = true;
 };

@@ -13,9 +13,11 @@
 #include "PersistedValues.h"
 #include "PropertyBag.h"
 #include "RegionPicking.h"
+#include "ScrollBarColorRequest.h"
 #include "ScrollGeometry.h"
 #include "SignedScrollBar.h"
 #include "SurfaceHandles.h"
+#include "modScrollFix.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -125,6 +127,9 @@ RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent) : QFrame(parent)
 
 RKV3CanvasCtl::~RKV3CanvasCtl()
 {
+    // Only the control whose viewport the module holds takes the hook off,
+    // so destroying one control never unhooks another's viewport.
+    if (userMode_ && modScrollFix::HookedWindow == picMain_) modScrollFix::RemoveHook();
     SurfaceHandles::release(viewWindow_);
     SurfaceHandles::release(viewDC_);
     SurfaceHandles::release(bufferDC_);
@@ -237,14 +242,27 @@ constexpr bool DefaultPanActive = false;
 
 }  // namespace
 
+// The scroll bars ask their parent, the viewport, for their background.
+void RKV3CanvasCtl::hookViewport()
+{
+    modScrollFix::HookedWindow = picMain_;
+    modScrollFix::InstallHook();
+}
+
 // A new instance: nothing is assigned; the fields keep their creation values.
-void RKV3CanvasCtl::InitProperties() {}
+void RKV3CanvasCtl::InitProperties()
+{
+    propertiesInitialised_ = true;
+    if (userMode_) hookViewport();
+}
 
 // Each key is read with its default and applied; a key whose value cannot
 // be read or applied is skipped and the next one goes on. BackColor goes to
 // the view only.
 void RKV3CanvasCtl::ReadProperties(const PropertyBag& bag)
 {
+    propertiesInitialised_ = true;
+    if (userMode_) hookViewport();
     using namespace PersistedValues;
     bool flag = false;
     qint32 number = 0;
@@ -598,6 +616,12 @@ void RKV3CanvasCtl::RecallPosition()
 
 // ------------------------------------------------------------------ events
 
+void RKV3CanvasCtl::showEvent(QShowEvent* event)
+{
+    if (!propertiesInitialised_) InitProperties();
+    QFrame::showEvent(event);
+}
+
 void RKV3CanvasCtl::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
@@ -610,6 +634,11 @@ bool RKV3CanvasCtl::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == picView_) return picView_Event(event);
     if (watched == picMain_) {
+        // The viewport's own answer to a bar's colour request: its background.
+        if (event->type() == ScrollBarColorRequest::type()) {
+            static_cast<ScrollBarColorRequest*>(event)->setAnswer(picMain_->palette().window());
+            return true;
+        }
         if (event->type() == QEvent::Resize) viewportResized();
         else if (event->type() == QEvent::MouseButtonDblClick) emit DblClick();
     }

@@ -180,6 +180,10 @@ public:
     // equal to its default is not stored). A host calls InitProperties for a
     // new instance without saved properties, or ReadProperties with its bag,
     // right after creating the control, and WriteProperties when it saves.
+    // A control shown before either was called runs InitProperties then.
+    // In user mode both hook the viewport (modScrollFix), so the scroll bars
+    // keep the style's background whatever the BackColor; the hook goes
+    // with the control.
     void InitProperties();
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag);
@@ -217,6 +221,7 @@ signals:
     void ZoomOutClick();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -243,6 +248,7 @@ private:
     bool applyViewBackColor(int value);
     void applyOwnPointer();
     void PropertyChanged(const QString& key) { changedProperties_.insert(key); }
+    void hookViewport();
 
     RegionPalette palette_;
     bool drawSmooth_ = false;
@@ -295,4 +301,5 @@ private:
     int bufferDC_ = 0;
     QSet<QString> changedProperties_;
     bool userMode_ = true;
+    bool propertiesInitialised_ = false;
 };

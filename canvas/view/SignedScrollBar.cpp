@@ -1,5 +1,9 @@
 #include "SignedScrollBar.h"
 
+#include "ScrollBarColorRequest.h"
+
+#include <QApplication>
+#include <QStyleOptionSlider>
 #include <limits>
 
 namespace {
@@ -71,4 +75,25 @@ bool SignedScrollBar::SetValue(int value)
     syncToQt();
     emit Change(value_);
     return true;
+}
+
+// The bar's trough takes the parent's answer, or, without one, the style's
+// own background: the application's palette for scroll bars, not the
+// palette the bar inherits from its parent.
+void SignedScrollBar::initStyleOption(QStyleOptionSlider* option) const
+{
+    QScrollBar::initStyleOption(option);
+    QWidget* parent = parentWidget();
+    if (!parent) return;
+    ScrollBarColorRequest request;
+    QCoreApplication::sendEvent(parent, &request);
+    const QPalette own = QApplication::palette(this);
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base}) {
+        if (request.answer().style() != Qt::NoBrush) {
+            option->palette.setBrush(role, request.answer());
+            continue;
+        }
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            option->palette.setBrush(group, role, own.brush(group, role));
+    }
 }

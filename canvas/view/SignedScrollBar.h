@@ -15,6 +15,10 @@
 // Setters return false and change nothing when the value does not fit in 16
 // bits or (for Value) lies outside the bar's range. Change is emitted only
 // when Value actually changes; Scrolling while the user drags the thumb.
+//
+// Whenever it is drawn the bar asks its parent for the brush of its
+// background (ScrollBarColorRequest) and paints its trough with the answer,
+// or with the style's own background when there is none.
 class RKV3CANVAS_EXPORT SignedScrollBar : public QScrollBar {
     Q_OBJECT
 public:
@@ -31,6 +35,9 @@ public:
 signals:
     void Change(int value);
     void Scrolling(int value);
+
+protected:
+    void initStyleOption(QStyleOptionSlider* option) const override;
 
 private:
     int lowest() const { return std::min(min_, max_); }

@@ -1,0 +1,7 @@
+#include "ScrollBarColorRequest.h"
+
+QEvent::Type ScrollBarColorRequest::type()
+{
+    static const QEvent::Type registered = QEvent::Type(QEvent::registerEventType());
+    return registered;
+}

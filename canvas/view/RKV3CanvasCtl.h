@@ -87,8 +87,10 @@ public:
     int hDC() const { return viewDC_; }
     int BufferhDC() const { return bufferDC_; }
     int hwnd() const { return viewWindow_; }
-    // The surface a handle of any control names (QWidget for hwnd and hDC,
-    // the buffer's QImage for BufferhDC), or nullptr.
+    // The surface a handle of any control names (the view's QWidget for hwnd
+    // and hDC, the buffer's QImage for BufferhDC), or nullptr. The buffer can
+    // be painted on at any time; the view, as any widget, only while it
+    // paints, that is from a Paint handler.
     static QPaintDevice* SurfaceFromHandle(int handle);
 
     QImage Image() const;

@@ -4,6 +4,7 @@
 
 #include "SystemColors.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 
 namespace {
@@ -157,6 +158,19 @@ TEST_F(ControlProperties, WithoutAutoRedrawDrawingIsLostAtTheNextRepaint)
     canvas->RenderRKVPage();
     for (int i = 0; i < 2; ++i) EXPECT_EQ(view()->grab().toImage().pixel(20, 20) & 0xFFFFFF, 0xFF0000u) << i;
     EXPECT_TRUE(canvas->ChangedProperties().contains("AutoRedraw"));
+}
+
+TEST_F(ControlProperties, AHostPaintsTheViewThroughItsHandleWhenAskedTo)
+{
+    canvas->setBackColor(0x00FF00);
+    canvas->setAutoRedraw(false);
+    QObject::connect(canvas.get(), &RKV3CanvasCtl::Paint, canvas.get(), [&] {
+        QPainter painter(RKV3CanvasCtl::SurfaceFromHandle(canvas->hDC()));
+        painter.fillRect(QRect(0, 0, 5, 5), Qt::blue);
+    });
+    const QImage shown = view()->grab().toImage();
+    EXPECT_EQ(shown.pixel(2, 2) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(shown.pixel(20, 20) & 0xFFFFFF, 0x00FF00u);
 }
 
 TEST_F(ControlProperties, TextsAndFlagsAreKeptAsGiven)

@@ -27,7 +27,7 @@ qint32 sysColor(int index)
     case 9: color = active(QPalette::HighlightedText); break;    // caption text
     case 10: color = active(QPalette::Midlight); break;          // active border
     case 11: color = active(QPalette::Mid); break;               // inactive border
-    case 12: color = active(QPalette::AlternateBase); break;     // application workspace
+    case 12: color = active(QPalette::Dark); break;              // application workspace: a mid gray, so white paper stands out
     case 13: color = active(QPalette::Highlight); break;         // highlight
     case 14: color = active(QPalette::HighlightedText); break;   // highlighted text
     case 15: color = active(QPalette::Button); break;            // button face

@@ -1,4 +1,5 @@
 #include "BenchmarkPages.h"
+#include "ShapePaths.h"
 
 #include "BuildingDetails.h"
 #include "CottageRegions.h"
@@ -25,11 +26,6 @@ struct PlannedPiece {
     double height = 0.0;
     std::function<void(Piece&, QPointF)> build; // called with the top left corner of its box
 };
-
-QPolygonF rectPolygon(const QRectF& r)
-{
-    return QPolygonF{r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
-}
 
 int anyRegion(DeterministicRandom& random)
 {

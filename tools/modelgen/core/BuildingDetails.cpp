@@ -1,4 +1,5 @@
 #include "BuildingDetails.h"
+#include "ShapePaths.h"
 
 #include "CottageRegions.h"
 #include "Piece.h"
@@ -10,20 +11,6 @@
 namespace BuildingDetails {
 
 namespace {
-
-QPainterPath rectPath(const QRectF& r)
-{
-    QPainterPath path;
-    path.addRect(r);
-    return path;
-}
-
-QPainterPath ellipsePath(QPointF centre, double radius)
-{
-    QPainterPath path;
-    path.addEllipse(centre, radius, radius);
-    return path;
-}
 
 void shutter(Piece& piece, const QRectF& r)
 {
@@ -68,10 +55,10 @@ void window(Piece& piece, const QRectF& frame, bool shutters)
 
 void roundWindow(Piece& piece, QPointF centre, double radius)
 {
-    piece.addShade(ellipsePath(centre + QPointF(3.0, 4.0), radius), Shading::flat(96));
-    piece.addDetail(ellipsePath(centre, radius), CottageRegion::Trim, Shading::flat());
+    piece.addShade(circlePath(centre + QPointF(3.0, 4.0), radius), Shading::flat(96));
+    piece.addDetail(circlePath(centre, radius), CottageRegion::Trim, Shading::flat());
     const double inner = radius - 6.0;
-    piece.addDetail(ellipsePath(centre, inner), CottageRegion::WindowGlass,
+    piece.addDetail(circlePath(centre, inner), CottageRegion::WindowGlass,
                     Shading::linear(centre - QPointF(inner, inner), 180, centre + QPointF(inner, inner), 98));
     QPainterPath cross;
     cross.moveTo(centre.x() - inner, centre.y());
@@ -102,7 +89,7 @@ void door(Piece& piece, const QRectF& leaf)
     piece.addInk(panels, InkStyle::Detail, 1.1);
     piece.addShade(panels, Shading::flat(112));
     const QPointF knob(leaf.right() - margin * 0.8, leaf.center().y() + 6.0);
-    piece.addDetail(ellipsePath(knob, 4.0), CottageRegion::Trim,
+    piece.addDetail(circlePath(knob, 4.0), CottageRegion::Trim,
                     Shading::linear(knob - QPointF(3, 3), 190, knob + QPointF(3, 3), 90));
 }
 

@@ -1,4 +1,5 @@
 #include "CottagePageDrawings.h"
+#include "ShapePaths.h"
 
 #include "CottageDimensions.h"
 #include "CottageRegions.h"
@@ -12,25 +13,6 @@
 using namespace CottageDimensions;
 
 namespace {
-
-QPolygonF rectPolygon(const QRectF& r)
-{
-    return QPolygonF{r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
-}
-
-QPainterPath rectPath(const QRectF& r)
-{
-    QPainterPath path;
-    path.addRect(r);
-    return path;
-}
-
-QPainterPath circlePath(QPointF centre, double radius)
-{
-    QPainterPath path;
-    path.addEllipse(centre, radius, radius);
-    return path;
-}
 
 void flowers(Piece& piece, const QRectF& bed, int count, DeterministicRandom& random)
 {

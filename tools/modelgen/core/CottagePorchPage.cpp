@@ -1,4 +1,5 @@
 #include "CottagePageDrawings.h"
+#include "ShapePaths.h"
 
 #include "CottageDimensions.h"
 #include "CottageRegions.h"
@@ -9,13 +10,6 @@
 using namespace CottageDimensions;
 
 namespace {
-
-QPainterPath rectPath(const QRectF& r)
-{
-    QPainterPath path;
-    path.addRect(r);
-    return path;
-}
 
 // The porch floor: a low box with an oak plank deck on a stone base.
 void porchFloor(PageSheet& sheet, QPointF topLeft)

@@ -1,4 +1,5 @@
 #include "CottagePageDrawings.h"
+#include "ShapePaths.h"
 
 #include "CottageDimensions.h"
 #include "CottageRegions.h"
@@ -11,18 +12,6 @@
 using namespace CottageDimensions;
 
 namespace {
-
-QPolygonF rectPolygon(const QRectF& r)
-{
-    return QPolygonF{r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
-}
-
-QPainterPath rectPath(const QRectF& r)
-{
-    QPainterPath path;
-    path.addRect(r);
-    return path;
-}
 
 // Both roof halves in one piece, folded along the ridge. The back half lies
 // above the ridge, the front half below it; light falls on the front.

@@ -1,4 +1,5 @@
 #include "NetBuilders.h"
+#include "ShapePaths.h"
 
 #include <QPolygonF>
 
@@ -11,13 +12,6 @@ namespace {
 QPolygonF rectPolygon(double x, double y, double w, double h)
 {
     return QPolygonF{QPointF(x, y), QPointF(x + w, y), QPointF(x + w, y + h), QPointF(x, y + h)};
-}
-
-QPainterPath rectPath(const QRectF& r)
-{
-    QPainterPath path;
-    path.addRect(r);
-    return path;
 }
 
 } // namespace

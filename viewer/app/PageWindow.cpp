@@ -3,6 +3,7 @@
 #include "ModelOpening.h"
 #include "ProgramInfo.h"
 #include "ProgramState.h"
+#include "PropertyBag.h"
 #include "RKV3CanvasCtl.h"
 
 #include <QComboBox>
@@ -26,8 +27,14 @@ PageWindow::PageWindow(QWidget* parent) : QMainWindow(parent)
     tools->addWidget(cboZoom_);
     connect(cboZoom_, &QComboBox::currentIndexChanged, this, &PageWindow::cboZoom_Click);
 
+    // The canvas is created from the values it was designed with: the page
+    // can be dragged with the pan tool from the start.
     canvas_ = new RKV3CanvasCtl(this);
     canvas_->setObjectName("RKVCanvas");
+    canvas_->setUserMode(true);
+    PropertyBag designed;
+    designed.WriteProperty(QStringLiteral("PanActive"), true, false);
+    canvas_->ReadProperties(designed);
     setCentralWidget(canvas_);
     resize(1000, 760);
 }

@@ -338,7 +338,7 @@ void dlgColor::cmdLoadColor_Click()
 
 bool dlgColor::LoadColorFile(const QString& path)
 {
-    // The file is read whole and closed here, also when it turns out invalid.
+    // The file is closed when this returns, also when it turns out invalid.
     mdlRKVUtilities::TextLines file;
     if (!file.open(path)) return false;
     const std::optional<QString> name = file.next();

@@ -1,6 +1,5 @@
 #include "TextLines.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 namespace mdlRKVUtilities {
@@ -13,40 +12,48 @@ QString TextLines::decode(const QByteArray& bytes)
     return QString::fromLatin1(bytes);
 }
 
-QStringList TextLines::split(const QString& text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
-        lines.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n')) ++i;
-        start = i + 1;
-    }
-    if (start < size) lines.append(text.mid(start));
-    return lines;
-}
-
 bool TextLines::open(const QString& path)
 {
-    lines_.clear();
-    position_ = 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
-    QString text = decode(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);  // a byte-order mark is no text
-    lines_ = split(text);
-    return true;
+    file_.close();
+    file_.setFileName(path);
+    atStart_ = true;
+    return file_.open(QIODevice::ReadOnly);
 }
 
 std::optional<QString> TextLines::next()
 {
-    if (atEnd()) return std::nullopt;
-    return lines_[position_++];
+    if (!file_.isOpen()) return std::nullopt;
+    if (atStart_) {
+        atStart_ = false;
+        if (file_.peek(3) == QByteArray("\xEF\xBB\xBF")) file_.skip(3);
+    }
+
+    QByteArray line;
+    char c = 0;
+    bool ended = false;
+    while (file_.getChar(&c)) {
+        if (c == '\n') {
+            ended = true;
+            break;
+        }
+        if (c == '\r') {
+            char following = 0;
+            if (file_.peek(&following, 1) == 1 && following == '\n') file_.skip(1);
+            ended = true;
+            break;
+        }
+        if (line.size() >= MaxLineBytes) {
+            file_.close();
+            return std::nullopt;
+        }
+        line.append(c);
+    }
+    if (file_.error() != QFileDevice::NoError) {
+        file_.close();
+        return std::nullopt;
+    }
+    if (!ended && line.isEmpty()) return std::nullopt;
+    return decode(line);
 }
 
 }  // namespace mdlRKVUtilities

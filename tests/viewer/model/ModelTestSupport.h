@@ -5,6 +5,7 @@
 #include "ColorSets.h"
 #include "ModelState.h"
 #include "ProgramState.h"
+#include "TextLines.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -28,6 +29,16 @@ inline QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Every line of a text file, as TextLines reads them.
+inline QStringList readLines(const QString& path)
+{
+    mdlRKVUtilities::TextLines file;
+    QStringList lines;
+    if (!file.open(path)) return lines;
+    while (const std::optional<QString> line = file.next()) lines.append(*line);
+    return lines;
 }
 
 // Lines joined with CR LF, the last one ended too.

@@ -5,7 +5,6 @@
 #include "NumberReading.h"
 #include "SafeTextWriter.h"
 #include "ScriptedMessageBoxes.h"
-#include "TextLines.h"
 
 #include <QFileInfo>
 
@@ -68,9 +67,7 @@ TEST_F(ShippedData, ColorFilesHaveFiveLinesOfNameBytesAndOffset)
     const QStringList colors = filesIn(shareFolder("colors"), "*.RKL");
     ASSERT_GE(colors.size(), 3);
     for (const QString& color : colors) {
-        TextLines file;
-        ASSERT_TRUE(file.open(color));
-        const QStringList lines = file.lines();
+        const QStringList lines = readLines(color);
         ASSERT_EQ(lines.size(), 5) << color.toStdString();
         EXPECT_FALSE(lines[0].isEmpty());
         for (int i = 1; i <= 3; ++i) {

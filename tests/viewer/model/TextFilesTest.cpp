@@ -1,32 +1,53 @@
 // Reading lines with any line end, and writing files safely with CR LF.
+#include "ModelTestSupport.h"
 #include "SafeTextWriter.h"
 #include "TextLines.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 using namespace mdlRKVUtilities;
+using modeltest::readBytes;
+using modeltest::readLines;
+using modeltest::writeBytes;
 
 namespace {
 
-QByteArray readBytes(const QString& path)
+// The lines TextLines reads from a file holding bytes.
+QStringList linesOf(const QByteArray& bytes)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    QTemporaryDir temp;
+    const QString path = temp.filePath(QStringLiteral("lines.txt"));
+    writeBytes(path, bytes);
+    return readLines(path);
 }
 
 }  // namespace
 
 TEST(TextLines, EveryLineEndCounts)
 {
-    EXPECT_EQ(TextLines::split(QStringLiteral("a\r\nb\nc\rd")), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_EQ(TextLines::split(QStringLiteral("a\r\n")), (QStringList{"a"}));
-    EXPECT_EQ(TextLines::split(QStringLiteral("a\r\n\r\n")), (QStringList{"a", ""}));
-    EXPECT_EQ(TextLines::split(QStringLiteral("a\r\r\nb")), (QStringList{"a", "", "b"}));
-    EXPECT_EQ(TextLines::split(QStringLiteral("\n")), (QStringList{""}));
-    EXPECT_TRUE(TextLines::split(QString()).isEmpty());
+    EXPECT_EQ(linesOf("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(linesOf("a\r\n"), (QStringList{"a"}));
+    EXPECT_EQ(linesOf("a\r\n\r\n"), (QStringList{"a", ""}));
+    EXPECT_EQ(linesOf("a\r\r\nb"), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(linesOf("\n"), (QStringList{""}));
+    EXPECT_EQ(linesOf("\xEF\xBB\xBFone\r\ntwo"), (QStringList{"one", "two"}));  // no byte-order mark
+    EXPECT_TRUE(linesOf(QByteArray()).isEmpty());
+}
+
+TEST(TextLines, ReadsOnlyTheLinesAskedForAndStopsAtAnOverlongLine)
+{
+    // A file that is far too large for its format: the lines before the
+    // junk read as usual, and the junk line ends the reading.
+    QTemporaryDir temp;
+    const QString path = temp.filePath(QStringLiteral("big.txt"));
+    writeBytes(path, "first\r\nsecond\r\n" + QByteArray(TextLines::MaxLineBytes + 1, 'x') + "\r\nafter\r\n");
+    TextLines file;
+    ASSERT_TRUE(file.open(path));
+    EXPECT_EQ(file.next(), QStringLiteral("first"));
+    EXPECT_EQ(file.next(), QStringLiteral("second"));
+    EXPECT_FALSE(file.next());
+    EXPECT_FALSE(file.next());
+
+    writeBytes(path, QByteArray(TextLines::MaxLineBytes, 'y'));
+    EXPECT_EQ(readLines(path), QStringList{QString(TextLines::MaxLineBytes, QLatin1Char('y'))});
 }
 
 TEST(TextLines, Latin1AndUtf8Files)
@@ -48,9 +69,7 @@ TEST(SafeTextWriter, WritesCrLfAndRoundTripsNames)
 
     const QString kanji = QString::fromUtf8("\xE6\xBC\xA2");
     ASSERT_TRUE(WriteTextLines(path, {kanji}));
-    TextLines lines;
-    ASSERT_TRUE(lines.open(path));
-    EXPECT_EQ(lines.lines(), QStringList{kanji});
+    EXPECT_EQ(readLines(path), QStringList{kanji});
     // No temporary file is left behind.
     EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList{"out.txt"});
 }

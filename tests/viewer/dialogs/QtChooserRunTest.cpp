@@ -17,21 +17,46 @@ using namespace Platform;
 
 namespace {
 
-// Runs action on the modal dialog of type T as soon as it is shown.
-template <typename T, typename Action>
-void whenShown(Action action)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-        }
-    });
-    timer->start();
-}
+// Plays the user on the modal dialog of type T: runs action on it as soon as
+// it is shown. Should a modal window still be open a few seconds later (an
+// action that did not close the dialog, a warning box the dialog raised), the
+// watchdog rejects every modal window, so a broken test fails instead of
+// hanging the run.
+template <typename T>
+class ModalPlayer {
+public:
+    template <typename Action>
+    explicit ModalPlayer(Action action)
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this, action] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                poll_.stop();
+                action(dialog);
+            }
+        });
+        poll_.start(10);
+        watchdog_.setSingleShot(true);
+        QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+            poll_.stop();
+            for (int i = 0; i < 8; ++i) {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal) break;
+                timedOut_ = true;
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                else
+                    modal->close();
+            }
+        });
+        watchdog_.start(10000);
+    }
+    ~ModalPlayer() { EXPECT_FALSE(timedOut_) << "the dialog was still open when the watchdog fired"; }
+
+private:
+    QTimer poll_;
+    QTimer watchdog_;
+    bool timedOut_ = false;
+};
 
 }  // namespace
 
@@ -44,7 +69,7 @@ TEST(QtChooserRun, OpenChooserGivesTheFileAndTheSelectedFilter)
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+    ModalPlayer<QFileDialog> player([&](QFileDialog* dialog) {
         dialog->selectNameFilter(dialog->nameFilters().value(1));
         dialog->selectFile(file);
         static_cast<QDialog*>(dialog)->accept();  // the dialog's own accept checks the choice
@@ -66,7 +91,7 @@ TEST(QtChooserRun, OpenChooserGivesTheFileAndTheSelectedFilter)
 
 TEST(QtChooserRun, RejectedSaveChooserIsACancel)
 {
-    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    ModalPlayer<QFileDialog> player([](QFileDialog* dialog) { dialog->reject(); });
     cCommonDialog common;
     QString Filename = QStringLiteral("/tmp/x.RKL"), FileTitle;
     QString Filter = QStringLiteral("RKV3 Color(*.RKL)|*.RKL");
@@ -82,7 +107,7 @@ TEST(QtChooserRun, ColorChooserGivesTheColorAndKeepsCustomColors)
 {
     QColor shownInitial;
     QColor shownCustom;
-    whenShown<QColorDialog>([&](QColorDialog* dialog) {
+    ModalPlayer<QColorDialog> player([&](QColorDialog* dialog) {
         shownInitial = dialog->currentColor();
         shownCustom = QColorDialog::customColor(2);
         QColorDialog::setCustomColor(4, QColor(1, 2, 3));

@@ -22,7 +22,7 @@ struct RegionPaletteEntry {
     std::uint8_t Green = 127;
     std::uint8_t Blue = 127;
     std::int16_t Offset = -127;
-    LevelTable Levels{};
+    alignas(4) LevelTable Levels{};
 };
 
 // The 256-entry region palette, one entry per region number. Entry 0 (the

@@ -427,7 +427,11 @@ bool RKV3CanvasCtl::RenderRKVPage()
 
     // Only the part of the page that lies inside the buffer is written: the
     // buffer can differ in size after LoadImage or a CanvasWidth change.
-    bufferPicture_ = QImage();  // let the buffer be written in place
+    // The buffer is written in place: its picture and the view, which share
+    // its pixels, let go of them first (both take the new page below), so no
+    // copy of the whole page is made.
+    bufferPicture_ = QImage();
+    picView_->Clear();
     if (bufferImage_.format() != QImage::Format_RGB32)
         bufferImage_ = bufferImage_.convertToFormat(QImage::Format_RGB32);
     const int cw = std::min(w, bufferImage_.width());

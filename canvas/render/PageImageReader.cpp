@@ -13,9 +13,12 @@ QImage ReadPageImage(const QString& path)
         return QImage();
 
     // Pages are big by nature (a Letter sheet at 600 pixels per inch is about
-    // 130 MB of pixels); the side check above is the limit that matters.
+    // 130 MB of pixels); the side check above is the limit that matters. The
+    // reader's process-wide allocation limit is lifted for this read only.
+    const int allocationLimit = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(0);
     QImage image = reader.read();
+    QImageReader::setAllocationLimit(allocationLimit);
     if (image.isNull()) return QImage();
     if (image.width() > MaxPageSide || image.height() > MaxPageSide) return QImage();
 

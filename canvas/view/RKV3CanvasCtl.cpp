@@ -325,11 +325,12 @@ void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
 
 void RKV3CanvasCtl::LoadImage(const QString& FilePath)
 {
+    // A picture that cannot be loaded leaves the buffer's picture as it was.
     if (FilePath.isEmpty()) {
         bufferPicture_ = QImage();
     } else {
-        QImage picture(FilePath);
-        bufferPicture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+        const QImage picture(FilePath);
+        if (!picture.isNull()) bufferPicture_ = picture.convertToFormat(QImage::Format_RGB32);
     }
     // The buffer keeps its size; its image shows the picture stretched into it.
     if (!bufferPicture_.isNull()) {

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 
 #include <QFile>
+#include <QImageReader>
 
 using PageSurfaces = CanvasFixture;
 
@@ -213,6 +214,26 @@ TEST_F(PageSurfaces, LoadImageStretchesAPictureToTheBufferAtFullZoom)
     ASSERT_EQ(zoomed.count(), 1);
     EXPECT_EQ(view()->size(), QSize(80, 60));
     EXPECT_EQ(canvas->Image().pixel(79, 59) & 0xFFFFFF, 0x0000FFu);
+}
+
+TEST_F(PageSurfaces, LoadImageOfAMissingFileKeepsThePictureSilently)
+{
+    showPage(UniformPage(40, 30, 127, 0, 255), 50);
+    const QImage before = canvas->Picture();
+    canvas->LoadImage(dir.filePath("missing.png"));
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_EQ(canvas->Picture(), before);
+    EXPECT_EQ(canvas->Zoom(), 100);
+    EXPECT_EQ(view()->size(), QSize(40, 30));
+    EXPECT_EQ(canvas->Image().pixel(39, 29) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST_F(PageSurfaces, ReadingAPageLeavesTheReadersAllocationLimitAsItWas)
+{
+    const int limit = QImageReader::allocationLimit();
+    canvas->LoadRKVImage(savePage(UniformPage(20, 10, 127, 0, 255)));
+    EXPECT_EQ(canvas->CanvasWidth(), 20);
+    EXPECT_EQ(QImageReader::allocationLimit(), limit);
 }
 
 TEST_F(PageSurfaces, PaintPictureAndClsDrawOnTheViewOnly)

@@ -10,6 +10,7 @@
 #include "PathNames.h"
 #include "PictureBox.h"
 #include "ProgramState.h"
+#include "SingleLineValidator.h"
 #include "TextLines.h"
 #include "cCommonDialog.h"
 
@@ -72,6 +73,7 @@ void dlgColor::createControls()
     picCurrentColor->setToolTip(QStringLiteral("Click to choose the color"));
     txtColorName = new QLineEdit(QStringLiteral("(Color Name)"), fraCurrentColor);
     txtColorName->setObjectName(QStringLiteral("txtColorName"));
+    txtColorName->setValidator(new SingleLineValidator(txtColorName));
     auto* colorLayout = new QVBoxLayout(fraCurrentColor);
     colorLayout->addWidget(picCurrentColor);
     colorLayout->addWidget(txtColorName);

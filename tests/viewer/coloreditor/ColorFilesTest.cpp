@@ -3,8 +3,10 @@
 
 #include "ColorFile.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 
 TEST(ColorFile, LinesAndComponents)
 {
@@ -43,6 +45,22 @@ TEST_F(ColorEditorTest, SaveWritesFiveLinesWithTheChoosersArguments)
     EXPECT_FALSE(dialog->ColorModified);
     EXPECT_EQ(mdlRKVUtilities::LastColorPath, dir.path() + QStringLiteral("/"));
     EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(ColorEditorTest, PastedLineBreaksStayOutOfTheColourFile)
+{
+    // A break inside the name would shift the numbers to later lines and the
+    // file would read back as another colour.
+    open(rgbValue(200, 40, 30), -127, QStringLiteral("Deep"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("\r\nSea\nBlue\r"));
+    nameBox()->end(false);
+    nameBox()->paste();
+    EXPECT_EQ(nameBox()->text(), QStringLiteral("Deep Sea Blue "));
+    EXPECT_EQ(nameBox()->cursorPosition(), 14);
+    const QString file = path(QStringLiteral("Sea.RKL"));
+    files.queueFile(file);
+    click("cmdSaveNew");
+    EXPECT_EQ(readAll(file), QByteArray("Deep Sea Blue \r\n 200 \r\n 40 \r\n 30 \r\n-127 \r\n"));
 }
 
 TEST_F(ColorEditorTest, CancelledSaveChangesNothing)

@@ -19,12 +19,8 @@ constexpr quint32 EnableHook = 0x20;          // a hook procedure (never honoure
 constexpr quint32 EnableTemplate = 0x40;      // a dialog template (never honoured)
 constexpr quint32 AllowMultiSelect = 0x200;   // several files may be chosen
 constexpr quint32 ExtensionDifferent = 0x400; // returned: the extension is not the default one
-constexpr quint32 PathMustExist = 0x800;
 constexpr quint32 FileMustExist = 0x1000;
 }  // namespace FileChooserFlags
-
-// Extended error code for a chosen name that does not fit the caller's buffer.
-constexpr qint32 FileChooserBufferTooSmall = 0x3003;
 
 enum class FileChooserKind { Open, Save };
 

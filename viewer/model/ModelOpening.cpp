@@ -52,8 +52,7 @@ bool OpenModel(RKV3CanvasCtl& canvas, QString& path)
 
     const auto previousColors = SchemeColors;
     const auto previousNames = SchemeNames;
-    const QString schemePath =
-        opened.SchemeFile.isEmpty() ? QString() : ResolveRelativePath(opened.ModelFolder, opened.SchemeFile);
+    const QString schemePath = SchemePath(opened);
     if (FileExists(schemePath))
         LoadScheme(schemePath);  // reports its own faults; opening goes on
     else
@@ -75,8 +74,7 @@ bool OpenModel(RKV3CanvasCtl& canvas, QString& path)
 bool LoadPage(RKV3CanvasCtl& canvas, const QString& path)
 {
     if (!FileExists(path)) return false;
-    std::optional<Platform::BusyPointer> busy;
-    busy.emplace();
+    std::optional<Platform::BusyPointer> busy(std::in_place);
     Platform::letPendingEventsRun();
 
     canvas.LoadRKVImage(path);

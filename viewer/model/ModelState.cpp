@@ -21,10 +21,10 @@ QString PagePath(int page)
     return ResolveRelativePath(Model.ModelFolder, Model.Pages[page - 1].File);
 }
 
-QString SchemePath()
+QString SchemePath(const ModelState& model)
 {
-    if (Model.SchemeFile.isEmpty()) return QString();
-    return ResolveRelativePath(Model.ModelFolder, Model.SchemeFile);
+    if (model.SchemeFile.isEmpty()) return QString();
+    return ResolveRelativePath(model.ModelFolder, model.SchemeFile);
 }
 
 }  // namespace mdlRKVUtilities

@@ -43,7 +43,8 @@ bool ModelIsOpen();
 // see it (see ResolveRelativePath); empty for a page the model does not have.
 QString PagePath(int page);
 
-// Full path of the open model's scheme file; empty when it names none.
-QString SchemePath();
+// Full path of a model's scheme file (see ResolveRelativePath); empty when it
+// names none.
+QString SchemePath(const ModelState& model = Model);
 
 }  // namespace mdlRKVUtilities

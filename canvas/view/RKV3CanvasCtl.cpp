@@ -293,15 +293,20 @@ void RKV3CanvasCtl::WriteProperties(PropertyBag& bag)
 
 QImage RKV3CanvasCtl::Image() const { return picView_->ComposedImage(); }
 
-void RKV3CanvasCtl::resizeBuffer(QSize size)
+// Keeps what the buffer holds at its top left and fills new room with its
+// back colour. Returns false, leaving the buffer as it was, when an image of
+// that size cannot be made (too large for memory or for an image at all).
+bool RKV3CanvasCtl::resizeBuffer(QSize size)
 {
-    if (size == bufferImage_.size()) return;
+    if (size == bufferImage_.size()) return true;
     QImage resized(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    if (resized.isNull()) return false;
     resized.fill(bufferBackColor_);
     QPainter painter(&resized);
     painter.drawImage(QPoint(0, 0), bufferImage_);
     painter.end();
     bufferImage_ = resized;
+    return true;
 }
 
 void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
@@ -317,7 +322,10 @@ void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
         return;
     }
     loaderImage_ = page;
-    resizeBuffer(loaderImage_.size());
+    if (!resizeBuffer(loaderImage_.size())) {
+        Platform::MessageBox::show(QStringLiteral("Error Loading Bytemaps"));
+        return;
+    }
     imageHeight_ = bufferImage_.height();
     imageWidth_ = bufferImage_.width();
     layoutPending_ = true;
@@ -395,16 +403,14 @@ void RKV3CanvasCtl::setPicture(const QImage& picture)
 
 void RKV3CanvasCtl::setCanvasWidth(int value)
 {
-    if (value <= 0) return;
-    resizeBuffer(QSize(value, bufferImage_.height()));
+    if (value <= 0 || !resizeBuffer(QSize(value, bufferImage_.height()))) return;
     viewWidth_ = float(value);
     applyViewGeometry();
 }
 
 void RKV3CanvasCtl::setCanvasHeight(int value)
 {
-    if (value <= 0) return;
-    resizeBuffer(QSize(bufferImage_.width(), value));
+    if (value <= 0 || !resizeBuffer(QSize(bufferImage_.width(), value))) return;
     viewHeight_ = float(value);
     applyViewGeometry();
 }

@@ -237,7 +237,7 @@ private:
     void placeCornerSquare();
     void centreSmallView();
     void applyViewGeometry();
-    void resizeBuffer(QSize size);
+    bool resizeBuffer(QSize size);
 
     bool picView_Event(QEvent* event);
     void picView_MouseDown(short Button, short Shift, float X, float Y);

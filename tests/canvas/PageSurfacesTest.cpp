@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <limits>
 
 using PageSurfaces = CanvasFixture;
 
@@ -201,6 +202,18 @@ TEST_F(PageSurfaces, RenderStaysInsideASmallerBuffer)
     ASSERT_TRUE(canvas->RenderRKVPage());
     EXPECT_EQ(canvas->CanvasImage().size(), QSize(20, 10));
     EXPECT_EQ(canvas->Picture().pixel(19, 9) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST_F(PageSurfaces, SizeWriteTooLargeForAnImageKeepsBufferAndView)
+{
+    showPage(UniformPage(60, 50, 127, 0, 255), 100);
+    const QImage before = canvas->CanvasImage();
+    canvas->setCanvasWidth(std::numeric_limits<int>::max());
+    canvas->setCanvasHeight(std::numeric_limits<int>::max());
+    EXPECT_EQ(canvas->CanvasWidth(), 60);
+    EXPECT_EQ(canvas->CanvasHeight(), 50);
+    EXPECT_EQ(canvas->CanvasImage(), before);
+    EXPECT_EQ(view()->size(), QSize(60, 50));
 }
 
 TEST_F(PageSurfaces, LoadImageStretchesAPictureToTheBufferAtFullZoom)

@@ -56,6 +56,15 @@ int toInt32(double value)
                           double(std::numeric_limits<int>::max())));
 }
 
+// A computed place or extent of the view in whole pixels, kept within what a
+// widget can take, so that any zoom (huge, infinite or not a number) gives a
+// defined geometry.
+int toWidgetPixels(float value)
+{
+    if (!(value == value)) return 0;
+    return qRound(std::clamp(value, -float(QWIDGETSIZE_MAX), float(QWIDGETSIZE_MAX)));
+}
+
 }  // namespace
 
 RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent) : QFrame(parent)
@@ -493,8 +502,9 @@ void RKV3CanvasCtl::setZoom(double value)
 
 void RKV3CanvasCtl::applyViewGeometry()
 {
-    picView_->setGeometry(qRound(viewLeft_), qRound(viewTop_), std::max(0, qRound(viewWidth_)),
-                          std::max(0, qRound(viewHeight_)));
+    picView_->setGeometry(toWidgetPixels(viewLeft_), toWidgetPixels(viewTop_),
+                          std::max(0, toWidgetPixels(viewWidth_)),
+                          std::max(0, toWidgetPixels(viewHeight_)));
 }
 
 // Pre-centres the view before the bars are computed: a view smaller than

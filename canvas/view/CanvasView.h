@@ -56,7 +56,6 @@ public:
     void SetMousePointer(short code);
     short MousePointer() const { return mousePointer_; }
     void SetMouseIcon(const QCursor& icon);
-    QCursor MouseIcon() const { return mouseIcon_; }
 
 signals:
     // A repaint of a view without AutoRedraw: the owner draws its content now.

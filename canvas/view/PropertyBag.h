@@ -24,7 +24,6 @@ public:
     bool Contains(const QString& Name) const { return find(Name) >= 0; }
     QStringList Keys() const;
     bool isEmpty() const { return entries_.isEmpty(); }
-    void clear() { entries_.clear(); }
 
 private:
     qsizetype find(const QString& name) const;

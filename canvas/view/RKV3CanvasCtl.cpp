@@ -764,18 +764,25 @@ void RKV3CanvasCtl::picView_MouseDown(short Button, short Shift, float X, float 
 }
 
 // Each step moves the bars by the pointer's motion, so the page follows the
-// pointer pixel for pixel. A step that would take a bar beyond its range is
-// refused whole: the page stops at the edge while the pointer moves on, and
-// since the last position still advances, moving back scrolls at once.
+// pointer pixel for pixel. A step that would take a bar beyond its range ends
+// on the range's end: the page stops exactly at the edge, however fast the
+// pointer moves, and since the last position still advances while the page
+// stands, moving back scrolls at once.
+static void dragBar(SignedScrollBar* bar, int delta)
+{
+    if (bar->isHidden() || delta == 0) return;
+    const int low = std::min(bar->Min(), bar->Max());
+    const int high = std::max(bar->Min(), bar->Max());
+    bar->SetValue(std::clamp(bar->Value() + delta, low, high));
+}
+
 void RKV3CanvasCtl::picView_MouseMove(short Button, short Shift, float X, float Y)
 {
     emit MouseMove(Button, Shift, X, Y);
     if (!dragging_) return;
     const QPoint at = pointerInViewport();
-    if (!hscPicture_->isHidden() && at.x() != dragLastX_)
-        hscPicture_->SetValue(hscPicture_->Value() + (at.x() - dragLastX_));
-    if (!vscPicture_->isHidden() && at.y() != dragLastY_)
-        vscPicture_->SetValue(vscPicture_->Value() + (at.y() - dragLastY_));
+    dragBar(hscPicture_, at.x() - dragLastX_);
+    dragBar(vscPicture_, at.y() - dragLastY_);
     dragLastX_ = at.x();
     dragLastY_ = at.y();
 }

@@ -148,7 +148,12 @@ void dlgColor::createControls()
 
     connect(picCurrentColor, &ColorSwatch::clicked, this, &dlgColor::picCurrentColor_Click);
     connect(sldBlendOffset, &QSlider::valueChanged, this, &dlgColor::sldBlendOffset_ValueChanged);
-    connect(sldBlendOffset, &QSlider::sliderReleased, this, &dlgColor::sldBlendOffset_Change);
+    // Pressing and releasing the handle without moving it changes nothing.
+    connect(sldBlendOffset, &QSlider::sliderPressed, this,
+            [this] { offsetAtPress_ = sldBlendOffset->value(); });
+    connect(sldBlendOffset, &QSlider::sliderReleased, this, [this] {
+        if (sldBlendOffset->value() != offsetAtPress_) sldBlendOffset_Change();
+    });
     connect(txtBlendOffset, &QLineEdit::textChanged, this, &dlgColor::txtBlendOffset_Change);
     connect(txtColorName, &QLineEdit::textChanged, this, &dlgColor::txtColorName_Change);
     connect(cmdPrevMaterial, &QPushButton::clicked, this, &dlgColor::cmdPrevMaterial_Click);

@@ -100,6 +100,7 @@ private:
     QLineEdit* txtColorName = nullptr;
     QGroupBox* fraBlendOffset = nullptr;
     QSlider* sldBlendOffset = nullptr;
+    int offsetAtPress_ = 0;  // the slider's value when its handle was pressed
     QLabel* lblDarker = nullptr;
     QLabel* lblLighter = nullptr;
     QLineEdit* txtBlendOffset = nullptr;

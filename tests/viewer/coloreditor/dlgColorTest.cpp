@@ -149,6 +149,12 @@ TEST_F(ColorEditorTest, SliderDragUpdatesTheTextAndReleaseThePreview)
     EXPECT_EQ(offsetBox()->text(), QStringLiteral("-39"));
     EXPECT_TRUE(dialog->ColorModified);
     EXPECT_EQ(preview(), expectedPreview(0, rgbValue(100, 100, 100), -39));
+
+    // Pressing and releasing the handle without moving it is no change.
+    dialog->ColorModified = false;
+    slider()->setSliderDown(true);
+    slider()->setSliderDown(false);
+    EXPECT_FALSE(dialog->ColorModified);
 }
 
 TEST_F(ColorEditorTest, OffsetBoxKeepsItsTextWithinTheSlidersRange)

@@ -2,9 +2,13 @@
 #include "BusyPointer.h"
 #include "Metrics.h"
 #include "ProgramInfo.h"
+#include "ScriptedInputBoxes.h"
 #include "ScriptedMessageBoxes.h"
+#include "SettingsStore.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Platform;
@@ -61,4 +65,31 @@ TEST(ProgramFolder, IsTheBuildTreesProgramFolderWhereTheDataLies)
 {
     // The test executables live in the program folder beside models/ etc.
     EXPECT_EQ(Platform::programFolder(), QCoreApplication::applicationDirPath());
+}
+
+TEST(SettingsStoreTest, DefaultsUntilWrittenPerApplicationAndFolder)
+{
+    QTemporaryDir folder;
+    const QString previous = SettingsStore::setFolder(folder.path());
+    EXPECT_EQ(SettingsStore::read("App", "Settings", "Key", "fallback"), "fallback");
+    SettingsStore::write("App", "Settings", "Key", "C:\\models\\a/b");
+    SettingsStore::write("App", "Settings", "Odd/Key", "x");
+    EXPECT_EQ(SettingsStore::read("App", "Settings", "Key", "fallback"), "C:\\models\\a/b");
+    EXPECT_EQ(SettingsStore::read("App", "Settings", "Odd/Key", ""), "x");
+    EXPECT_EQ(SettingsStore::read("Other", "Settings", "Key", "none"), "none");
+    EXPECT_EQ(SettingsStore::read("App", "Elsewhere", "Key", "none"), "none");
+    EXPECT_TRUE(QFile::exists(folder.filePath("App.ini")));
+    SettingsStore::setFolder(previous);
+    EXPECT_EQ(SettingsStore::read("App", "Settings", "Key", "gone"), "gone");
+}
+
+TEST(InputBoxService, ScriptedAnswersThenCancelAndTheProgramTitle)
+{
+    ScriptedInputBoxes boxes;
+    boxes.queueAnswer("Navy");
+    EXPECT_EQ(InputBox::show("Enter new color name:", "Rename Color"), "Navy");
+    EXPECT_EQ(InputBox::show("Again:"), "");
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.shown().at(0).title, "Rename Color");
+    EXPECT_EQ(boxes.shown().at(1).title, "RKVViewer3");
 }

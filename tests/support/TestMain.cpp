@@ -1,12 +1,17 @@
 // Test entry point: every test runs inside one QApplication on Qt's offscreen
 // platform, so widget tests never need a display.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test may touch the user's own settings: the settings store lives in
+    // a folder of this run's own.
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     // Where tests find the program folder of the build tree (the test

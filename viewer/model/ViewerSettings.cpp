@@ -1,0 +1,77 @@
+#include "ViewerSettings.h"
+
+#include "ProgramInfo.h"
+#include "SettingsStore.h"
+
+namespace mdlRKVUtilities {
+
+namespace {
+
+const QString Section = QStringLiteral("Settings");
+
+struct SettingEntry {
+    Setting setting;
+    const char* key;
+    const char* defaultText;  // a folder below the program folder when it ends in "/"
+};
+
+// Every key with its default.
+constexpr SettingEntry Table[] = {
+    {Setting::LastModelPath, "LastModelPath", "/models/"},
+    {Setting::LastColorPath, "LastColorPath", "/colors/"},
+    {Setting::LastSchemePath, "LastSchemePath", "/schemes/"},
+    {Setting::LastPalettePath, "LastPalettePath", "/palettes/"},
+    {Setting::MainLeft, "MainLeft", "1000"},
+    {Setting::MainTop, "MainTop", "1000"},
+    {Setting::MainWidth, "MainWidth", "6500"},
+    {Setting::MainHeight, "MainHeight", "6500"},
+    {Setting::PromptSaveOnChanges, "PromptSaveOnChanges", "True"},
+    {Setting::DefaultPaperSize, "DefaultPaperSize", "1"},
+    {Setting::UserPrintOffsetX, "UserPrintOffsetX", "0"},
+    {Setting::UserPrintOffsetY, "UserPrintOffsetY", "0"},
+};
+
+const SettingEntry& entryOf(Setting setting)
+{
+    for (const SettingEntry& entry : Table)
+        if (entry.setting == setting) return entry;
+    return Table[0];
+}
+
+}  // namespace
+
+QString SettingKey(Setting setting)
+{
+    return QString::fromLatin1(entryOf(setting).key);
+}
+
+QString SettingDefault(Setting setting)
+{
+    const QString text = QString::fromLatin1(entryOf(setting).defaultText);
+    return text.endsWith(QLatin1Char('/')) ? Platform::programFolder() + text : text;
+}
+
+QString GetSetting(Setting setting)
+{
+    return Platform::SettingsStore::read(Platform::programTitle(), Section, SettingKey(setting),
+                                         SettingDefault(setting));
+}
+
+void SaveSetting(Setting setting, const QString& value)
+{
+    Platform::SettingsStore::write(Platform::programTitle(), Section, SettingKey(setting), value);
+}
+
+QString BoolSettingText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+bool BoolFromSettingText(const QString& text, bool fallback)
+{
+    if (text == QLatin1String("True")) return true;
+    if (text == QLatin1String("False")) return false;
+    return fallback;
+}
+
+}  // namespace mdlRKVUtilities

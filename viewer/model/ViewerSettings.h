@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace mdlRKVUtilities {
+
+// Every value the viewer keeps in the per-user settings store (application
+// "RKVViewer3", section "Settings"). The table in ViewerSettings.cpp gives
+// each its key text and its default, in one place.
+enum class Setting {
+    LastModelPath,
+    LastColorPath,
+    LastSchemePath,
+    LastPalettePath,
+    MainLeft,
+    MainTop,
+    MainWidth,
+    MainHeight,
+    PromptSaveOnChanges,
+    DefaultPaperSize,
+    UserPrintOffsetX,
+    UserPrintOffsetY,
+};
+
+// The key text, such as "LastModelPath".
+QString SettingKey(Setting setting);
+// The value used when the key is absent; the four folders are the program
+// folder followed by models/, colors/, schemes/ and palettes/.
+QString SettingDefault(Setting setting);
+
+// Reads the stored text, or the default when the key is absent.
+QString GetSetting(Setting setting);
+// Stores the text at once.
+void SaveSetting(Setting setting, const QString& value);
+
+// Booleans are stored as the texts "True" and "False". A text that is
+// neither reads as `fallback`.
+QString BoolSettingText(bool value);
+bool BoolFromSettingText(const QString& text, bool fallback);
+
+}  // namespace mdlRKVUtilities

@@ -76,9 +76,15 @@ bool LoadScheme(const QString& path)
 
 bool SaveScheme(const QString& path)
 {
+    return WriteSchemeFile(path, SchemeColors, SchemeNames) || fail("Error saving color scheme.");
+}
+
+bool WriteSchemeFile(const QString& path, const std::array<ColorRecord, SchemeSize>& colors,
+                     const std::array<QString, SchemeSize>& names)
+{
     QStringList lines;
-    for (int r = 1; r < SchemeSize; ++r) lines.append(ColorLineOf(SchemeColors[r], SchemeNames[r]));
-    return WriteTextLines(path, lines) || fail("Error saving color scheme.");
+    for (int r = 1; r < SchemeSize; ++r) lines.append(ColorLineOf(colors[r], names[r]));
+    return WriteTextLines(path, lines);
 }
 
 }  // namespace mdlRKVUtilities

@@ -39,14 +39,12 @@ TEST(GeneratedModel, TheViewerReadsBackWhatWasGenerated)
     ASSERT_TRUE(ModelWriter::write(model, dir.path()));
     ModelState read;
     ASSERT_TRUE(ReadManifest(QDir(dir.path()).filePath(QStringLiteral("Ship.RKV3")), read));
-    EXPECT_EQ(read.Resolution, 150);
     EXPECT_EQ(read.SchemeFile, QStringLiteral("Ship.RKS3"));
     EXPECT_EQ(read.Pages, (QList<PageEntry>{{QStringLiteral("p01.png"), model.pages[0].title}}));
     EXPECT_EQ(read.RegionNames, model.regionNames);
     ASSERT_TRUE(LoadScheme(QDir(dir.path()).filePath(QStringLiteral("Ship.RKS3"))));
     EXPECT_EQ(SchemeColors[1], (ColorRecord{200, 100, 50, -127}));
     EXPECT_EQ(SchemeNames[1], QStringLiteral("Red, dark"));
-    EXPECT_EQ(SchemeNames[255], QStringLiteral("Default Gray"));
 }
 
 TEST(GeneratedModel, ModelsThatWouldNotReadBackAreRefused)

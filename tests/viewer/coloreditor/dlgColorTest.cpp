@@ -228,16 +228,13 @@ TEST_F(ColorEditorTest, OkWithoutChangesAsksNothingAndWritesBack)
     EXPECT_FALSE(mdlRKVUtilities::EditCancelled);
 
     // An offset beyond the slider's range, legal in files, goes back as it
-    // came; the slider shows the nearest end and the preview the true offset.
-    for (const qint32 offset : {-300, 32767}) {
-        target.writes.clear();
-        open(rgbValue(200, 40, 30), offset);
-        EXPECT_EQ(slider()->value(), offset < 0 ? -255 : 0);
-        EXPECT_EQ(dialog->Preview().PreviewLevels[200][0], offset < 0 ? 100 : 255);
-        click("CmdOK");
-        ASSERT_EQ(target.writes.size(), 3);
-        EXPECT_EQ(target.writes[1].value, QString::number(offset));
-    }
+    // came; the slider shows the nearest end, the preview the true offset.
+    target.writes.clear();
+    open(rgbValue(200, 40, 30), -300);
+    EXPECT_EQ(slider()->value(), -255);
+    EXPECT_EQ(dialog->Preview().PreviewLevels[200][0], 100);
+    click("CmdOK");
+    EXPECT_EQ(target.writes.value(1).value, QStringLiteral("-300"));
 }
 
 TEST_F(ColorEditorTest, OkAfterChangesAsksAndGoesOnWhateverTheAnswer)

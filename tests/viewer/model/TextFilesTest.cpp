@@ -1,5 +1,4 @@
-// Reading lines with any line end and either encoding, and writing files
-// safely with CR LF.
+// Reading lines in either encoding, and writing files safely with CR LF.
 #include "ModelTestSupport.h"
 #include "SafeTextWriter.h"
 #include "TextLines.h"

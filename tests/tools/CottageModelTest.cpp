@@ -75,13 +75,15 @@ TEST_F(CottageModelTest, ManifestDescribesPagesAndRegions)
 TEST_F(CottageModelTest, SchemeGivesEveryNamedRegionItsOwnColour)
 {
     using namespace mdlRKVUtilities;
-    ASSERT_TRUE(LoadScheme(path("Cottage.RKS3")));
+    std::array<ColorRecord, SchemeSize> colors;
+    std::array<QString, SchemeSize> names;
+    ASSERT_TRUE(ReadSchemeFile(path("Cottage.RKS3"), colors, names));
     for (int r = 1; r <= 255; ++r) {
-        EXPECT_EQ(SchemeColors[r].Offset, -127) << "region " << r;
+        EXPECT_EQ(colors[r].Offset, -127) << "region " << r;
         if (r <= manifest_.RegionNames.size())
-            EXPECT_NE(SchemeNames[r], DefaultGrayName()) << "region " << r << " has its own colour";
+            EXPECT_NE(names[r], DefaultGrayName()) << "region " << r << " has its own colour";
         else
-            EXPECT_EQ(SchemeColors[r], DefaultGrayColor);
+            EXPECT_EQ(colors[r], DefaultGrayColor);
     }
 }
 

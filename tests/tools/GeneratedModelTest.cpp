@@ -42,9 +42,11 @@ TEST(GeneratedModel, TheViewerReadsBackWhatWasGenerated)
     EXPECT_EQ(read.SchemeFile, QStringLiteral("Ship.RKS3"));
     EXPECT_EQ(read.Pages, (QList<PageEntry>{{QStringLiteral("p01.png"), model.pages[0].title}}));
     EXPECT_EQ(read.RegionNames, model.regionNames);
-    ASSERT_TRUE(LoadScheme(QDir(dir.path()).filePath(QStringLiteral("Ship.RKS3"))));
-    EXPECT_EQ(SchemeColors[1], (ColorRecord{200, 100, 50, -127}));
-    EXPECT_EQ(SchemeNames[1], QStringLiteral("Red, dark"));
+    std::array<ColorRecord, SchemeSize> colors;
+    std::array<QString, SchemeSize> names;
+    ASSERT_TRUE(ReadSchemeFile(QDir(dir.path()).filePath(QStringLiteral("Ship.RKS3")), colors, names));
+    EXPECT_EQ(colors[1], (ColorRecord{200, 100, 50, -127}));
+    EXPECT_EQ(names[1], QStringLiteral("Red, dark"));
 }
 
 TEST(GeneratedModel, ModelsThatWouldNotReadBackAreRefused)

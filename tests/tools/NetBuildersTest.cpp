@@ -105,9 +105,12 @@ TEST(ColorScheme, RegionsOutsideTheSchemeAreIgnored)
     scheme.set(255, {10, 20, 30, 5, QStringLiteral("Last")});
     QTemporaryDir dir;
     ASSERT_TRUE(scheme.write(dir.filePath(QStringLiteral("s.RKS3"))));
-    ASSERT_TRUE(mdlRKVUtilities::LoadScheme(dir.filePath(QStringLiteral("s.RKS3"))));
-    EXPECT_EQ(mdlRKVUtilities::SchemeNames[1], QStringLiteral("Default Gray"));
-    EXPECT_EQ(mdlRKVUtilities::SchemeColors[255], (mdlRKVUtilities::ColorRecord{10, 20, 30, 5}));
+    using namespace mdlRKVUtilities;
+    std::array<ColorRecord, SchemeSize> colors;
+    std::array<QString, SchemeSize> names;
+    ASSERT_TRUE(ReadSchemeFile(dir.filePath(QStringLiteral("s.RKS3")), colors, names));
+    EXPECT_EQ(names[1], QStringLiteral("Default Gray"));
+    EXPECT_EQ(colors[255], (ColorRecord{10, 20, 30, 5}));
     EXPECT_EQ(scheme.at(255).colorValue(), 10 + 256 * 20 + 65536 * 30);
     EXPECT_TRUE(scheme.problem().isEmpty());
     scheme.set(3, {0, 0, 0, 40000, QStringLiteral("Offset too large")});

@@ -92,6 +92,7 @@ TEST_F(PaletteFile, SaveWritesTheCountAsABareNumberAndReadsBackWhole)
 TEST_F(PaletteFile, AnyNameReadsBackIdenticalAndLineBreaksAsBlanks)
 {
     const QStringList names = QString::fromUtf8("Ã© Blanc|é Blanc|€ ™ – ’|漢字 Rot|\xC2\x81\xC2\x9D|ï»¿é").split('|');
+    ScriptedMessageBoxes boxes;
     // Each name alone (the encoding is chosen for the whole file), then all
     // together with one that holds line breaks.
     for (qsizetype k = 0; k <= names.size(); ++k) {

@@ -116,10 +116,9 @@ QString FileChooser::withDefaultExtension(const QString& name, const QString& de
 std::optional<QString> FileChooser::fileTitle(const QString& path)
 {
     const QString title = path.mid(lastSeparator(path) + 1);
-    if (title.isEmpty()) return std::nullopt;
-    static const QString reserved = QStringLiteral("*?\"<>|:");
-    for (QChar c : title)
-        if (reserved.contains(c) || c.unicode() < 32) return std::nullopt;
+    // Every character but NUL may stand in a file name here, ":", "*", "?"
+    // and the like included.
+    if (title.isEmpty() || title.contains(QChar(0))) return std::nullopt;
     return title;
 }
 

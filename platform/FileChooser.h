@@ -70,8 +70,8 @@ public:
     static Responder setResponder(Responder responder);
 
     // The display name of a file: its name without the folder ("\" and "/"
-    // both separate folders). Nothing for an empty name, a name that ends in
-    // a separator or one holding wildcard or reserved characters.
+    // both separate folders, as in every path of the program). Nothing for an
+    // empty name, a name that ends in a separator or one holding a NUL.
     static std::optional<QString> fileTitle(const QString& path);
 
     // The description and pattern pairs of a NUL-separated filter list; a

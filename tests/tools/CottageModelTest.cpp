@@ -4,11 +4,12 @@
 #include "CottageModel.h"
 #include "CottagePages.h"
 #include "CottageRegions.h"
+#include "ColorSetFiles.h"
+#include "Manifest.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -25,38 +26,6 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-struct Manifest {
-    int resolution = 0;
-    QString schemeFile;
-    QList<QPair<QString, QString>> pages; // file, title
-    QStringList regions;
-};
-
-// Reads the manifest strictly line by line: numbers must be plain integers,
-// every page line needs a semicolon, and nothing may follow the last region.
-bool ParseManifest(const QByteArray& text, Manifest& m)
-{
-    QList<QByteArray> lines;
-    if (!SplitCrLfLines(text, lines) || lines.size() < 4) return false;
-    int at = 0;
-    bool ok = false;
-    m.resolution = lines[at++].toInt(&ok);
-    if (!ok) return false;
-    m.schemeFile = QString::fromLatin1(lines[at++]);
-    const int pageCount = lines[at++].toInt(&ok);
-    if (!ok || pageCount < 0 || at + pageCount >= lines.size()) return false;
-    for (int i = 0; i < pageCount; ++i) {
-        const QByteArray& line = lines[at++];
-        const qsizetype semicolon = line.indexOf(';');
-        if (semicolon < 0) return false;
-        m.pages.append({QString::fromLatin1(line.left(semicolon)), QString::fromLatin1(line.mid(semicolon + 1))});
-    }
-    const int regionCount = lines[at++].toInt(&ok);
-    if (!ok || regionCount < 0 || at + regionCount != lines.size()) return false;
-    for (int i = 0; i < regionCount; ++i) m.regions << QString::fromLatin1(lines[at++]);
-    return true;
-}
-
 class CottageModelTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -65,8 +34,8 @@ protected:
         ASSERT_TRUE(folder_->isValid());
         QString error;
         ASSERT_TRUE(CottageModel::write(folder_->path(), 150, &error)) << error.toStdString();
-        ASSERT_TRUE(ParseManifest(readAll(path("Cottage.RKV3")), manifest_));
-        for (const auto& page : manifest_.pages) images_.push_back(QImage(path(page.first)));
+        ASSERT_TRUE(mdlRKVUtilities::ReadManifest(path("Cottage.RKV3"), manifest_));
+        for (const auto& page : manifest_.Pages) images_.push_back(QImage(path(page.File)));
     }
     static void TearDownTestSuite()
     {
@@ -76,55 +45,51 @@ protected:
     static QString path(const QString& name) { return QDir(folder_->path()).filePath(name); }
 
     static std::unique_ptr<QTemporaryDir> folder_;
-    static Manifest manifest_;
+    static mdlRKVUtilities::ModelState manifest_;
     static std::vector<QImage> images_;
 };
 
 std::unique_ptr<QTemporaryDir> CottageModelTest::folder_;
-Manifest CottageModelTest::manifest_;
+mdlRKVUtilities::ModelState CottageModelTest::manifest_;
 std::vector<QImage> CottageModelTest::images_;
 
 TEST_F(CottageModelTest, ManifestDescribesPagesAndRegions)
 {
-    EXPECT_EQ(manifest_.resolution, 150);
-    EXPECT_EQ(manifest_.schemeFile, QStringLiteral("Cottage.RKS3"));
-    EXPECT_TRUE(QFile::exists(path(manifest_.schemeFile)));
-    ASSERT_GE(manifest_.pages.size(), 3);
-    EXPECT_EQ(manifest_.pages.size(), CottagePages::PageCount);
+    EXPECT_EQ(manifest_.Resolution, 150);
+    EXPECT_EQ(manifest_.SchemeFile, QStringLiteral("Cottage.RKS3"));
+    EXPECT_TRUE(QFile::exists(path(manifest_.SchemeFile)));
+    ASSERT_GE(manifest_.Pages.size(), 3);
+    EXPECT_EQ(manifest_.Pages.size(), CottagePages::PageCount);
     std::set<QString> files;
-    for (const auto& [file, title] : manifest_.pages) {
+    for (const auto& [file, title] : manifest_.Pages) {
         EXPECT_TRUE(QFile::exists(path(file))) << file.toStdString();
         EXPECT_FALSE(title.isEmpty());
         files.insert(file);
     }
-    EXPECT_EQ(files.size(), std::size_t(manifest_.pages.size())) << "every page has its own image";
-    EXPECT_GE(manifest_.regions.size(), 12);
-    EXPECT_EQ(manifest_.regions, CottageRegionNames());
-    for (const QString& name : manifest_.regions) EXPECT_FALSE(name.trimmed().isEmpty());
+    EXPECT_EQ(files.size(), std::size_t(manifest_.Pages.size())) << "every page has its own image";
+    EXPECT_GE(manifest_.RegionNames.size(), 12);
+    EXPECT_EQ(manifest_.RegionNames, CottageRegionNames());
+    for (const QString& name : manifest_.RegionNames) EXPECT_FALSE(name.trimmed().isEmpty());
 }
 
-TEST_F(CottageModelTest, SchemeFileHas255ColourLinesWithCrLf)
+TEST_F(CottageModelTest, SchemeGivesEveryNamedRegionItsOwnColour)
 {
-    QList<QByteArray> lines;
-    ASSERT_TRUE(SplitCrLfLines(readAll(path("Cottage.RKS3")), lines));
-    ASSERT_EQ(lines.size(), 255);
-    static const QRegularExpression colourLine(QStringLiteral("^(\\d{1,3}),(\\d{1,3}),(\\d{1,3}),(-?\\d{1,5}),(.*)$"));
+    using namespace mdlRKVUtilities;
+    std::array<ColorRecord, SchemeSize> colors;
+    std::array<QString, SchemeSize> names;
+    ASSERT_TRUE(ReadSchemeFile(path("Cottage.RKS3"), colors, names));
     for (int r = 1; r <= 255; ++r) {
-        const QString line = QString::fromLatin1(lines[r - 1]);
-        const auto match = colourLine.match(line);
-        ASSERT_TRUE(match.hasMatch()) << "line " << r << ": " << line.toStdString();
-        for (int c = 1; c <= 3; ++c) EXPECT_LE(match.captured(c).toInt(), 255) << "line " << r;
-        EXPECT_EQ(match.captured(4).toInt(), -127) << "line " << r;
-        if (r <= manifest_.regions.size())
-            EXPECT_NE(match.captured(5), QStringLiteral("Default Gray")) << "region " << r << " has its own colour";
+        EXPECT_EQ(colors[r].Offset, -127) << "region " << r;
+        if (r <= manifest_.RegionNames.size())
+            EXPECT_NE(names[r], DefaultGrayName()) << "region " << r << " has its own colour";
         else
-            EXPECT_EQ(line, QStringLiteral("127,127,127,-127,Default Gray"));
+            EXPECT_EQ(colors[r], DefaultGrayColor);
     }
 }
 
 TEST_F(CottageModelTest, PagesAreLetterSheetsAt150PixelsPerInch)
 {
-    ASSERT_EQ(images_.size(), std::size_t(manifest_.pages.size()));
+    ASSERT_EQ(images_.size(), std::size_t(manifest_.Pages.size()));
     for (std::size_t i = 0; i < images_.size(); ++i) {
         const QImage& page = images_[i];
         ASSERT_FALSE(page.isNull()) << "page " << i + 1;
@@ -200,11 +165,11 @@ TEST_F(CottageModelTest, RegionsOnPagesAreNamedAndColoured)
     const ColorScheme scheme = CottageScheme();
     for (int r : used) {
         if (r == 0) continue;
-        EXPECT_LE(r, manifest_.regions.size()) << "region " << r << " is not named in the manifest";
+        EXPECT_LE(r, manifest_.RegionNames.size()) << "region " << r << " is not named in the manifest";
         EXPECT_NE(scheme.at(r).name, QStringLiteral("Default Gray")) << "region " << r;
     }
     // And every named region appears somewhere in the model.
-    EXPECT_EQ(used.size(), std::size_t(manifest_.regions.size()) + 1);
+    EXPECT_EQ(used.size(), std::size_t(manifest_.RegionNames.size()) + 1);
 }
 
 TEST(CottageModelFiles, WritingTwiceGivesIdenticalBytes)

@@ -1,10 +1,12 @@
-// Writing models: manifest text, refusal of models that would not read back,
-// and test pages of any size.
+// Writing models: files the viewer reads back, refusal of models that would
+// not read back, and test pages of any size.
 #include "PageStats.h"
 
 #include "BenchmarkPages.h"
+#include "ColorSetFiles.h"
 #include "CottageRegions.h"
 #include "GeneratedModel.h"
+#include "Manifest.h"
 #include "ModelWriter.h"
 
 #include <QDir>
@@ -28,12 +30,23 @@ GeneratedModel smallModel()
     return model;
 }
 
-TEST(GeneratedModel, ManifestLinesInOrder)
+TEST(GeneratedModel, TheViewerReadsBackWhatWasGenerated)
 {
-    EXPECT_EQ(smallModel().manifestText(),
-              QByteArray("150\r\nShip.RKS3\r\n1\r\np01.png;Hull; part A\r\n2\r\nHull\r\nDeck, fore\r\n"));
-    const QByteArray scheme = smallModel().scheme.fileText();
-    EXPECT_TRUE(scheme.startsWith("200,100,50,-127,Red, dark\r\n127,127,127,-127,Default Gray\r\n"));
+    using namespace mdlRKVUtilities;
+    QTemporaryDir dir;
+    GeneratedModel model = smallModel();
+    model.pages[0].title = QString::fromUtf8("Rumpf \u20AC \u6F22");
+    ASSERT_TRUE(ModelWriter::write(model, dir.path()));
+    ModelState read;
+    ASSERT_TRUE(ReadManifest(QDir(dir.path()).filePath(QStringLiteral("Ship.RKV3")), read));
+    EXPECT_EQ(read.SchemeFile, QStringLiteral("Ship.RKS3"));
+    EXPECT_EQ(read.Pages, (QList<PageEntry>{{QStringLiteral("p01.png"), model.pages[0].title}}));
+    EXPECT_EQ(read.RegionNames, model.regionNames);
+    std::array<ColorRecord, SchemeSize> colors;
+    std::array<QString, SchemeSize> names;
+    ASSERT_TRUE(ReadSchemeFile(QDir(dir.path()).filePath(QStringLiteral("Ship.RKS3")), colors, names));
+    EXPECT_EQ(colors[1], (ColorRecord{200, 100, 50, -127}));
+    EXPECT_EQ(names[1], QStringLiteral("Red, dark"));
 }
 
 TEST(GeneratedModel, ModelsThatWouldNotReadBackAreRefused)
@@ -50,9 +63,6 @@ TEST(GeneratedModel, ModelsThatWouldNotReadBackAreRefused)
     GeneratedModel lineBreak = smallModel();
     lineBreak.regionNames << QStringLiteral("two\r\nlines");
     EXPECT_TRUE(refused(lineBreak));
-    GeneratedModel wideText = smallModel();
-    wideText.pages[0].title = QStringLiteral("Rumpf \u20AC");
-    EXPECT_TRUE(refused(wideText));
     GeneratedModel badColour = smallModel();
     badColour.scheme.set(5, {256, 0, 0, -127, QStringLiteral("Too red")});
     EXPECT_TRUE(refused(badColour));
@@ -118,21 +128,18 @@ TEST(BenchmarkPages, ModelWithManyPages)
     QString error;
     ASSERT_TRUE(WriteBenchmarkModel(dir.path(), QStringLiteral("Bench"), 3, 300, 200, 9, 72, &error))
         << error.toStdString();
-    QList<QByteArray> lines;
-    QFile manifest(QDir(dir.path()).filePath(QStringLiteral("Bench.RKV3")));
-    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(SplitCrLfLines(manifest.readAll(), lines));
-    ASSERT_GE(lines.size(), 7);
-    EXPECT_EQ(lines[0], "72");
-    EXPECT_EQ(lines[1], "Bench.RKS3");
-    EXPECT_EQ(lines[2], "3");
+    mdlRKVUtilities::ModelState manifest;
+    ASSERT_TRUE(mdlRKVUtilities::ReadManifest(QDir(dir.path()).filePath(QStringLiteral("Bench.RKV3")), manifest));
+    EXPECT_EQ(manifest.Resolution, 72);
+    EXPECT_EQ(manifest.SchemeFile, QStringLiteral("Bench.RKS3"));
+    ASSERT_EQ(manifest.Pages.size(), 3);
     for (int i = 0; i < 3; ++i) {
-        const QString file = QString::fromLatin1(lines[3 + i].split(';').first());
+        const QString file = manifest.Pages[i].File;
         const QImage page(QDir(dir.path()).filePath(file));
         EXPECT_EQ(page.size(), QSize(300, 200)) << file.toStdString();
         EXPECT_EQ(page.convertToFormat(QImage::Format_RGB32), MakeBenchmarkPage(300, 200, 9 + i));
     }
-    EXPECT_EQ(lines[6].toInt(), CottageRegion::Count);
+    EXPECT_EQ(manifest.RegionCount, CottageRegion::Count);
     EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("Bench.RKS3"))));
 }
 

@@ -3,11 +3,13 @@
 #include "PageStats.h"
 
 #include "ColorScheme.h"
+#include "ColorSetFiles.h"
 #include "CottagePages.h"
 #include "DeterministicRandom.h"
 #include "NetBuilders.h"
 #include "Piece.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,10 +103,14 @@ TEST(ColorScheme, RegionsOutsideTheSchemeAreIgnored)
     scheme.set(0, {1, 2, 3, 0, QStringLiteral("Paper")});
     scheme.set(256, {1, 2, 3, 0, QStringLiteral("Beyond")});
     scheme.set(255, {10, 20, 30, 5, QStringLiteral("Last")});
-    const QByteArray text = scheme.fileText();
-    EXPECT_FALSE(text.contains("Paper"));
-    EXPECT_FALSE(text.contains("Beyond"));
-    EXPECT_TRUE(text.endsWith("127,127,127,-127,Default Gray\r\n10,20,30,5,Last\r\n"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(scheme.write(dir.filePath(QStringLiteral("s.RKS3"))));
+    using namespace mdlRKVUtilities;
+    std::array<ColorRecord, SchemeSize> colors;
+    std::array<QString, SchemeSize> names;
+    ASSERT_TRUE(ReadSchemeFile(dir.filePath(QStringLiteral("s.RKS3")), colors, names));
+    EXPECT_EQ(names[1], QStringLiteral("Default Gray"));
+    EXPECT_EQ(colors[255], (ColorRecord{10, 20, 30, 5}));
     EXPECT_EQ(scheme.at(255).colorValue(), 10 + 256 * 20 + 65536 * 30);
     EXPECT_TRUE(scheme.problem().isEmpty());
     scheme.set(3, {0, 0, 0, 40000, QStringLiteral("Offset too large")});

@@ -36,22 +36,6 @@ double PageStats::share(const std::array<long long, 256>& counts, int level)
     return total ? double(counts[std::size_t(level)]) / double(total) : 0.0;
 }
 
-bool SplitCrLfLines(const QByteArray& text, QList<QByteArray>& lines)
-{
-    lines.clear();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') return false; // an LF not preceded by CR
-        if (text[i] == '\r') {
-            if (i + 1 >= text.size() || text[i + 1] != '\n') return false;
-            lines << text.mid(start, i - start);
-            ++i;
-            start = i + 1;
-        }
-    }
-    return start == text.size();
-}
-
 long long PaperReachableFromCorner(const QImage& source)
 {
     const QImage page = source.convertToFormat(QImage::Format_RGB32);

@@ -25,9 +25,5 @@ struct PageStats {
     static double share(const std::array<long long, 256>& counts, int level);
 };
 
-// Lines of a text file that must end every line with CR LF: false when a
-// lone CR or LF occurs or the text does not end with CR LF.
-bool SplitCrLfLines(const QByteArray& text, QList<QByteArray>& lines);
-
 // Pixels of region 0 reachable from the top left corner through region 0.
 long long PaperReachableFromCorner(const QImage& page);

@@ -5,13 +5,11 @@
 #include "ColorFile.h"
 #include "ColorSwatch.h"
 #include "MaterialSamples.h"
-#include "NumberReading.h"
 #include "NumericText.h"
 #include "PathNames.h"
 #include "PictureBox.h"
 #include "ProgramState.h"
 #include "SingleLineValidator.h"
-#include "TextLines.h"
 #include "cCommonDialog.h"
 
 #include "MessageBox.h"
@@ -58,6 +56,11 @@ void dlgColor::Fill(qint16 index, qint32 offset, const QString& name)
     txtBlendOffset->setText(QString::number(offset));
     sldBlendOffset->setValue(offset);
     txtColorName->setText(name);
+    // An offset beyond the slider's range leaves the slider at its nearest
+    // end; the colour keeps its own offset until the user changes it.
+    offset_ = offset;
+    BuildPreviewTable();
+    RenderMaterialPreview();
     ColorModified = false;
 }
 
@@ -82,7 +85,7 @@ void dlgColor::createControls()
     fraBlendOffset->setObjectName(QStringLiteral("fraBlendOffset"));
     sldBlendOffset = new QSlider(Qt::Horizontal, fraBlendOffset);
     sldBlendOffset->setObjectName(QStringLiteral("sldBlendOffset"));
-    sldBlendOffset->setRange(-255, 0);
+    sldBlendOffset->setRange(ColorFile::MinOffset, ColorFile::MaxOffset);
     sldBlendOffset->setValue(-127);
     sldBlendOffset->setSingleStep(1);
     sldBlendOffset->setPageStep(16);
@@ -196,7 +199,7 @@ cCommonDialog& dlgColor::commonDialog()
 
 void dlgColor::BuildPreviewTable()
 {
-    preview_.BuildPreviewTable(picCurrentColor->BackColor(), qint16(sldBlendOffset->value()));
+    preview_.BuildPreviewTable(picCurrentColor->BackColor(), qint16(offset_));
 }
 
 void dlgColor::RenderMaterialPreview()
@@ -219,6 +222,7 @@ void dlgColor::picCurrentColor_Click()
 
 void dlgColor::sldBlendOffset_ValueChanged()
 {
+    offset_ = sldBlendOffset->value();
     if (offsetFromText_) {
         // The offset box moved the slider: its text stays as typed, the
         // preview follows the new offset.
@@ -267,6 +271,7 @@ void dlgColor::txtBlendOffset_Change()
     offsetFromText_ = true;
     sldBlendOffset->setValue(int(RoundHalfEven(*value)));
     offsetFromText_ = false;
+    offset_ = sldBlendOffset->value();
     ColorModified = true;
 }
 
@@ -307,6 +312,7 @@ void dlgColor::cmdSaveNew_Click()
                                      mdlRKVUtilities::LastColorPath, QStringLiteral("Save RKV3 Color"),
                                      QStringLiteral(".RKL"), this, flags);
     if (fileName.isEmpty()) return;
+    // A colour file holds the slider's offset, the range its reader takes.
     if (!ColorFile::Save(fileName, txtColorName->text(), picCurrentColor->BackColor(), sldBlendOffset->value())) {
         // The old file, if any, is left as it was.
         Platform::MessageBox::show(QStringLiteral("Error saving color."), Platform::MsgButtons::OkOnly,
@@ -345,30 +351,14 @@ void dlgColor::cmdLoadColor_Click()
 
 bool dlgColor::LoadColorFile(const QString& path)
 {
-    // The file is closed when this returns, also when it turns out invalid.
-    mdlRKVUtilities::TextLines file;
-    if (!file.open(path)) return false;
-    const std::optional<QString> name = file.next();
-    if (!name) return false;
-    txtColorName->setText(*name);
-
-    qint32 numbers[4];  // red, green, blue, offset
-    for (qint32& number : numbers) {
-        const std::optional<QString> line = file.next();
-        if (!line) return false;
-        const std::optional<qint32> value = mdlRKVUtilities::ReadNumber(*line);
-        if (!value) return false;  // too large for a 32-bit integer
-        number = *value;
+    const ColorFile::Contents file = ColorFile::Read(path);
+    if (file.name) txtColorName->setText(*file.name);
+    if (file.colorValue) picCurrentColor->setBackColor(*file.colorValue);
+    if (file.offset) {
+        sldBlendOffset->setValue(*file.offset);
+        offset_ = *file.offset;
     }
-
-    const std::optional<qint32> color = ColorFile::ColorValueOfComponents(numbers[0], numbers[1], numbers[2]);
-    if (!color) return false;
-    picCurrentColor->setBackColor(*color);
-
-    const qint32 offset = numbers[3];
-    if (offset < sldBlendOffset->minimum() || offset > sldBlendOffset->maximum()) return false;
-    sldBlendOffset->setValue(offset);
-    return true;
+    return file.complete();
 }
 
 void dlgColor::CmdOK_Click()
@@ -376,7 +366,7 @@ void dlgColor::CmdOK_Click()
     askToSaveChanges();
     if (target_) {
         target_->setSwatchColor(TargetIndex, picCurrentColor->BackColor());
-        target_->setSwatchTag(TargetIndex, QString::number(sldBlendOffset->value()));
+        target_->setSwatchTag(TargetIndex, QString::number(offset_));
         target_->setColorName(TargetIndex, txtColorName->text());
     }
     accept();

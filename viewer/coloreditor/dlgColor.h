@@ -80,8 +80,8 @@ private:
     // Asks "Color has been modified. Save changes?" when the colour is
     // modified and the user wants to be asked; Yes saves.
     void askToSaveChanges();
-    // Reads a colour file into the dialog; false (with the message shown)
-    // when it is not a valid colour file.
+    // Applies what a colour file holds, as far as it is valid; false when
+    // it is not a whole valid colour file.
     bool LoadColorFile(const QString& path);
 
     void BuildPreviewTable();
@@ -91,6 +91,10 @@ private:
     ColorEditTarget* target_;
     MaterialPreview preview_;
     std::unique_ptr<cCommonDialog> commonDialog_;
+    // The colour's blend offset: the slider's value, or the offset the dialog
+    // was filled with while the user has not changed it (files allow offsets
+    // beyond the slider's range).
+    qint32 offset_ = -127;
     // Set while the offset box moves the slider: the box keeps the text as
     // typed and the slider only re-renders the preview.
     bool offsetFromText_ = false;

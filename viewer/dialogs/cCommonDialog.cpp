@@ -3,6 +3,8 @@
 #include "FileChooser.h"
 #include "SystemColors.h"
 
+#include <QFile>
+
 namespace {
 
 using namespace Platform;
@@ -12,6 +14,12 @@ QString upToFirstNul(const QString& buffer)
 {
     const qsizetype nul = buffer.indexOf(QChar(0));
     return nul < 0 ? buffer : buffer.left(nul);
+}
+
+// True when a name fits a buffer of MaxPath bytes with its NUL.
+bool fitsBuffer(const QString& name)
+{
+    return QFile::encodeName(name).size() < cCommonDialog::MaxPath;
 }
 
 // The file buffer the classic chooser fills: the full path of the one file
@@ -88,8 +96,7 @@ bool cCommonDialog::runFileChooser(bool save, QString& Filename, QString& FileTi
 
     // The name buffers hold MaxPath characters with their NUL: a longer name
     // cannot be handed in, and the chooser is not shown.
-    if (upToFirstNul(Filename).size() >= MaxPath || upToFirstNul(FileTitle).size() >= MaxPath)
-        return fail();
+    if (!fitsBuffer(upToFirstNul(Filename)) || !fitsBuffer(upToFirstNul(FileTitle))) return fail();
 
     FileChooserRequest request;
     request.kind = save ? FileChooserKind::Save : FileChooserKind::Open;
@@ -109,7 +116,7 @@ bool cCommonDialog::runFileChooser(bool save, QString& Filename, QString& FileTi
         const QString title = FileChooser::fileTitle(result.files.value(0)).value_or(QString());
         // A chosen name that does not fit its buffer fails the way the
         // classic chooser does: raw result 0.
-        if (buffer.isEmpty() || buffer.size() >= MaxPath || title.size() >= MaxPath) {
+        if (buffer.isEmpty() || !fitsBuffer(buffer) || !fitsBuffer(title)) {
             apiReturn_ = 0;
             return fail();
         }
@@ -151,7 +158,7 @@ bool cCommonDialog::VBGetSaveFileName(QString& Filename, QString& FileTitle, boo
 QString cCommonDialog::VBGetFileTitle(const QString& sFile)
 {
     const std::optional<QString> title = FileChooser::fileTitle(sFile);
-    if (!title || title->size() >= MaxPath) return QString();
+    if (!title || !fitsBuffer(*title)) return QString();
     return *title;
 }
 

@@ -3,6 +3,7 @@
 #include "ColorChooser.h"
 
 #include <QString>
+#include <climits>
 
 class QWidget;
 
@@ -16,12 +17,12 @@ class QWidget;
 // reference arguments.
 class cCommonDialog {
 public:
-    // Capacity of the file name and file title buffers, terminating NUL
-    // included: a name of 260 characters or more does not fit. A Filename or
-    // FileTitle handed in that does not fit fails the call at once, as a
-    // cancelled chooser, without showing it; a chosen name that does not fit
-    // fails the same way (raw result 0).
-    static constexpr int MaxPath = 260;
+    // Capacity of the file name and file title buffers: the system's limit
+    // on a path, in bytes of the file system's encoding with the terminating
+    // NUL. A Filename or FileTitle handed in that does not fit fails the call
+    // at once, as a cancelled chooser, without showing it; a chosen name that
+    // does not fit fails the same way (raw result 0).
+    static constexpr int MaxPath = PATH_MAX;
 
     // The raw result of the last chooser call: 1 = something was chosen,
     // 0 = cancelled or failed.

@@ -43,17 +43,6 @@ bool readPalette(const QString& path)
     return *announced <= PaletteCapacity;
 }
 
-bool readScheme(const QString& path)
-{
-    TextLines file;
-    if (!file.open(path)) return false;
-    for (int r = 1; r < SchemeSize; ++r) {
-        const std::optional<QString> line = file.next();
-        if (!line || !ReadColorLine(*line, SchemeColors[r], SchemeNames[r])) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool LoadPalette(const QString& path)
@@ -71,14 +60,32 @@ bool SavePalette(const QString& path)
 
 bool LoadScheme(const QString& path)
 {
-    return readScheme(path) || fail("Error loading color scheme.");
+    return ReadSchemeFile(path, SchemeColors, SchemeNames) || fail("Error loading color scheme.");
 }
 
 bool SaveScheme(const QString& path)
 {
+    return WriteSchemeFile(path, SchemeColors, SchemeNames) || fail("Error saving color scheme.");
+}
+
+bool ReadSchemeFile(const QString& path, std::array<ColorRecord, SchemeSize>& colors,
+                    std::array<QString, SchemeSize>& names)
+{
+    TextLines file;
+    if (!file.open(path)) return false;
+    for (int r = 1; r < SchemeSize; ++r) {
+        const std::optional<QString> line = file.next();
+        if (!line || !ReadColorLine(*line, colors[r], names[r])) return false;
+    }
+    return true;
+}
+
+bool WriteSchemeFile(const QString& path, const std::array<ColorRecord, SchemeSize>& colors,
+                     const std::array<QString, SchemeSize>& names)
+{
     QStringList lines;
-    for (int r = 1; r < SchemeSize; ++r) lines.append(ColorLineOf(SchemeColors[r], SchemeNames[r]));
-    return WriteTextLines(path, lines) || fail("Error saving color scheme.");
+    for (int r = 1; r < SchemeSize; ++r) lines.append(ColorLineOf(colors[r], names[r]));
+    return WriteTextLines(path, lines);
 }
 
 }  // namespace mdlRKVUtilities

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ColorSets.h"
+
 #include <QString>
 
 namespace mdlRKVUtilities {
@@ -35,5 +37,16 @@ bool LoadScheme(const QString& path);
 // file was written. A failed save keeps the old file, shows "Error saving
 // color scheme." and returns false.
 bool SaveScheme(const QString& path);
+
+// Reads regions 1 to 255 of a scheme file into any scheme, each entry as
+// soon as its line is read; false at the first fault, with no message of its
+// own.
+bool ReadSchemeFile(const QString& path, std::array<ColorRecord, SchemeSize>& colors,
+                    std::array<QString, SchemeSize>& names);
+
+// Writes regions 1 to 255 of any scheme as a scheme file, safely, with no
+// message of its own; false when the file could not be written.
+bool WriteSchemeFile(const QString& path, const std::array<ColorRecord, SchemeSize>& colors,
+                     const std::array<QString, SchemeSize>& names);
 
 }  // namespace mdlRKVUtilities

@@ -1,6 +1,7 @@
 #include "Manifest.h"
 
 #include "NumberReading.h"
+#include "SafeTextWriter.h"
 #include "TextLines.h"
 
 namespace mdlRKVUtilities {
@@ -51,6 +52,19 @@ bool ReadManifest(const QString& path, ModelState& model)
         model.RegionNames.append(*line);
     }
     return true;
+}
+
+bool SaveManifest(const QString& path, const ModelState& model)
+{
+    if (model.Pages.isEmpty()) return false;
+    QStringList lines{QString::number(model.Resolution), model.SchemeFile, QString::number(model.Pages.size())};
+    for (const PageEntry& page : model.Pages) {
+        if (page.File.contains(QLatin1Char(';'))) return false;
+        lines.append(page.File + QLatin1Char(';') + page.Title);
+    }
+    lines.append(QString::number(model.RegionNames.size()));
+    lines.append(model.RegionNames);
+    return WriteTextLines(path, lines);
 }
 
 }  // namespace mdlRKVUtilities

@@ -23,4 +23,12 @@ namespace mdlRKVUtilities {
 // ModelFileName and CurrentPage are not touched.
 bool ReadManifest(const QString& path, ModelState& model);
 
+// Writes the manifest of model in the format above, safely, with CR LF line
+// ends: the counts are those of the Pages and RegionNames lists, and numbers
+// are plain decimals. A page file name holding a semicolon cannot be read
+// back, so such a model is not written (false), nor is one with no page; a
+// line break in any text is written as a blank. False, with no message of
+// its own, when the file could not be written.
+bool SaveManifest(const QString& path, const ModelState& model);
+
 }  // namespace mdlRKVUtilities

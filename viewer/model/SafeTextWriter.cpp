@@ -1,20 +1,28 @@
 #include "SafeTextWriter.h"
 
+#include "TextEncoding.h"
+
 #include <QSaveFile>
 
 namespace mdlRKVUtilities {
+
+QString SingleLineText(const QString& text)
+{
+    QString line = text;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
 
 QByteArray EncodeTextLines(const QStringList& lines)
 {
     QString text;
     for (const QString& line : lines) {
-        text += line;
+        text += SingleLineText(line);
         text += QLatin1String("\r\n");
     }
-    bool latin1 = true;
-    for (QChar c : text)
-        if (c.unicode() > 0xFF) { latin1 = false; break; }
-    return latin1 ? text.toLatin1() : text.toUtf8();
+    return EncodeText(text);
 }
 
 bool WriteTextLines(const QString& path, const QStringList& lines)

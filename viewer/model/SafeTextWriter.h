@@ -8,9 +8,13 @@ namespace mdlRKVUtilities {
 // Writes a text file safely: the lines go to a temporary file beside the
 // target, each ended by CR LF, and only a complete write replaces the target
 // (by renaming the temporary file over it). A failed or interrupted write
-// leaves the old file as it was. Text is written in the single-byte Latin-1
-// set when every character fits it, otherwise as UTF-8.
+// leaves the old file as it was. The text is encoded by the rule of
+// TextEncoding.h. A line break inside a line (a name holding one, say) is
+// written as a blank, so the file always has the lines its reader expects.
 bool WriteTextLines(const QString& path, const QStringList& lines);
+
+// A text as one line: CR LF, CR and LF each become one blank.
+QString SingleLineText(const QString& text);
 
 // The bytes WriteTextLines would write.
 QByteArray EncodeTextLines(const QStringList& lines);

@@ -1,32 +1,39 @@
 #include "TextLines.h"
 
-#include <QStringDecoder>
+#include "TextEncoding.h"
 
 namespace mdlRKVUtilities {
-
-QString TextLines::decode(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) return text;
-    return QString::fromLatin1(bytes);
-}
 
 bool TextLines::open(const QString& path)
 {
     file_.close();
     file_.setFileName(path);
-    atStart_ = true;
-    return file_.open(QIODevice::ReadOnly);
+    if (file_.open(QIODevice::ReadOnly) && decideEncoding()) return true;
+    file_.close();
+    return false;
+}
+
+bool TextLines::decideEncoding()
+{
+    if (file_.peek(3) == QByteArray(Utf8Bom)) {
+        utf8_ = true;
+        return file_.skip(3) == 3;
+    }
+    Utf8Scan scan;
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    while (!scan.failed()) {
+        const qint64 read = file_.read(chunk.data(), chunk.size());
+        if (read < 0) return false;
+        if (read == 0) break;
+        scan.feed(chunk.constData(), read);
+    }
+    utf8_ = scan.readsAsUtf8();
+    return file_.seek(0);
 }
 
 std::optional<QString> TextLines::next()
 {
     if (!file_.isOpen()) return std::nullopt;
-    if (atStart_) {
-        atStart_ = false;
-        if (file_.peek(3) == QByteArray("\xEF\xBB\xBF")) file_.skip(3);
-    }
 
     QByteArray line;
     char c = 0;
@@ -53,7 +60,7 @@ std::optional<QString> TextLines::next()
         return std::nullopt;
     }
     if (!ended && line.isEmpty()) return std::nullopt;
-    return decode(line);
+    return utf8_ ? QString::fromUtf8(line) : DecodeWindows1252(line);
 }
 
 }  // namespace mdlRKVUtilities

@@ -8,29 +8,31 @@
 namespace mdlRKVUtilities {
 
 // A text file read line by line, as far as its reader needs it: a file far
-// larger than its format needs costs no more than the lines really read. A
-// line ends at CR LF, at LF or at CR; a last line without an end still
-// counts, and an end at the very end of the file starts no further line.
-// Each line is taken as UTF-8 when its bytes are valid UTF-8, otherwise in the
-// single-byte Latin-1 set. A byte-order mark at the start is no text.
+// larger than its format needs costs no more memory than the lines really
+// read. A line ends at CR LF, at LF or at CR; a last line without an end
+// still counts, and an end at the very end of the file starts no further
+// line. The file's encoding follows the rule of TextEncoding.h, decided
+// once for the whole file when it is opened; a byte-order mark is no text.
 class TextLines {
 public:
     // No line of the viewer's files comes near this many bytes; a longer one
     // means the file is no text file of ours, and reading stops there.
     static constexpr qsizetype MaxLineBytes = 1 << 20;
 
-    // Opens the file; false when it cannot be opened.
+    // Opens the file; false when it cannot be opened or read.
     bool open(const QString& path);
 
     // The next line, or nothing at the end of the file, after a read error
     // and at a line longer than MaxLineBytes (the file is closed then).
     std::optional<QString> next();
 
-    static QString decode(const QByteArray& bytes);
-
 private:
+    // Looks for the byte-order mark, otherwise scans the bytes up to the
+    // first one that cannot be UTF-8, and comes back to the first line.
+    bool decideEncoding();
+
     QFile file_;
-    bool atStart_ = true;
+    bool utf8_ = false;
 };
 
 }  // namespace mdlRKVUtilities

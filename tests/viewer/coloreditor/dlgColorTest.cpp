@@ -226,6 +226,15 @@ TEST_F(ColorEditorTest, OkWithoutChangesAsksNothingAndWritesBack)
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(mdlRKVUtilities::EditCancelled);
+
+    // An offset beyond the slider's range, legal in files, goes back as it
+    // came; the slider shows the nearest end, the preview the true offset.
+    target.writes.clear();
+    open(rgbValue(200, 40, 30), -300);
+    EXPECT_EQ(slider()->value(), -255);
+    EXPECT_EQ(dialog->Preview().PreviewLevels[200][0], 100);
+    click("CmdOK");
+    EXPECT_EQ(target.writes.value(1).value, QStringLiteral("-300"));
 }
 
 TEST_F(ColorEditorTest, OkAfterChangesAsksAndGoesOnWhateverTheAnswer)

@@ -5,6 +5,7 @@
 #include "ScriptedFileChooser.h"
 
 #include <QWidget>
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace Platform;
@@ -175,13 +176,13 @@ TEST(CommonDialogOpen, FailureStoresTheExtendedErrorAndTheNextCallResetsIt)
     EXPECT_EQ(dialog.ExtendedError(), 0);
 }
 
-TEST(CommonDialogOpen, NamesMustFitTheirBuffers)
+TEST(CommonDialogOpen, PathsUpToTheSystemsLimitComeBackWhole)
 {
     ScriptedFileChooser chooser;
     cCommonDialog dialog;
 
-    // 259 characters and a NUL fill the 260-character buffer exactly.
-    const QString fits = QStringLiteral("/") + QString(258, QLatin1Char('f'));
+    // Bytes and a NUL fill the system's path buffer exactly ("é" takes two).
+    const QString fits = QStringLiteral("/\u00E9") + QString(PATH_MAX - 4, QLatin1Char('f'));
     chooser.queueFile(fits);
     OpenArgs args;
     ASSERT_TRUE(args.open(dialog));
@@ -197,7 +198,7 @@ TEST(CommonDialogOpen, NamesMustFitTheirBuffers)
     // A name that does not fit cannot be passed in; the chooser is not shown.
     const int shown = chooser.count();
     OpenArgs passedIn;
-    passedIn.Filename = QString(260, QLatin1Char('x'));
+    passedIn.Filename = QString(PATH_MAX, QLatin1Char('x'));
     EXPECT_FALSE(passedIn.open(dialog));
     EXPECT_EQ(chooser.count(), shown);
     EXPECT_TRUE(passedIn.Filename.isEmpty());
@@ -251,5 +252,6 @@ TEST(CommonDialogFileTitle, NameWithoutItsFolder)
     EXPECT_EQ(dialog.VBGetFileTitle(QStringLiteral("plain.RKL")), QStringLiteral("plain.RKL"));
     EXPECT_EQ(dialog.VBGetFileTitle(QString()), QString());
     EXPECT_EQ(dialog.VBGetFileTitle(QStringLiteral("/home/u/")), QString());
-    EXPECT_EQ(dialog.VBGetFileTitle(QStringLiteral("/home/u/*.RKL")), QString());
+    // Characters the classic desktop reserves are legal in names here.
+    EXPECT_EQ(dialog.VBGetFileTitle(QStringLiteral("/m/Ship: v2*?\"<>|.RKV3")), QStringLiteral("Ship: v2*?\"<>|.RKV3"));
 }

@@ -1,4 +1,4 @@
-// Reading model manifests.
+// Reading and writing model manifests.
 #include "Manifest.h"
 #include "ModelTestSupport.h"
 
@@ -7,7 +7,7 @@ using namespace modeltest;
 
 using Manifest = ModelStateTest;
 
-TEST_F(Manifest, ReadsEveryPartOfAManifest)
+TEST_F(Manifest, ReadsEveryPartOfAManifestAndWritesItBack)
 {
     writeBytes(path("ship.RKV3"), crlf({" 150 ", "ship.RKS3", " 2 ", "p01.bmp;Hull; part A",
                                         " images\\p02.bmp ; Deck ", "3", "Hull", "Deck, upper", " Mast ",
@@ -25,6 +25,13 @@ TEST_F(Manifest, ReadsEveryPartOfAManifest)
     EXPECT_EQ(model.RegionCount, 3);
     EXPECT_EQ(model.RegionNames, (QStringList{"Hull", "Deck, upper", " Mast "}));
     EXPECT_EQ(model.ModelFolder, QStringLiteral("kept/"));
+
+    ASSERT_TRUE(SaveManifest(path("copy.RKV3"), model));
+    EXPECT_EQ(readBytes(path("copy.RKV3")), crlf({"150", "ship.RKS3", "2", "p01.bmp;Hull; part A",
+                                                  " images\\p02.bmp ; Deck ", "3", "Hull", "Deck, upper", " Mast "}));
+    // A page file name with a semicolon would not read back.
+    model.Pages[0].File = QStringLiteral("p;01.bmp");
+    EXPECT_FALSE(SaveManifest(path("bad.RKV3"), model));
 }
 
 TEST_F(Manifest, FractionalCountsAndOtherLineEnds)

@@ -89,6 +89,24 @@ TEST_F(PaletteFile, SaveWritesTheCountAsABareNumberAndReadsBackWhole)
     }
 }
 
+TEST_F(PaletteFile, AnyNameReadsBackIdenticalAndLineBreaksAsBlanks)
+{
+    const QStringList names = QString::fromUtf8("Ã© Blanc|é Blanc|€ ™ – ’|漢字 Rot|\xC2\x81\xC2\x9D|ï»¿é").split('|');
+    ScriptedMessageBoxes boxes;
+    // Each name alone (the encoding is chosen for the whole file), then all
+    // together with one that holds line breaks.
+    for (qsizetype k = 0; k <= names.size(); ++k) {
+        const QStringList saved = k < names.size() ? QStringList{names[k]} : names + QStringList{"two\r\nlines\r"};
+        PaletteCount = int(saved.size());
+        std::copy(saved.begin(), saved.end(), PaletteNames.begin());
+        ASSERT_TRUE(SavePalette(path("names.RPL")));
+        ClearColorSets();
+        ASSERT_TRUE(LoadPalette(path("names.RPL")));
+        for (int i = 0; i < names.size() && i < saved.size(); ++i) EXPECT_EQ(PaletteNames[i], saved[i]);
+    }
+    EXPECT_EQ(PaletteNames[names.size()], QStringLiteral("two lines "));
+}
+
 TEST_F(PaletteFile, CountsWithAndWithoutBlanksAndExtraLines)
 {
     ScriptedMessageBoxes boxes;

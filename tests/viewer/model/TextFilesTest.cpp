@@ -1,4 +1,4 @@
-// Reading lines with any line end, and writing files safely with CR LF.
+// Reading lines in either encoding, and writing files safely with CR LF.
 #include "ModelTestSupport.h"
 #include "SafeTextWriter.h"
 #include "TextLines.h"
@@ -50,26 +50,27 @@ TEST(TextLines, ReadsOnlyTheLinesAskedForAndStopsAtAnOverlongLine)
     EXPECT_EQ(readLines(path), QStringList{QString(TextLines::MaxLineBytes, QLatin1Char('y'))});
 }
 
-TEST(TextLines, Latin1AndUtf8Files)
+TEST(TextLines, WindowsAndUtf8FilesReadRight)
 {
-    EXPECT_EQ(TextLines::decode(QByteArray("Cr\xE8me")), QString::fromUtf8("Cr\xC3\xA8me"));
-    EXPECT_EQ(TextLines::decode(QByteArray("Cr\xC3\xA8me")), QString::fromUtf8("Cr\xC3\xA8me"));
+    // Windows-1252, with the characters of bytes 0x80 to 0x9F.
+    EXPECT_EQ(linesOf("\x92 \x96 \x80 \x99 \xE9"), QStringList{QString::fromUtf8("’ – € ™ é")});
+    // UTF-8 without a mark; one encoding holds for the whole file, so one
+    // line that is not UTF-8 makes every line Windows-1252.
+    EXPECT_EQ(linesOf("Cr\xC3\xA8me\r\nx"), (QStringList{QString::fromUtf8("Crème"), "x"}));
+    EXPECT_EQ(linesOf("Cr\xC3\xA8me\r\nCr\xE8me"), (QStringList{QString::fromUtf8("CrÃ¨me"), QString::fromUtf8("Crème")}));
     TextLines missing;
     EXPECT_FALSE(missing.open(QStringLiteral("/nonexistent/file.txt")));
 }
 
-TEST(SafeTextWriter, WritesCrLfAndRoundTripsNames)
+TEST(SafeTextWriter, WritesCrLfOneLineEachAndTheSmallestEncodingThatReadsBack)
 {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
     const QString path = temp.filePath(QStringLiteral("out.txt"));
-    const QString creme = QString::fromUtf8("Cr\xC3\xA8me");
-    ASSERT_TRUE(WriteTextLines(path, {QStringLiteral("one"), creme, QString()}));
-    EXPECT_EQ(readBytes(path), QByteArray("one\r\nCr\xE8me\r\n\r\n"));
-
-    const QString kanji = QString::fromUtf8("\xE6\xBC\xA2");
-    ASSERT_TRUE(WriteTextLines(path, {kanji}));
-    EXPECT_EQ(readLines(path), QStringList{kanji});
+    ASSERT_TRUE(WriteTextLines(path, {QString::fromUtf8("é ’"), QStringLiteral("a\r\nb\rc\nd"), QString()}));
+    EXPECT_EQ(readBytes(path), QByteArray("\xE9 \x92\r\na b c d\r\n\r\n"));
+    // Windows-1252 bytes that would pass for UTF-8 are written as UTF-8.
+    EXPECT_EQ(EncodeTextLines({QString::fromUtf8("Ã©")}), QByteArray("\xEF\xBB\xBF\xC3\x83\xC2\xA9\r\n"));
     // No temporary file is left behind.
     EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList{"out.txt"});
 }

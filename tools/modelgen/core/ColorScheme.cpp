@@ -1,5 +1,7 @@
 #include "ColorScheme.h"
 
+#include "ColorSetFiles.h"
+
 namespace {
 bool isByte(int v)
 {
@@ -30,21 +32,19 @@ QString ColorScheme::problem() const
             return QStringLiteral("region %1: offset outside -32768..32767").arg(r);
         if (c.name.contains('\r') || c.name.contains('\n'))
             return QStringLiteral("region %1: colour name holds a line break").arg(r);
-        for (QChar ch : c.name)
-            if (ch.unicode() > 0xFF)
-                return QStringLiteral("region %1: colour name is not single-byte text").arg(r);
     }
     return {};
 }
 
-QByteArray ColorScheme::fileText() const
+bool ColorScheme::write(const QString& path) const
 {
-    QByteArray text;
+    using namespace mdlRKVUtilities;
+    std::array<ColorRecord, SchemeSize> colors{};
+    std::array<QString, SchemeSize> names{};
     for (int r = FirstRegion; r <= LastRegion; ++r) {
         const SchemeColor& c = at(r);
-        text += QByteArray::number(c.red) + ',' + QByteArray::number(c.green) + ','
-                + QByteArray::number(c.blue) + ',' + QByteArray::number(c.offset) + ','
-                + c.name.toLatin1() + "\r\n";
+        colors[std::size_t(r)] = {quint8(c.red), quint8(c.green), quint8(c.blue), qint16(c.offset)};
+        names[std::size_t(r)] = c.name;
     }
-    return text;
+    return WriteSchemeFile(path, colors, names);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "ColorSets.h"
+
 #include <QString>
 
 #include <array>
@@ -28,12 +29,13 @@ public:
     void set(int region, const SchemeColor& color);
     const SchemeColor& at(int region) const;
 
-    // The scheme file: 255 colour lines "red,green,blue,offset,name" for
-    // regions 1 to 255, each ended by CR LF, in the single-byte character set.
-    QByteArray fileText() const;
-
-    // Empty when every colour can be written; otherwise what is wrong.
+    // Empty when every colour can be written and read back as it is;
+    // otherwise what is wrong.
     QString problem() const;
+
+    // Writes the scheme file through the viewer's scheme writer; false when
+    // it cannot be written. Call only when problem() is empty.
+    bool write(const QString& path) const;
 
 private:
     std::array<SchemeColor, LastRegion> colors_{};

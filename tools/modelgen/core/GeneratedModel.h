@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ColorScheme.h"
+#include "ModelState.h"
 
-#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -27,10 +27,9 @@ struct GeneratedModel {
 
     QString manifestFileName() const { return name + QStringLiteral(".RKV3"); }
 
-    // The manifest: resolution, scheme file name, page count, one
-    // "file;title" line per page, region count, one name per region; lines
-    // ended by CR LF, in the single-byte character set.
-    QByteArray manifestText() const;
+    // What the manifest holds: resolution, scheme file name, pages and
+    // region names, written by the viewer's manifest writer.
+    mdlRKVUtilities::ModelState manifest() const;
 
     // Empty when the model can be written so that it reads back as it is;
     // otherwise what is wrong.

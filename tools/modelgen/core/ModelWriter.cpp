@@ -1,5 +1,7 @@
 #include "ModelWriter.h"
 
+#include "Manifest.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,15 +14,6 @@ bool fail(QString* error, const QString& message)
 {
     if (error) *error = message;
     return false;
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(error, QStringLiteral("cannot write %1").arg(path));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return fail(error, QStringLiteral("cannot write %1").arg(path));
-    return true;
 }
 
 } // namespace
@@ -52,8 +45,11 @@ bool ModelWriter::write(const GeneratedModel& model, const QString& folder, QStr
             return fail(error, QStringLiteral("cannot create folder for %1").arg(path));
         if (!writePage(page.image, model.resolution, path, error)) return false;
     }
-    if (!model.schemeFileName.isEmpty()
-        && !writeBytes(dir.filePath(model.schemeFileName), model.scheme.fileText(), error))
-        return false;
-    return writeBytes(dir.filePath(model.manifestFileName()), model.manifestText(), error);
+    const QString schemePath = dir.filePath(model.schemeFileName);
+    if (!model.schemeFileName.isEmpty() && !model.scheme.write(schemePath))
+        return fail(error, QStringLiteral("cannot write %1").arg(schemePath));
+    const QString manifestPath = dir.filePath(model.manifestFileName());
+    if (!mdlRKVUtilities::SaveManifest(manifestPath, model.manifest()))
+        return fail(error, QStringLiteral("cannot write %1").arg(manifestPath));
+    return true;
 }

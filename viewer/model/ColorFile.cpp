@@ -1,7 +1,9 @@
 #include "ColorFile.h"
 
 #include "ColorBytes.h"
+#include "NumberReading.h"
 #include "SafeTextWriter.h"
+#include "TextLines.h"
 
 #include <limits>
 
@@ -17,6 +19,27 @@ QStringList Lines(const QString& name, qint32 colorValue, qint32 offset)
 bool Save(const QString& path, const QString& name, qint32 colorValue, qint32 offset)
 {
     return mdlRKVUtilities::WriteTextLines(path, Lines(name, colorValue, offset));
+}
+
+Contents Read(const QString& path)
+{
+    Contents contents;
+    mdlRKVUtilities::TextLines file;
+    if (!file.open(path)) return contents;
+    contents.name = file.next();
+    if (!contents.name) return contents;
+
+    qint32 numbers[4];  // red, green, blue, offset
+    for (qint32& number : numbers) {
+        const std::optional<QString> line = file.next();
+        if (!line) return contents;
+        const std::optional<qint32> value = mdlRKVUtilities::ReadNumber(*line);
+        if (!value) return contents;  // too large for a 32-bit integer
+        number = *value;
+    }
+    contents.colorValue = ColorValueOfComponents(numbers[0], numbers[1], numbers[2]);
+    if (contents.colorValue && numbers[3] >= MinOffset && numbers[3] <= MaxOffset) contents.offset = numbers[3];
+    return contents;
 }
 
 std::optional<qint32> ColorValueOfComponents(qint32 red, qint32 green, qint32 blue)

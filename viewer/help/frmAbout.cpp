@@ -79,6 +79,9 @@ void frmAbout::createControls()
     txtCredits = new QPlainTextEdit(CreditsText(), fraCredits);
     txtCredits->setObjectName(QStringLiteral("txtCredits"));
     txtCredits->setReadOnly(true);
+    // Room for the credits without scrolling, in the user's font.
+    const QFontMetrics metrics(txtCredits->font());
+    txtCredits->setMinimumSize(metrics.averageCharWidth() * 64, metrics.lineSpacing() * 13);
     auto* creditsLayout = new QVBoxLayout(fraCredits);
     creditsLayout->addWidget(txtCredits);
 
@@ -94,7 +97,8 @@ void frmAbout::createControls()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(fraCredits, 1);
-    resize(520, 400);
+    // The box keeps the size its texts need.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmAbout::Form_Load()

@@ -1,32 +1,19 @@
+#include "../model/ModelTestSupport.h"
 #include "HelpTopics.h"
 #include "frmHelp.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-}  // namespace
+using modeltest::writeBytes;
 
 TEST(ReadTextFileTest, EveryLineEndsInCrLfWhateverTheFileUsed)
 {
     QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkdir("help"));
-    writeFile(folder.filePath("help/two.txt"), "a\nb");
-    writeFile(folder.filePath("help/mixed.txt"), "a\r\nb\rc\r\n");
-    writeFile(folder.filePath("help/empty.txt"), "");
+    writeBytes(folder.filePath("help/two.txt"), "a\nb");
+    writeBytes(folder.filePath("help/mixed.txt"), "a\r\nb\rc\r\n");
+    writeBytes(folder.filePath("help/empty.txt"), "");
     EXPECT_EQ(ReadTextFile(folder.path(), "\\help\\two.txt"), QString("a\r\nb\r\n"));
     EXPECT_EQ(ReadTextFile(folder.path(), "\\help\\mixed.txt"), QString("a\r\nb\r\nc\r\n"));
     EXPECT_EQ(ReadTextFile(folder.path(), "\\help\\empty.txt"), QString(""));
@@ -39,7 +26,6 @@ TEST(HelpWindowTest, OpensOnTheIntroductionOfTheProgramFolder)
     EXPECT_EQ(help.windowTitle(), "Help Contents");
     auto* topics = help.findChild<QListWidget*>("lstTopics");
     ASSERT_EQ(topics->count(), 5);
-    EXPECT_EQ(topics->item(4)->text(), "Conclusion!");
     EXPECT_EQ(topics->currentItem()->text(), "Introduction");
     const QString intro = help.findChild<QPlainTextEdit*>("txtContents")->toPlainText();
     EXPECT_TRUE(intro.startsWith("INTRODUCTION")) << intro.left(80).toStdString();
@@ -48,15 +34,13 @@ TEST(HelpWindowTest, OpensOnTheIntroductionOfTheProgramFolder)
 TEST(HelpWindowTest, TopicWithoutFileKeepsThePreviousText)
 {
     QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkdir("help"));
-    writeFile(folder.filePath("help/intro.txt"), "first\r\n");
-    writeFile(folder.filePath("help/loading.txt"), "second\r\n");
-    frmHelp help(nullptr, folder.path());
+    writeBytes(folder.filePath("help/loading.txt"), "second\r\n");
+    frmHelp help(nullptr, folder.path());  // no intro.txt, no editing.txt
     auto* topics = help.findChild<QListWidget*>("lstTopics");
     auto* contents = help.findChild<QPlainTextEdit*>("txtContents");
+    EXPECT_EQ(contents->toPlainText(), "");
     topics->setCurrentRow(1);
-    EXPECT_EQ(contents->toPlainText(), "second\n");
-    topics->setCurrentRow(2);  // editing.txt is missing
+    topics->setCurrentRow(2);
     EXPECT_EQ(contents->toPlainText(), "second\n");
 }
 

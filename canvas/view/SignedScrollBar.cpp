@@ -3,6 +3,7 @@
 #include "ScrollBarColorRequest.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QStyleOptionSlider>
 #include <limits>
 
@@ -75,6 +76,19 @@ bool SignedScrollBar::SetValue(int value)
     syncToQt();
     emit Change(value_);
     return true;
+}
+
+void SignedScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (orientation() == Qt::Horizontal && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+        // The Qt value grows to the right, or to the left in a right-to-left layout.
+        const bool towardsRight = key == Qt::Key_Right;
+        triggerAction(towardsRight != isRightToLeft() ? SliderSingleStepAdd : SliderSingleStepSub);
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 // The bar's trough takes the parent's answer, or, without one, the style's

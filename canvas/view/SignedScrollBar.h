@@ -16,6 +16,10 @@
 // bits or (for Value) lies outside the bar's range. Change is emitted only
 // when Value actually changes; Scrolling while the user drags the thumb.
 //
+// Left and Right move the thumb of a horizontal bar that way on the screen,
+// as Up and Down do on a vertical bar (Qt 6.4's own key handling turns them
+// round for a horizontal scroll bar).
+//
 // Whenever it is drawn the bar asks its parent for the brush of its
 // background (ScrollBarColorRequest) and paints its trough with the answer,
 // or with the style's own background when there is none.
@@ -37,6 +41,7 @@ signals:
     void Scrolling(int value);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void initStyleOption(QStyleOptionSlider* option) const override;
 
 private:

@@ -190,11 +190,29 @@ TEST_F(ZoomScroll, ResizingTheControlRelaysTheBarsOut)
     EXPECT_TRUE(hbar()->isHidden());
 }
 
-TEST_F(ZoomScroll, ArrowKeysOnTheControlFocusAScrolledBar)
+TEST_F(ZoomScroll, ArrowKeysFocusAScrolledBarWhichMovesTheirWay)
 {
-    showPage(UniformPage(1000, 100, 127, 0, 255), 100);
+    showPage(UniformPage(1000, 800, 127, 0, 255), 100);
     canvas->activateWindow();
+    // A bar scrolled to its start (Value 0) does not take the focus.
+    ASSERT_TRUE(hbar()->SetValue(0));
     canvas->setFocus();
     QTest::keyClick(canvas.get(), Qt::Key_Right);
-    EXPECT_TRUE(hbar()->hasFocus());
+    EXPECT_TRUE(canvas->hasFocus());
+    ASSERT_TRUE(hbar()->SetValue(-100));
+    QTest::keyClick(canvas.get(), Qt::Key_Right);
+    ASSERT_TRUE(hbar()->hasFocus());
+    // Right moves the thumb right, as Down moves it down: the view slides
+    // left (or up) by the small change.
+    QTest::keyClick(hbar(), Qt::Key_Right);
+    EXPECT_EQ(hbar()->Value(), -105);
+    QTest::keyClick(hbar(), Qt::Key_Left);
+    EXPECT_EQ(hbar()->Value(), -100);
+    canvas->setFocus();
+    QTest::keyClick(canvas.get(), Qt::Key_Down);
+    ASSERT_TRUE(vbar()->hasFocus());
+    const int top = vbar()->Value();
+    QTest::keyClick(vbar(), Qt::Key_Down);
+    EXPECT_EQ(vbar()->Value(), top - 5);
+    EXPECT_EQ(view()->pos(), QPoint(-100, top - 5));
 }

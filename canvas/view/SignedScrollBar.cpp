@@ -5,16 +5,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QStyleOptionSlider>
-#include <limits>
-
-namespace {
-
-bool fitsInt16(int v)
-{
-    return v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max();
-}
-
-}  // namespace
 
 SignedScrollBar::SignedScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent)
@@ -52,25 +42,21 @@ void SignedScrollBar::adoptRange()
     if (moved) emit Change(value_);
 }
 
-bool SignedScrollBar::SetMin(int min)
+void SignedScrollBar::SetMin(int min)
 {
-    if (!fitsInt16(min)) return false;
     min_ = min;
     adoptRange();
-    return true;
 }
 
-bool SignedScrollBar::SetMax(int max)
+void SignedScrollBar::SetMax(int max)
 {
-    if (!fitsInt16(max)) return false;
     max_ = max;
     adoptRange();
-    return true;
 }
 
 bool SignedScrollBar::SetValue(int value)
 {
-    if (!fitsInt16(value) || value < lowest() || value > highest()) return false;
+    if (value < lowest() || value > highest()) return false;
     if (value == value_) return true;
     value_ = value;
     syncToQt();

@@ -217,7 +217,7 @@ TEST_F(LateBinding, HostDrivesTheControlByNameOnly)
     ASSERT_TRUE(control->setProperty("PanActive", true));
     EXPECT_TRUE(control->property("PanActive").toBool());
     ASSERT_TRUE(QMetaObject::invokeMethod(control, "setHeaderText", Q_ARG(QString, "Sheet 1")));
-    EXPECT_EQ(canvas->HeaderText(), "Sheet 1");
+    EXPECT_EQ(state().HeaderText(), "Sheet 1");
     ASSERT_TRUE(QMetaObject::invokeMethod(control, "setDrawSmooth", Q_ARG(bool, false)));
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 4), view()->mapToGlobal(QPointF(3, 4)), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);

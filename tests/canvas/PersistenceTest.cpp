@@ -185,11 +185,11 @@ TEST_F(Persistence, CreationState)
     // The corner square is in front of the other parts of the viewport.
     QWidget* main = fresh.findChild<QWidget*>("picMain");
     EXPECT_EQ(main->children().last(), fresh.findChild<QWidget*>("picTemp"));
-    EXPECT_EQ(fresh.Palette().entry(0).Red, 255);
-    EXPECT_EQ(fresh.Palette().entry(0).Offset, 0);
-    EXPECT_EQ(fresh.Palette().entry(0).Levels[0][1], 255);
-    EXPECT_EQ(fresh.Palette().entry(200).Green, 127);
-    EXPECT_EQ(fresh.Palette().entry(200).Offset, -127);
+    EXPECT_EQ(RKV3CanvasCtlTestPeer(fresh).Palette().entry(0).Red, 255);
+    EXPECT_EQ(RKV3CanvasCtlTestPeer(fresh).Palette().entry(0).Offset, 0);
+    EXPECT_EQ(RKV3CanvasCtlTestPeer(fresh).Palette().entry(0).Levels[0][1], 255);
+    EXPECT_EQ(RKV3CanvasCtlTestPeer(fresh).Palette().entry(200).Green, 127);
+    EXPECT_EQ(RKV3CanvasCtlTestPeer(fresh).Palette().entry(200).Offset, -127);
     EXPECT_FALSE(fresh.PanActive());
     EXPECT_FALSE(fresh.PickerActive());
     EXPECT_FALSE(fresh.AllowZoomIn());

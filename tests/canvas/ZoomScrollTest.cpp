@@ -38,16 +38,16 @@ TEST(ScrollGeometry, StrictFitTestAndHalvesToEven)
     r = ComputeScrollRange(400, 400 - 17, 16);
     EXPECT_TRUE(r.fits);
     EXPECT_DOUBLE_EQ(r.centredOffset, 8.5);
-    // A range beyond 16 bits cannot be stored.
-    EXPECT_FALSE(ComputeScrollRange(400, 40000, 16).maxFits16);
+    // A range beyond the classic 16 bits is as long as the view needs.
+    EXPECT_EQ(ComputeScrollRange(400, 40000, 16).max, -39620);
 }
 
 TEST(SignedScrollBarTest, ReversedRangeMapsOntoTheQtBar)
 {
     SignedScrollBar bar(Qt::Horizontal);
     QSignalSpy changes(&bar, &SignedScrollBar::Change);
-    ASSERT_TRUE(bar.SetMin(0));
-    ASSERT_TRUE(bar.SetMax(-40));
+    bar.SetMin(0);
+    bar.SetMax(-40);
     EXPECT_EQ(bar.minimum(), -40);
     EXPECT_EQ(bar.maximum(), 0);
     ASSERT_TRUE(bar.SetValue(-40));
@@ -58,8 +58,6 @@ TEST(SignedScrollBarTest, ReversedRangeMapsOntoTheQtBar)
     EXPECT_EQ(changes.count(), 1);
     EXPECT_FALSE(bar.SetValue(5));   // outside the range
     EXPECT_FALSE(bar.SetValue(-41));
-    EXPECT_FALSE(bar.SetMax(-40000));  // beyond 16 bits
-    EXPECT_EQ(bar.Max(), -40);
     // The user moving the Qt thumb to the left end reports the classic 0.
     bar.QScrollBar::setValue(bar.minimum());
     EXPECT_EQ(bar.Value(), 0);
@@ -114,13 +112,19 @@ TEST_F(ZoomScroll, ScrollRangesAndValuesFollowTheConvention)
     EXPECT_EQ(hbar()->Value(), 0);
 }
 
-TEST_F(ZoomScroll, ScrolledToTheEndTheViewStopsInsideTheEdge)
+TEST_F(ZoomScroll, ScrolledToEitherEndTheViewMeetsTheEdgeAtAnyZoom)
 {
-    showPage(UniformPage(1000, 800, 127, 0, 255), 100);
-    ASSERT_TRUE(hbar()->SetValue(hbar()->Max()));
-    EXPECT_EQ(view()->x() + view()->width(), viewport()->width() - thumbX() - 4);
-    ASSERT_TRUE(vbar()->SetValue(vbar()->Max()));
-    EXPECT_EQ(view()->y() + view()->height(), viewport()->height() - thumbY() - 4);
+    // At 5000 per cent the view is far beyond the classic 16-bit ranges.
+    for (double zoom : {100.0, 5000.0}) {
+        showPage(UniformPage(1000, 800, 127, 0, 255), zoom);
+        ASSERT_TRUE(hbar()->SetValue(hbar()->Max())) << zoom;
+        EXPECT_EQ(view()->x() + view()->width(), viewport()->width() - thumbX() - 4) << zoom;
+        ASSERT_TRUE(vbar()->SetValue(vbar()->Max())) << zoom;
+        EXPECT_EQ(view()->y() + view()->height(), viewport()->height() - thumbY() - 4) << zoom;
+        ASSERT_TRUE(hbar()->SetValue(0)) << zoom;
+        EXPECT_FALSE(hbar()->SetValue(1)) << zoom;  // no gap before the page
+        EXPECT_EQ(view()->x(), 0) << zoom;
+    }
 }
 
 TEST_F(ZoomScroll, CornerSquareShowsOnlyBetweenTwoBars)
@@ -147,7 +151,7 @@ TEST_F(ZoomScroll, SameZoomTwiceStillCentresEveryScrolledAxis)
     showPage(UniformPage(1000, 800, 127, 0, 255), 100);
     hbar()->SetValue(hbar()->Max());
     canvas->setZoom(100);
-    EXPECT_FALSE(canvas->LayoutPending());
+    EXPECT_FALSE(state().LayoutPending());
     EXPECT_EQ(hbar()->Value(), int(RoundHalfEven(hbar()->Max() / 2.0)));
     EXPECT_EQ(view()->x(), hbar()->Value());
 }
@@ -215,4 +219,18 @@ TEST_F(ZoomScroll, ArrowKeysFocusAScrolledBarWhichMovesTheirWay)
     QTest::keyClick(vbar(), Qt::Key_Down);
     EXPECT_EQ(vbar()->Value(), top - 5);
     EXPECT_EQ(view()->pos(), QPoint(-100, top - 5));
+}
+
+TEST_F(ZoomScroll, DraggingTheHorizontalThumbAloneRaisesScroll)
+{
+    showPage(UniformPage(1000, 800, 127, 0, 255), 100);
+    QSignalSpy scrolled(canvas.get(), &RKV3CanvasCtl::Scroll);
+    for (SignedScrollBar* bar : {vbar(), hbar()}) {
+        bar->setSliderDown(true);
+        bar->setSliderPosition(bar->maximum());  // to the right or bottom end
+        bar->setSliderDown(false);
+    }
+    EXPECT_EQ(scrolled.count(), 1);
+    // The view follows the thumbs.
+    EXPECT_EQ(view()->pos(), QPoint(hbar()->Max(), vbar()->Max()));
 }

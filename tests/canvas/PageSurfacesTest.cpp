@@ -212,6 +212,7 @@ TEST_F(PageSurfaces, SizeWritesResizeBufferAndViewAndRenderStaysInside)
 {
     canvas->LoadRKVImage(savePage(UniformPage(60, 50, 127, 0, 100)));  // inked gray 100
     canvas->setCanvasWidth(20);
+    EXPECT_EQ(view()->width(), 20);
     canvas->setCanvasHeight(10);
     EXPECT_EQ(view()->size(), QSize(20, 10));
     EXPECT_EQ(state().ImageWidth(), 60);  // size writes do not measure again

@@ -131,8 +131,6 @@ TEST_F(PanPicker, PointerRulesOfTheTwoFlags)
     EXPECT_EQ(pointerImageOf(view()), MousePointerImages::Dropper);
     canvas->setPickerActive(false);
     EXPECT_EQ(pointerImageOf(view()), -1);
-    canvas->setPickerActive(false);
-    EXPECT_EQ(pointerImageOf(view()), -1);
     canvas->setPanActive(false);
     EXPECT_EQ(pointerImageOf(view()), -1);
 }

@@ -36,7 +36,8 @@ int toInt32(double value)
 int toWidgetPixels(float value)
 {
     if (!(value == value)) return 0;
-    return qRound(std::clamp(value, -float(QWIDGETSIZE_MAX), float(QWIDGETSIZE_MAX)));
+    // Rounded in double: a float sum near the limit would round past it.
+    return qRound(std::clamp(double(value), -double(QWIDGETSIZE_MAX), double(QWIDGETSIZE_MAX)));
 }
 
 }  // namespace

@@ -114,8 +114,9 @@ TEST_F(ZoomScroll, ScrollRangesAndValuesFollowTheConvention)
 
 TEST_F(ZoomScroll, ScrolledToEitherEndTheViewMeetsTheEdgeAtAnyZoom)
 {
-    // At 5000 per cent the view is far beyond the classic 16-bit ranges.
-    for (double zoom : {100.0, 5000.0}) {
+    // At 5000 per cent the view is far beyond the classic 16-bit ranges; at
+    // 1e12 it is as large as a widget can be.
+    for (double zoom : {100.0, 5000.0, 1e12}) {
         showPage(UniformPage(1000, 800, 127, 0, 255), zoom);
         ASSERT_TRUE(hbar()->SetValue(hbar()->Max())) << zoom;
         EXPECT_EQ(view()->x() + view()->width(), viewport()->width() - thumbX() - 4) << zoom;

@@ -27,8 +27,8 @@ class SignedScrollBar;
 // meta-object, in this order. Properties are Q_PROPERTYs; the write-only
 // members (MouseIcon, DrawSmooth, HeaderText, FooterText) are invokable
 // setters named set<Member>; methods are Q_INVOKABLE; the events are the
-// signals. Members a host can read or write only through the C++ class
-// (layout state, the container's persistence steps) are not invokable.
+// signals. The container's persistence steps, which a host calls through
+// the C++ class, are not invokable.
 class RKV3CANVAS_EXPORT RKV3CanvasCtl : public QFrame {
     Q_OBJECT
     Q_PROPERTY(bool AllowZoomOut READ AllowZoomOut WRITE setAllowZoomOut)
@@ -230,7 +230,7 @@ private:
     void placeCornerSquare();
     void centreSmallView();
     void applyViewGeometry();
-    static float BoundedViewExtent(double value);
+    static float boundedViewExtent(double value);
     bool resizeBuffer(QSize size);
 
     bool picView_Event(QEvent* event);

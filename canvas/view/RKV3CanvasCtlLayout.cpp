@@ -44,7 +44,7 @@ int toWidgetPixels(float value)
 
 // The view's width or height as a widget can have it, so that the scroll
 // ranges are those of the view as it is.
-float RKV3CanvasCtl::BoundedViewExtent(double value)
+float RKV3CanvasCtl::boundedViewExtent(double value)
 {
     if (!(value == value)) return 0;
     return float(std::clamp(value, 0.0, double(QWIDGETSIZE_MAX)));
@@ -83,8 +83,8 @@ void RKV3CanvasCtl::ApplyZoom()
     picView_->Clear();
     {
         Platform::PaintFreeze freeze(picMain_);
-        viewWidth_ = BoundedViewExtent(double(imageWidth_) * (zoom_ / 100.0));
-        viewHeight_ = BoundedViewExtent(double(imageHeight_) * (zoom_ / 100.0));
+        viewWidth_ = boundedViewExtent(double(imageWidth_) * (zoom_ / 100.0));
+        viewHeight_ = boundedViewExtent(double(imageHeight_) * (zoom_ / 100.0));
         if (layoutPending_) centreSmallView();
         applyViewGeometry();
         Platform::letPendingEventsRun();

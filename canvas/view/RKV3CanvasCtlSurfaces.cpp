@@ -136,14 +136,14 @@ void RKV3CanvasCtl::setPicture(const QImage& picture)
 void RKV3CanvasCtl::setCanvasWidth(int value)
 {
     if (value <= 0 || !resizeBuffer(QSize(value, bufferImage_.height()))) return;
-    viewWidth_ = BoundedViewExtent(value);
+    viewWidth_ = boundedViewExtent(value);
     applyViewGeometry();
 }
 
 void RKV3CanvasCtl::setCanvasHeight(int value)
 {
     if (value <= 0 || !resizeBuffer(QSize(bufferImage_.width(), value))) return;
-    viewHeight_ = BoundedViewExtent(value);
+    viewHeight_ = boundedViewExtent(value);
     applyViewGeometry();
 }
 

@@ -31,6 +31,15 @@ qint32 sysColor(int index)
     case 13: color = active(QPalette::Highlight); break;         // highlight
     case 14: color = active(QPalette::HighlightedText); break;   // highlighted text
     case 15: color = active(QPalette::Button); break;            // button face
+    case 16: color = active(QPalette::Dark); break;              // button shadow
+    case 17: color = palette.color(QPalette::Disabled, QPalette::Text); break;  // gray text
+    case 18: color = active(QPalette::ButtonText); break;        // button text
+    case 19: color = inactive(QPalette::HighlightedText); break; // inactive caption text
+    case 20: color = active(QPalette::Light); break;             // button highlight
+    case 21: color = active(QPalette::Shadow); break;            // 3D dark shadow
+    case 22: color = active(QPalette::Midlight); break;          // 3D light
+    case 23: color = active(QPalette::ToolTipText); break;       // tooltip text
+    case 24: color = active(QPalette::ToolTipBase); break;       // tooltip background
     default: return 0;
     }
     return ColorChooser::toColorValue(color);

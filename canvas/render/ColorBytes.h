@@ -23,15 +23,7 @@ inline std::uint8_t GetBlueByte(std::int32_t srcColor)
     return static_cast<std::uint8_t>((srcColor / 65536) % 256);
 }
 
-// Limits x to 0..255, stores the limited value back and returns it.
-inline std::uint8_t ClampToByte(std::int16_t& x)
-{
-    if (x < 0) x = 0;
-    if (x > 255) x = 255;
-    return static_cast<std::uint8_t>(x);
-}
-
-// The same limit for sums formed wider than 16 bits.
+// Limits x to 0..255. Sums are formed in 32 bits, so no offset overflows.
 inline std::uint8_t ClampToByte(std::int32_t x)
 {
     return static_cast<std::uint8_t>(x < 0 ? 0 : (x > 255 ? 255 : x));

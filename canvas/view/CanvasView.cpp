@@ -79,6 +79,12 @@ void CanvasView::DrawPicture(const QImage& picture, const QRectF& target, const 
         break;
     case BLACKNESS: painter.fillRect(target, Qt::black); break;
     case WHITENESS: painter.fillRect(target, Qt::white); break;
+    case SRCCOPY:
+        // A copy takes the source's colour values over whatever was there,
+        // transparent pixels included, as a bitmap copy does.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(target, picture.convertToFormat(QImage::Format_RGB32), source);
+        break;
     default:
         painter.setCompositionMode(compositionFor(opcode));
         painter.drawImage(target, picture, source);

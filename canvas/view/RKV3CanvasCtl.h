@@ -27,8 +27,8 @@ class SignedScrollBar;
 // meta-object, in this order. Properties are Q_PROPERTYs; the write-only
 // members (MouseIcon, DrawSmooth, HeaderText, FooterText) are invokable
 // setters named set<Member>; methods are Q_INVOKABLE; the events are the
-// signals. Members a host can read or write only through the C++ class
-// (layout state, the container's persistence steps) are not invokable.
+// signals. The container's persistence steps, which a host calls through
+// the C++ class, are not invokable.
 class RKV3CANVAS_EXPORT RKV3CanvasCtl : public QFrame {
     Q_OBJECT
     Q_PROPERTY(bool AllowZoomOut READ AllowZoomOut WRITE setAllowZoomOut)
@@ -76,9 +76,10 @@ public:
     int BackColor() const { return viewBackColor_; }
     void setBackColor(int value);
 
-    // The control's own enabled state (not its parent's).
+    // The control's own enabled state (not its parent's). The write is
+    // QWidget::setEnabled; any change of the own state, however it is made,
+    // marks "Enabled" changed.
     bool Enabled() const;
-    void setEnabled(bool value);
 
     // The view always has a surface of its own to draw on.
     bool HasDC() const { return true; }
@@ -161,21 +162,6 @@ public:
     // to the view's top left. Any point off the page gives 0, the paper.
     Q_INVOKABLE uchar GetRegionValue(float X, float Y, int ScaleMode) const;
 
-    // Layout state, read by tests.
-    int ImageWidth() const { return imageWidth_; }
-    int ImageHeight() const { return imageHeight_; }
-    bool LayoutPending() const { return layoutPending_; }
-    QRectF ViewGeometry() const { return {viewLeft_, viewTop_, viewWidth_, viewHeight_}; }
-    const QImage& LoaderImage() const { return loaderImage_; }
-    const RegionPalette& Palette() const { return palette_; }
-    const QString& HeaderText() const { return headerText_; }
-    const QString& FooterText() const { return footerText_; }
-
-    // Pan drag state: whether a drag runs, and the pointer's position at its
-    // previous step relative to the viewport's top left.
-    bool Dragging() const { return dragging_; }
-    QPoint DragLast() const { return {dragLastX_, dragLastY_}; }
-
     // The host's container side: persistence of the seven persisted
     // properties ("AutoRedraw", "BackColor", "Enabled", "MousePointer",
     // "AllowZoomIn", "AllowZoomOut", "PanActive", in that order; a value
@@ -197,7 +183,7 @@ public:
 
     // The persisted properties written since the host last saved or restored
     // them (the container's "changed" marks), by their keys.
-    const QSet<QString>& ChangedProperties() const { return changedProperties_; }
+    const QSet<QString>& ChangedProperties() const;
 
 // Events. The view's mouse, key and paint events reach the host before the
 // control does its own work with them. Their arguments are references: a
@@ -224,11 +210,18 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The tests' view of the inner state (RKV3CanvasCtlTestPeer.h).
+    friend class RKV3CanvasCtlTestPeer;
+
+    // Size of the buffer and view while no page is loaded.
+    static constexpr int PlaceholderSide = 120;
+
     void ApplyZoom();
     void UpdateScrollBars(bool keepPosition = false);
     void ArrangeScrollBars();
@@ -237,6 +230,7 @@ private:
     void placeCornerSquare();
     void centreSmallView();
     void applyViewGeometry();
+    static float boundedViewExtent(double value);
     bool resizeBuffer(QSize size);
 
     bool picView_Event(QEvent* event);
@@ -250,6 +244,8 @@ private:
     bool applyViewBackColor(int value);
     void applyOwnPointer();
     void PropertyChanged(const QString& key) { changedProperties_.insert(key); }
+    void markEnabledChange() const;
+    void clearChangeMarks();
     void hookViewport();
 
     RegionPalette palette_;
@@ -301,7 +297,8 @@ private:
     int viewWindow_ = 0;
     int viewDC_ = 0;
     int bufferDC_ = 0;
-    QSet<QString> changedProperties_;
+    mutable QSet<QString> changedProperties_;
+    mutable bool enabledAsMarked_ = true;  // the own enabled state when last marked or saved
     bool userMode_ = true;
     bool propertiesInitialised_ = false;
 };

@@ -2,7 +2,7 @@
 
 #include "ColorBytes.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <limits>
 
 ScrollRange ComputeScrollRange(int viewport, double view, int thumb)
@@ -13,10 +13,10 @@ ScrollRange ComputeScrollRange(int viewport, double view, int thumb)
         r.centredOffset = (viewport - view) / 2.0;
         return r;
     }
+    // The range is as long as the view needs, also beyond the classic 16 bits,
+    // so that the whole view can be reached.
     const double max = RoundHalfEven(-(view - double(viewport - thumb) + 4.0));
-    r.maxFits16 = max >= std::numeric_limits<std::int16_t>::min();
-    r.max = r.maxFits16 ? int(max) : 0;
-    // Max - Min is formed as a 16-bit integer before halving.
-    r.middle = int(RoundHalfEven(double(std::int16_t(r.max - 0)) / 2.0));
+    r.max = int(std::max(max, double(std::numeric_limits<int>::min())));
+    r.middle = int(RoundHalfEven(double(r.max) / 2.0));
     return r;
 }

@@ -9,7 +9,6 @@ struct ScrollRange {
     double centredOffset = 0;  // view offset that centres a fitting view
     int max = 0;               // negative when the bar is shown
     int middle = 0;            // (Max - Min) / 2, halves to even
-    bool maxFits16 = true;     // Max can be stored in a 16-bit bar
 };
 
 // viewport: the viewport's extent; view: the view's extent; thumb: the scroll

@@ -3,17 +3,8 @@
 #include "ScrollBarColorRequest.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QStyleOptionSlider>
-#include <limits>
-
-namespace {
-
-bool fitsInt16(int v)
-{
-    return v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max();
-}
-
-}  // namespace
 
 SignedScrollBar::SignedScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent)
@@ -51,30 +42,39 @@ void SignedScrollBar::adoptRange()
     if (moved) emit Change(value_);
 }
 
-bool SignedScrollBar::SetMin(int min)
+void SignedScrollBar::SetMin(int min)
 {
-    if (!fitsInt16(min)) return false;
     min_ = min;
     adoptRange();
-    return true;
 }
 
-bool SignedScrollBar::SetMax(int max)
+void SignedScrollBar::SetMax(int max)
 {
-    if (!fitsInt16(max)) return false;
     max_ = max;
     adoptRange();
-    return true;
 }
 
 bool SignedScrollBar::SetValue(int value)
 {
-    if (!fitsInt16(value) || value < lowest() || value > highest()) return false;
+    if (value < lowest() || value > highest()) return false;
     if (value == value_) return true;
     value_ = value;
     syncToQt();
     emit Change(value_);
     return true;
+}
+
+void SignedScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (orientation() == Qt::Horizontal && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+        // The Qt value grows to the right, or to the left in a right-to-left layout.
+        const bool towardsRight = key == Qt::Key_Right;
+        triggerAction(towardsRight != isRightToLeft() ? SliderSingleStepAdd : SliderSingleStepSub);
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 // The bar's trough takes the parent's answer, or, without one, the style's

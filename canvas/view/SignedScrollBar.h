@@ -6,15 +6,21 @@
 
 #include <algorithm>
 
-// A scroll bar with the classic 16-bit Min / Max / Value model, in which Max
-// may lie below Min: a bar with Min 0 and Max -40 runs from 0 at its left (or
-// top) end to -40 at its right (or bottom) end. Qt's own bar only knows
-// minimum <= maximum, so this adapter keeps the classic values and maps them
-// onto the Qt range, mirrored when the range is reversed.
+// A scroll bar with the classic Min / Max / Value model, in which Max may lie
+// below Min: a bar with Min 0 and Max -40 runs from 0 at its left (or top)
+// end to -40 at its right (or bottom) end. Qt's own bar only knows minimum <=
+// maximum, so this adapter keeps the classic values and maps them onto the
+// Qt range, mirrored when the range is reversed. The values are not held to
+// the classic 16 bits: a view larger than that range is still reachable
+// whole. Min and Max stay within what a widget's extent can be.
 //
-// Setters return false and change nothing when the value does not fit in 16
-// bits or (for Value) lies outside the bar's range. Change is emitted only
-// when Value actually changes; Scrolling while the user drags the thumb.
+// SetValue returns false and changes nothing for a value outside the bar's
+// range. Change is emitted only when Value actually changes; Scrolling while
+// the user drags the thumb.
+//
+// Left and Right move the thumb of a horizontal bar that way on the screen,
+// as Up and Down do on a vertical bar (Qt 6.4's own key handling turns them
+// round for a horizontal scroll bar).
 //
 // Whenever it is drawn the bar asks its parent for the brush of its
 // background (ScrollBarColorRequest) and paints its trough with the answer,
@@ -28,8 +34,8 @@ public:
     int Max() const { return max_; }
     int Value() const { return value_; }
 
-    bool SetMin(int min);
-    bool SetMax(int max);
+    void SetMin(int min);
+    void SetMax(int max);
     bool SetValue(int value);
 
 signals:
@@ -37,6 +43,7 @@ signals:
     void Scrolling(int value);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void initStyleOption(QStyleOptionSlider* option) const override;
 
 private:

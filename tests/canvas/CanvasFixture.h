@@ -2,6 +2,7 @@
 
 #include "PageImages.h"
 #include "RKV3CanvasCtl.h"
+#include "RKV3CanvasCtlTestPeer.h"
 #include "ScriptedMessageBoxes.h"
 
 #include <QScrollBar>
@@ -36,6 +37,7 @@ protected:
         canvas->setZoom(zoom);
     }
 
+    RKV3CanvasCtlTestPeer state() const { return RKV3CanvasCtlTestPeer(*canvas); }
     QWidget* child(const char* name) const { return canvas->findChild<QWidget*>(name); }
     QWidget* viewport() const { return child("picMain"); }
     QWidget* view() const { return child("picView"); }

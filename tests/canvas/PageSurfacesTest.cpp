@@ -3,6 +3,7 @@
 
 #include "PageImageReader.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 
 #include <QFile>
@@ -72,58 +73,72 @@ void writeGif(const QImage& indexed, const QString& path)
 
 TEST_F(PageSurfaces, LoadSetsAllSizesAndUnloadShrinksToThePlaceholder)
 {
-    canvas->LoadRKVImage(savePage(PatternPage(203, 97)));
-    EXPECT_EQ(canvas->CanvasWidth(), 203);
+    // Classic "\" separators are taken too.
+    canvas->LoadRKVImage(savePage(PatternPage(1203, 97)).replace('/', '\\'));
+    EXPECT_EQ(canvas->CanvasWidth(), 1203);
     EXPECT_EQ(canvas->CanvasHeight(), 97);
-    EXPECT_EQ(canvas->ImageWidth(), 203);
-    EXPECT_EQ(canvas->ImageHeight(), 97);
-    EXPECT_TRUE(canvas->LayoutPending());
+    EXPECT_EQ(state().ImageWidth(), 1203);
+    EXPECT_EQ(state().ImageHeight(), 97);
+    EXPECT_TRUE(state().LayoutPending());
     EXPECT_EQ(boxes.count(), 0);
 
     canvas->RenderRKVPage();
     canvas->setZoom(100);
+    QWidget* hbar = child("hscPicture");
+    ASSERT_FALSE(hbar->isHidden());
     canvas->UnloadImage();
+    EXPECT_TRUE(hbar->isHidden());  // the placeholder fits: the bars are laid out again
     EXPECT_EQ(canvas->CanvasWidth(), 120);
     EXPECT_EQ(canvas->CanvasHeight(), 120);
-    EXPECT_EQ(canvas->ImageWidth(), 0);
-    EXPECT_EQ(canvas->ImageHeight(), 0);
+    EXPECT_EQ(state().ImageWidth(), 0);
+    EXPECT_EQ(state().ImageHeight(), 0);
     EXPECT_EQ(view()->size(), QSize(120, 120));
     EXPECT_TRUE(canvas->Picture().isNull());
     // The view is blank: nothing but its back colour.
     const QImage shown = canvas->Image();
     EXPECT_EQ(shown.pixel(60, 60), shown.pixel(0, 0));
     // The loader keeps the page, so a render still has something to colour.
-    EXPECT_EQ(canvas->LoaderImage().size(), QSize(203, 97));
+    EXPECT_EQ(state().LoaderImage().size(), QSize(1203, 97));
 }
 
 TEST_F(PageSurfaces, MissingOrOversizedFileShowsOneMessageAndKeepsEverything)
 {
     canvas->LoadRKVImage(savePage(PatternPage(50, 40)));
+    // The busy pointer is gone before the message shows.
+    bool busyAtMessage = true;
+    const auto scripted = Platform::MessageBox::setResponder([&](const Platform::MessageRequest&) {
+        busyAtMessage = QApplication::overrideCursor() != nullptr;
+        return Platform::MsgAnswer::Ok;
+    });
+    canvas->LoadRKVImage(dir.filePath("missing.png"));
+    Platform::MessageBox::setResponder(scripted);
+    EXPECT_FALSE(busyAtMessage);
     canvas->LoadRKVImage(dir.filePath("missing.png"));
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.shown().at(0).text, "Error Loading Bytemaps");
     EXPECT_EQ(boxes.shown().at(0).buttons, Platform::MsgButtons::OkOnly);
     EXPECT_EQ(boxes.shown().at(0).title, "RKVViewer3");
     EXPECT_EQ(canvas->CanvasWidth(), 50);
-    EXPECT_EQ(canvas->LoaderImage().size(), QSize(50, 40));
+    EXPECT_EQ(state().LoaderImage().size(), QSize(50, 40));
 
     // A page wider than 32767 pixels is refused with the same message.
     canvas->LoadRKVImage(savePage(UniformPage(32768, 1, 127, 0, 255), "wide.png"));
     EXPECT_EQ(boxes.count(), 2);
     EXPECT_EQ(canvas->CanvasWidth(), 50);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(PageSurfaces, EmptyPathClearsOnlyTheLoader)
 {
     showPage(UniformPage(30, 20, 127, 0, 255), 100);
     canvas->LoadRKVImage();
-    EXPECT_TRUE(canvas->LoaderImage().isNull());
+    EXPECT_TRUE(state().LoaderImage().isNull());
     EXPECT_EQ(canvas->CanvasWidth(), 30);
     EXPECT_FALSE(canvas->Picture().isNull());
     EXPECT_EQ(boxes.count(), 0);
 }
 
-TEST_F(PageSurfaces, IndexedAndGrayPagesKeepTheirExactValues)
+TEST_F(PageSurfaces, PalettePagesAndAlphaPagesKeepTheirExactValues)
 {
     QImage indexed(5, 3, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(127, 3, 255), qRgb(1, 254, 17), qRgb(200, 0, 128)});
@@ -193,15 +208,17 @@ TEST_F(PageSurfaces, PaletteChangeWithoutRenderLeavesTheViewAlone)
     EXPECT_NE(canvas->Image(), before);
 }
 
-TEST_F(PageSurfaces, RenderStaysInsideASmallerBuffer)
+TEST_F(PageSurfaces, SizeWritesResizeBufferAndViewAndRenderStaysInside)
 {
-    canvas->LoadRKVImage(savePage(UniformPage(60, 50, 127, 0, 255)));
+    canvas->LoadRKVImage(savePage(UniformPage(60, 50, 127, 0, 100)));  // inked gray 100
     canvas->setCanvasWidth(20);
+    EXPECT_EQ(view()->width(), 20);
     canvas->setCanvasHeight(10);
-    EXPECT_EQ(canvas->ImageWidth(), 60);  // size writes do not measure again
+    EXPECT_EQ(view()->size(), QSize(20, 10));
+    EXPECT_EQ(state().ImageWidth(), 60);  // size writes do not measure again
     ASSERT_TRUE(canvas->RenderRKVPage());
     EXPECT_EQ(canvas->CanvasImage().size(), QSize(20, 10));
-    EXPECT_EQ(canvas->Picture().pixel(19, 9) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(canvas->Picture().pixel(19, 9) & 0xFFFFFF, 0x646464u);
 }
 
 TEST_F(PageSurfaces, SizeWriteTooLargeForAnImageKeepsBufferAndView)
@@ -222,7 +239,7 @@ TEST_F(PageSurfaces, LoadImageStretchesAPictureToTheBufferAtFullZoom)
     QImage picture(10, 10, QImage::Format_RGB32);
     picture.fill(qRgb(0, 0, 255));
     QSignalSpy zoomed(canvas.get(), &RKV3CanvasCtl::ZoomChanged);
-    canvas->LoadImage(savePage(picture, "plain.png"));
+    canvas->LoadImage(savePage(picture, "plain.png").replace('/', '\\'));
     EXPECT_EQ(canvas->Zoom(), 100);
     ASSERT_EQ(zoomed.count(), 1);
     EXPECT_EQ(view()->size(), QSize(80, 60));
@@ -259,6 +276,12 @@ TEST_F(PageSurfaces, PaintPictureAndClsDrawOnTheViewOnly)
     EXPECT_EQ(canvas->Picture().pixel(11, 11) & 0xFFFFFF, 0xFFFFFFu);
     canvas->PaintPicture(dot, 0, 0, 20, 20);  // stretched
     EXPECT_EQ(canvas->Image().pixel(19, 19) & 0xFFFFFF, 0xFF0000u);
+    // A source copy (the default) replaces what was there, also with
+    // transparent pixels.
+    QImage clear(2, 2, QImage::Format_ARGB32);
+    clear.fill(qRgba(0, 0, 255, 0));
+    canvas->PaintPicture(clear, 10, 10);
+    EXPECT_EQ(canvas->Image().pixel(11, 11) & 0xFFFFFF, 0x0000FFu);
     canvas->Cls();
     const QImage cleared = canvas->Image();
     EXPECT_EQ(cleared.pixel(11, 11), cleared.pixel(49, 49));

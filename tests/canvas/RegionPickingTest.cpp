@@ -37,21 +37,6 @@ TEST(RegionPickingMath, PixelContainingTakesThePixelThatHoldsThePosition)
     EXPECT_EQ(PixelContaining(0.0f, 0), -1);
 }
 
-TEST(RegionPickingMath, ViewPixelsScaleByLoaderWidthOverViewWidth)
-{
-    const PickViewRect view{30, 40, 200, 100};  // a 100-pixel page at 200 per cent
-    PagePosition p = MapPointToPage(10, 10, 1, view, 100, 15, 15);
-    EXPECT_TRUE(p.onView);
-    EXPECT_FLOAT_EQ(p.x, 5);
-    EXPECT_FLOAT_EQ(p.y, 5);  // the same ratio on both axes
-    // Pixel mode does not test the view rectangle: the page decides.
-    p = MapPointToPage(-4, 500, 1, view, 100, 15, 15);
-    EXPECT_TRUE(p.onView);
-    EXPECT_FLOAT_EQ(p.x, -2);
-    // A view without width shows nothing.
-    EXPECT_FALSE(MapPointToPage(1, 1, 1, PickViewRect{0, 0, 0, 0}, 100, 15, 15).onView);
-}
-
 TEST(RegionPickingMath, TwipsModeTestsTheViewEdgesStrictly)
 {
     const PickViewRect view{30, 40, 50, 25};  // a 100-pixel page at 50 per cent
@@ -130,14 +115,6 @@ TEST_F(RegionPicking, TwipsModeReturnsPaperInTheMarginAndHonoursTheEdges)
     EXPECT_EQ(canvas->GetRegionValue(twipsX(v.x() + 39.5), twipsY(v.y() + 29.5), 0), 7);
     EXPECT_EQ(canvas->GetRegionValue(twipsX(v.x() + 40), twipsY(v.y() + 10), 0), 0);
     EXPECT_EQ(canvas->GetRegionValue(twipsX(v.x() + 10), twipsY(v.y() + 30), 0), 0);
-}
-
-TEST_F(RegionPicking, TwipsModeMapsThroughTheZoom)
-{
-    showPage(NumberedPage(64, 48), 50);
-    const QPoint v = viewInControl();
-    // View pixel (10.5, 3.5) at 50 per cent is page position (21, 7).
-    EXPECT_EQ(canvas->GetRegionValue(twipsX(v.x() + 10.5), twipsY(v.y() + 3.5), 0), regionOf(21, 7));
 }
 
 TEST_F(RegionPicking, RecolouringAndReplacingTheBufferDoNotChangeAPick)

@@ -41,20 +41,6 @@ TEST(ColorBytes, TruncatingDivisionGivesTheDocumentedBytes)
     EXPECT_EQ(GetBlueByte(above), 255);
 }
 
-TEST(ColorBytes, ClampAndRounding)
-{
-    std::int16_t low = -5, high = 300, mid = 77;
-    EXPECT_EQ(ClampToByte(low), 0);
-    EXPECT_EQ(low, 0);
-    EXPECT_EQ(ClampToByte(high), 255);
-    EXPECT_EQ(high, 255);
-    EXPECT_EQ(ClampToByte(mid), 77);
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2);
-    EXPECT_EQ(RoundHalfEven(3.5), 4);
-    EXPECT_EQ(RoundHalfEven(12.5), 12);
-}
-
 TEST(RegionPalette, CreationStateRendersPaperAsInkGrayAndRegionsAsGray)
 {
     RegionPalette palette;

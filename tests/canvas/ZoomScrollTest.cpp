@@ -38,16 +38,16 @@ TEST(ScrollGeometry, StrictFitTestAndHalvesToEven)
     r = ComputeScrollRange(400, 400 - 17, 16);
     EXPECT_TRUE(r.fits);
     EXPECT_DOUBLE_EQ(r.centredOffset, 8.5);
-    // A range beyond 16 bits cannot be stored.
-    EXPECT_FALSE(ComputeScrollRange(400, 40000, 16).maxFits16);
+    // A range beyond the classic 16 bits is as long as the view needs.
+    EXPECT_EQ(ComputeScrollRange(400, 40000, 16).max, -39620);
 }
 
 TEST(SignedScrollBarTest, ReversedRangeMapsOntoTheQtBar)
 {
     SignedScrollBar bar(Qt::Horizontal);
     QSignalSpy changes(&bar, &SignedScrollBar::Change);
-    ASSERT_TRUE(bar.SetMin(0));
-    ASSERT_TRUE(bar.SetMax(-40));
+    bar.SetMin(0);
+    bar.SetMax(-40);
     EXPECT_EQ(bar.minimum(), -40);
     EXPECT_EQ(bar.maximum(), 0);
     ASSERT_TRUE(bar.SetValue(-40));
@@ -58,8 +58,6 @@ TEST(SignedScrollBarTest, ReversedRangeMapsOntoTheQtBar)
     EXPECT_EQ(changes.count(), 1);
     EXPECT_FALSE(bar.SetValue(5));   // outside the range
     EXPECT_FALSE(bar.SetValue(-41));
-    EXPECT_FALSE(bar.SetMax(-40000));  // beyond 16 bits
-    EXPECT_EQ(bar.Max(), -40);
     // The user moving the Qt thumb to the left end reports the classic 0.
     bar.QScrollBar::setValue(bar.minimum());
     EXPECT_EQ(bar.Value(), 0);
@@ -114,13 +112,20 @@ TEST_F(ZoomScroll, ScrollRangesAndValuesFollowTheConvention)
     EXPECT_EQ(hbar()->Value(), 0);
 }
 
-TEST_F(ZoomScroll, ScrolledToTheEndTheViewStopsInsideTheEdge)
+TEST_F(ZoomScroll, ScrolledToEitherEndTheViewMeetsTheEdgeAtAnyZoom)
 {
-    showPage(UniformPage(1000, 800, 127, 0, 255), 100);
-    ASSERT_TRUE(hbar()->SetValue(hbar()->Max()));
-    EXPECT_EQ(view()->x() + view()->width(), viewport()->width() - thumbX() - 4);
-    ASSERT_TRUE(vbar()->SetValue(vbar()->Max()));
-    EXPECT_EQ(view()->y() + view()->height(), viewport()->height() - thumbY() - 4);
+    // At 5000 per cent the view is far beyond the classic 16-bit ranges; at
+    // 1e12 it is as large as a widget can be.
+    for (double zoom : {100.0, 5000.0, 1e12}) {
+        showPage(UniformPage(1000, 800, 127, 0, 255), zoom);
+        ASSERT_TRUE(hbar()->SetValue(hbar()->Max())) << zoom;
+        EXPECT_EQ(view()->x() + view()->width(), viewport()->width() - thumbX() - 4) << zoom;
+        ASSERT_TRUE(vbar()->SetValue(vbar()->Max())) << zoom;
+        EXPECT_EQ(view()->y() + view()->height(), viewport()->height() - thumbY() - 4) << zoom;
+        ASSERT_TRUE(hbar()->SetValue(0)) << zoom;
+        EXPECT_FALSE(hbar()->SetValue(1)) << zoom;  // no gap before the page
+        EXPECT_EQ(view()->x(), 0) << zoom;
+    }
 }
 
 TEST_F(ZoomScroll, CornerSquareShowsOnlyBetweenTwoBars)
@@ -147,7 +152,7 @@ TEST_F(ZoomScroll, SameZoomTwiceStillCentresEveryScrolledAxis)
     showPage(UniformPage(1000, 800, 127, 0, 255), 100);
     hbar()->SetValue(hbar()->Max());
     canvas->setZoom(100);
-    EXPECT_FALSE(canvas->LayoutPending());
+    EXPECT_FALSE(state().LayoutPending());
     EXPECT_EQ(hbar()->Value(), int(RoundHalfEven(hbar()->Max() / 2.0)));
     EXPECT_EQ(view()->x(), hbar()->Value());
 }
@@ -190,11 +195,43 @@ TEST_F(ZoomScroll, ResizingTheControlRelaysTheBarsOut)
     EXPECT_TRUE(hbar()->isHidden());
 }
 
-TEST_F(ZoomScroll, ArrowKeysOnTheControlFocusAScrolledBar)
+TEST_F(ZoomScroll, ArrowKeysFocusAScrolledBarWhichMovesTheirWay)
 {
-    showPage(UniformPage(1000, 100, 127, 0, 255), 100);
+    showPage(UniformPage(1000, 800, 127, 0, 255), 100);
     canvas->activateWindow();
+    // A bar scrolled to its start (Value 0) does not take the focus.
+    ASSERT_TRUE(hbar()->SetValue(0));
     canvas->setFocus();
     QTest::keyClick(canvas.get(), Qt::Key_Right);
-    EXPECT_TRUE(hbar()->hasFocus());
+    EXPECT_TRUE(canvas->hasFocus());
+    ASSERT_TRUE(hbar()->SetValue(-100));
+    QTest::keyClick(canvas.get(), Qt::Key_Right);
+    ASSERT_TRUE(hbar()->hasFocus());
+    // Right moves the thumb right, as Down moves it down: the view slides
+    // left (or up) by the small change.
+    QTest::keyClick(hbar(), Qt::Key_Right);
+    EXPECT_EQ(hbar()->Value(), -105);
+    QTest::keyClick(hbar(), Qt::Key_Left);
+    EXPECT_EQ(hbar()->Value(), -100);
+    canvas->setFocus();
+    QTest::keyClick(canvas.get(), Qt::Key_Down);
+    ASSERT_TRUE(vbar()->hasFocus());
+    const int top = vbar()->Value();
+    QTest::keyClick(vbar(), Qt::Key_Down);
+    EXPECT_EQ(vbar()->Value(), top - 5);
+    EXPECT_EQ(view()->pos(), QPoint(-100, top - 5));
+}
+
+TEST_F(ZoomScroll, DraggingTheHorizontalThumbAloneRaisesScroll)
+{
+    showPage(UniformPage(1000, 800, 127, 0, 255), 100);
+    QSignalSpy scrolled(canvas.get(), &RKV3CanvasCtl::Scroll);
+    for (SignedScrollBar* bar : {vbar(), hbar()}) {
+        bar->setSliderDown(true);
+        bar->setSliderPosition(bar->maximum());  // to the right or bottom end
+        bar->setSliderDown(false);
+    }
+    EXPECT_EQ(scrolled.count(), 1);
+    // The view follows the thumbs.
+    EXPECT_EQ(view()->pos(), QPoint(hbar()->Max(), vbar()->Max()));
 }

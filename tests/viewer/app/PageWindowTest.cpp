@@ -4,6 +4,7 @@
 #include "PageWindow.h"
 #include "ModelState.h"
 #include "RKV3CanvasCtl.h"
+#include "RKV3CanvasCtlTestPeer.h"
 #include "ScriptedMessageBoxes.h"
 
 #include <QComboBox>
@@ -48,7 +49,7 @@ TEST(PageWindowTest, OpensTheDemoModelInItsSchemeAndFollowsTheZoomList)
     EXPECT_EQ(mdlRKVUtilities::Model.CurrentPage, 1);
     // Coloured, not the raw page: the paper (region 0, no ink) is white.
     EXPECT_EQ(canvas->Picture().pixel(2, 2) & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_NE(canvas->Picture(), canvas->LoaderImage());
+    EXPECT_NE(canvas->Picture(), RKV3CanvasCtlTestPeer(*canvas).LoaderImage());
 
     window.findChild<QComboBox*>("cboZoom")->setCurrentIndex(4);
     EXPECT_EQ(canvas->Zoom(), 50);

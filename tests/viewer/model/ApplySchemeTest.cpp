@@ -3,6 +3,7 @@
 #include "ModelTestSupport.h"
 
 #include "RKV3CanvasCtl.h"
+#include "RKV3CanvasCtlTestPeer.h"
 
 #include <QList>
 #include <tuple>
@@ -50,10 +51,10 @@ TEST_F(ApplySchemeTest, TheCanvasColoursItsPageInTheScheme)
     RKV3CanvasCtl canvas;
     ASSERT_TRUE(ApplyScheme(canvas));
     for (int r = 1; r < 256; ++r) {
-        const RegionPaletteEntry& e = canvas.Palette().entry(r);
+        const RegionPaletteEntry& e = RKV3CanvasCtlTestPeer(canvas).Palette().entry(r);
         EXPECT_EQ((ColorRecord{e.Red, e.Green, e.Blue, e.Offset}), SchemeColors[r]) << r;
     }
-    const RegionPaletteEntry& paper = canvas.Palette().entry(0);
+    const RegionPaletteEntry& paper = RKV3CanvasCtlTestPeer(canvas).Palette().entry(0);
     EXPECT_EQ((ColorRecord{paper.Red, paper.Green, paper.Blue, paper.Offset}), PaperColor);
 
     writePage(path("page.png"), {0, 3, 7, 255});

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "RKV3CanvasCtl.h"
+
+// What tests read of a control beyond its interface: the layout state, the
+// raw page, the region palette, the texts kept for printing and the pan
+// drag. A host never needs it, so it is not installed.
+class RKV3CanvasCtlTestPeer {
+public:
+    explicit RKV3CanvasCtlTestPeer(const RKV3CanvasCtl& control) : c_(control) {}
+
+    // Page size as last measured, and whether the next zoom layout centres.
+    int ImageWidth() const { return c_.imageWidth_; }
+    int ImageHeight() const { return c_.imageHeight_; }
+    bool LayoutPending() const { return c_.layoutPending_; }
+
+    const QImage& LoaderImage() const { return c_.loaderImage_; }
+    const RegionPalette& Palette() const { return c_.palette_; }
+    const QString& HeaderText() const { return c_.headerText_; }
+    const QString& FooterText() const { return c_.footerText_; }
+
+    // Whether a pan drag runs, and the pointer's position at its previous
+    // step relative to the viewport's top left.
+    bool Dragging() const { return c_.dragging_; }
+    QPoint DragLast() const { return {c_.dragLastX_, c_.dragLastY_}; }
+
+private:
+    const RKV3CanvasCtl& c_;
+};

@@ -44,6 +44,7 @@ protected:
     void openModel(int pages, int resolution, int current = 1, QSize size = {120, 90})
     {
         using namespace mdlRKVUtilities;
+        Model = ModelState{};
         Model.Resolution = resolution;
         Model.PageCount = pages;
         Model.ModelFolder = dir.path() + QLatin1Char('/');

@@ -1,0 +1,99 @@
+// A two-page job through the system's printing service: a CUPS queue with
+// the cups-pdf back end, whose PDF is read back with poppler. `./rkv test`
+// sets the queue up when it runs as root.
+#include "PopplerTools.h"
+#include "PrintFixture.h"
+#include "PrinterRegistry.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+// The queue ./rkv test sets up, else any queue whose device is cups-pdf, or
+// empty.
+QString cupsPdfQueue()
+{
+    const QString devices = poppler::run(QStringLiteral("lpstat"), {QStringLiteral("-v")}).value_or(QString());
+    const QRegularExpression line(QStringLiteral("^device for (\\S+): cups-pdf:/"), QRegularExpression::MultilineOption);
+    QString found;
+    for (auto match = line.globalMatch(devices); match.hasNext();) {
+        const QString name = match.next().captured(1);
+        if (found.isEmpty() || name == QLatin1String("RKV-PDF")) found = name;
+    }
+    return found;
+}
+
+// Where cups-pdf writes a job of the current user: the Out folder of its
+// configuration, ${HOME} standing for the user's home.
+QString cupsPdfFolder()
+{
+    QString out = QStringLiteral("${HOME}/PDF");
+    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (conf.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        while (!conf.atEnd()) {
+            const QString entry = QString::fromLocal8Bit(conf.readLine()).trimmed();
+            if (entry.startsWith(QLatin1String("Out "))) out = entry.mid(4).trimmed();
+        }
+    }
+    const passwd* user = getpwuid(getuid());
+    return out.replace(QStringLiteral("${HOME}"), QString::fromLocal8Bit(user ? user->pw_dir : ""));
+}
+
+QStringList pdfsIn(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+}
+
+}  // namespace
+
+class CupsQueueTest : public PrintFixture {};
+
+TEST_F(CupsQueueTest, TwoPageJobThroughACupsPdfQueue)
+{
+    const bool ci = !qEnvironmentVariableIsEmpty("CI");
+    if (getuid() != 0 && !ci) GTEST_SKIP() << "no CUPS queue: setting one up needs root (run ./rkv test as root)";
+    const QString queue = cupsPdfQueue();
+    if (queue.isEmpty() && !ci) GTEST_SKIP() << "no cups-pdf queue on this machine (./rkv test adds one as root)";
+    ASSERT_FALSE(queue.isEmpty()) << "no cups-pdf queue: ./rkv test should have added one";
+
+    // The system's own printer list, read afresh.
+    const Platform::PrinterRegistry::Installed previous = Platform::PrinterRegistry::install({});
+    int index = -1;
+    for (int i = 0; i < Platform::PrinterRegistry::count(); ++i)
+        if (Platform::PrinterRegistry::printer(i)->DeviceName() == queue) index = i;
+    ASSERT_GE(index, 0) << queue.toStdString();
+
+    const QString folder = cupsPdfFolder();
+    const QStringList before = pdfsIn(folder);
+    showPage(450, 300);  // 3 x 2 in at 150 ppi
+    canvas->setHeaderText(QStringLiteral("Queue Test Header"));
+    EXPECT_TRUE(canvas->PrintImage(index, 150, -3, 1, 1, 1, 0.25f, 0.25f, 1));
+    EXPECT_TRUE(canvas->PrintImage(index, 150, -3, 1, 1, 1, 0.25f, 0.25f, 3));
+    EXPECT_EQ(boxes.count(), 0);
+
+    // The queue writes its PDF once the job has gone through the filters.
+    QString pdf;
+    for (QDeadlineTimer deadline(120000); pdf.isEmpty() && !deadline.hasExpired(); QThread::msleep(250)) {
+        for (const QString& name : pdfsIn(folder))
+            if (!before.contains(name) && poppler::pageCount(QDir(folder).filePath(name)) > 0)
+                pdf = QDir(folder).filePath(name);
+    }
+    ASSERT_FALSE(pdf.isEmpty()) << "no new PDF in " << folder.toStdString();
+    EXPECT_EQ(poppler::pageCount(pdf), 2);
+    const QList<poppler::PlacedImage> placed = poppler::images(pdf);
+    ASSERT_EQ(placed.size(), 2);
+    for (const poppler::PlacedImage& image : placed) {
+        EXPECT_EQ(image.width, 450);
+        EXPECT_NEAR(image.xPpi, 150, 1);
+        EXPECT_NEAR(image.yPpi, 150, 1);
+    }
+    EXPECT_TRUE(poppler::text(pdf).contains(QStringLiteral("Queue Test Header")));
+    if (!HasFailure()) QFile::remove(pdf);
+    Platform::PrinterRegistry::install(previous);
+}

@@ -215,6 +215,11 @@ bool QtPrinter::NewPage()
     return device().newPage();
 }
 
+void QtPrinter::abandonJob()
+{
+    if (painter_.isActive()) painter_.end();
+}
+
 bool QtPrinter::EndDoc()
 {
     if (!painter_.isActive()) return true;
@@ -240,7 +245,13 @@ void PdfFilePrinter::prepareDevice(QPrinter& printer) const
 
 bool PdfFilePrinter::setOutputFileName(const QString& path)
 {
-    if (path.isEmpty() || jobRunning()) return false;
+    if (path.isEmpty()) return false;
+    // A job that failed half way is dropped with its part file: a new file
+    // starts a new job.
+    if (jobRunning()) {
+        abandonJob();
+        QFile::remove(partName(target_));
+    }
     target_ = path;
     device().setOutputFileName(partName(path));
     return true;

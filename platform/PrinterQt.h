@@ -54,6 +54,8 @@ protected:
     // Called after a job's painter has ended successfully.
     virtual bool finishJob() { return true; }
     bool jobRunning() const { return painter_.isActive(); }
+    // Ends a job left open by a failed print without finishing it.
+    void abandonJob();
 
 private:
     bool ensureJob();

@@ -114,6 +114,7 @@ void dlgPrint::createControls()
     lblRightPrintMargin = label(Frame3, "lblRightPrintMargin", "Right Margin: Unspecified");
     lblBottomPrintMargin = label(Frame3, "lblBottomPrintMargin", "Bottom Margin: Unspecified");
     auto* propertiesLayout = new QGridLayout(Frame3);
+    propertiesLayout->setHorizontalSpacing(18);
     propertiesLayout->addWidget(lblPrintWidth, 0, 0);
     propertiesLayout->addWidget(lblPrintHeight, 0, 1);
     propertiesLayout->addWidget(lblLeftPrintMargin, 1, 0);
@@ -223,6 +224,9 @@ void dlgPrint::Form_Load()
 
 void dlgPrint::done(int result)
 {
+    // Escape or the window's close button while pages are going out, as
+    // the disabled Cancel button, closes nothing.
+    if (printing_) return;
     Form_Unload();
     QDialog::done(result);
 }

@@ -75,6 +75,7 @@ private:
     RKV3CanvasCtl& canvas_;
     PrintSettings settings_;
     bool unloaded_ = false;
+    bool printing_ = false;  // a print run is going on: the dialog stays open
 
     QGroupBox* fraPrinters = nullptr;
     QComboBox* cboPrinters = nullptr;

@@ -54,11 +54,13 @@ void dlgPrint::cmdPrint_Click()
         CmdCancel->setEnabled(true);
         return;
     }
+    printing_ = true;
     if (PrintAllPages) {
         printAllPages();
     } else {
         printCurrentPage();
     }
+    printing_ = false;
     CmdCancel->setEnabled(true);
     accept();
 }

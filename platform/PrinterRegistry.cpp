@@ -43,8 +43,6 @@ std::shared_ptr<Printer> PrinterRegistry::printer(int index)
     return index >= 0 && index < list.size() ? list[index] : nullptr;
 }
 
-QString PrinterRegistry::defaultPrinterName() { return loaded().defaultName; }
-
 bool PrinterRegistry::setCurrent(int index)
 {
     Installed& s = loaded();

@@ -20,8 +20,6 @@ public:
     static PrinterList printers();
     static int count();
     static std::shared_ptr<Printer> printer(int index);
-    // The device name of the system's default printer.
-    static QString defaultPrinterName();
 
     // Makes printer `index` the current one; false (nothing changes) when
     // the list has no such printer.

@@ -202,11 +202,14 @@ void dlgPrint::Form_Load()
     int remembered = 0;
     {
         const QSignalBlocker quiet(cboPrinters);
-        const QString defaultName = PrinterRegistry::defaultPrinterName();
+        // The current printer: the system's default at first, then the one
+        // chosen last.
+        const auto current = PrinterRegistry::current();
+        const QString currentName = current ? current->DeviceName() : QString();
         const auto printers = PrinterRegistry::printers();
         for (int i = 0; i < printers.size(); ++i) {
             cboPrinters->addItem(printers[i]->DeviceName());
-            if (printers[i]->DeviceName() == defaultName) remembered = i;
+            if (printers[i]->DeviceName() == currentName) remembered = i;
         }
         cboPrinters->setCurrentIndex(-1);
     }

@@ -56,6 +56,10 @@ TEST_F(dlgPrintTest, OpensWithTheDefaultsOnTheDefaultPrinter)
     EXPECT_EQ(quantity->text(), "1");
     EXPECT_EQ(printers[1].callsOf("Copies").last().values, QList<double>{1});
 
+    // The printer chosen last is the current one when the dialog opens again.
+    child<QComboBox>(dialog, "cboPrinters")->setCurrentIndex(0);
+    EXPECT_EQ(dlgPrint(*canvas).Settings().PrinterIndex, 0);
+
     child<QRadioButton>(dialog, "optTiling_1")->click();
     EXPECT_EQ(child<QLabel>(dialog, "lblTiling")->text(), "H Tiles: 1 / V Tiles: 1");
     child<QLineEdit>(dialog, "txtHOffset")->setText(QStringLiteral("zz"));

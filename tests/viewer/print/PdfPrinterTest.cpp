@@ -44,7 +44,6 @@ TEST_F(PdfPrinterTest, PageReachesThePdfPixelForPixelAtItsOwnResolution)
     auto* print = dialog.findChild<QPushButton*>(QStringLiteral("cmdPrint"));
     print->click();
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.findChild<QPushButton*>(QStringLiteral("CmdCancel"))->isEnabled());
     EXPECT_FALSE(QFile::exists(pdf));
     chooser.queueFile(pdf);
     print->click();

@@ -37,9 +37,7 @@ TEST_F(dlgPrintTest, OpensWithTheDefaultsOnTheDefaultPrinter)
     openModel(1, 30, 1, {120, 90});  // 4 x 3 in
     dlgPrint dialog(*canvas);
     EXPECT_EQ(dialog.Settings().PrinterIndex, 1);
-    EXPECT_EQ(Platform::PrinterRegistry::currentIndex(), 1);
     EXPECT_TRUE(child<QRadioButton>(dialog, "optPaperSize_0")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>(dialog, "optTiling_0")->isChecked());
     EXPECT_EQ(child<QComboBox>(dialog, "cboQuality")->currentText(), "Normal");
     EXPECT_EQ(child<QLabel>(dialog, "lblPrintWidth")->text(), "Print Width: 8.00 in");
     EXPECT_EQ(child<QLabel>(dialog, "lblBottomPrintMargin")->text(), "Bottom Margin: 0.25 in");
@@ -80,7 +78,6 @@ TEST_F(dlgPrintTest, A4IsStoredAsNineWithOffsetsInInchesAndRestored)
         child<QLineEdit>(dialog, "txtVOffset")->setText(QStringLiteral("5"));
         EXPECT_FLOAT_EQ(dialog.Settings().VOffset, 0.2f);
         child<QPushButton>(dialog, "CmdCancel")->click();
-        EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     EXPECT_EQ(GetSetting(Setting::DefaultPaperSize), "9");
     EXPECT_EQ(GetSetting(Setting::UserPrintOffsetX), "0.25");

@@ -155,8 +155,18 @@ public:
     Q_INVOKABLE uchar GetBlueByte(int srcColor) const;
     // Returns false (and changes nothing) for an Index outside 0..255.
     Q_INVOKABLE bool UpdatePaletteColor(short Index, int ColorValue, short Offset);
-    // PrintImage(pID, pResolution, pQuality, pCopies, pPaperSize, pTileMode,
-    // hOffset, vOffset, PageMode), page printing, takes its place here.
+    // Prints the rendered page at its true size (width / pResolution by
+    // height / pResolution inches) on printer pID of the platform's printer
+    // list, tiled over the sheet (pTileMode 0) or once centred, with the
+    // header, the footer and a frame inset by the offsets (inches). PageMode
+    // places the page in a job: 0 a single page, 1 the first of several
+    // (both choose and set up the printer), 2 a middle page, 3 the last
+    // (0 and 3 end the job, 1 and 2 start a new sheet); any other value just
+    // draws. A failure shows a critical message and returns false.
+    // (CanvasPrinting.cpp)
+    Q_INVOKABLE bool PrintImage(int pID, int pResolution, int pQuality, int pCopies,
+                                int pPaperSize, int pTileMode, float hOffset, float vOffset,
+                                int PageMode);
     // The region number of the raw page pixel under a point. ScaleMode 0: X, Y
     // in twips relative to the control's top left; otherwise pixels relative
     // to the view's top left. Any point off the page gives 0, the paper.
@@ -294,6 +304,12 @@ private:
     QImage mouseIcon_;
     QString headerText_;
     QString footerText_;
+    // The printable area and the physical offsets (inches) measured when the
+    // current print job began, for the job's continuation pages.
+    float printWidth_ = 0;
+    float printHeight_ = 0;
+    float minOriginX_ = 0;
+    float minOriginY_ = 0;
     int viewWindow_ = 0;
     int viewDC_ = 0;
     int bufferDC_ = 0;

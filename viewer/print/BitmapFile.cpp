@@ -1,0 +1,22 @@
+#include "BitmapFile.h"
+
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+
+bool SaveBitmapFile(const QImage& picture, const QString& path)
+{
+    if (picture.isNull() || path.isEmpty()) return false;
+    // Qt writes every image of more than 8 bits per pixel as a 24-bit
+    // bitmap; an opaque 32-bit copy keeps an indexed or alpha picture from
+    // coming out in another depth.
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(rgb)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+class QImage;
+
+// Writes a picture as a 24-bit Windows bitmap that any image program reads.
+// The file is written under a temporary name beside the target and renamed
+// over it only when complete, so a failed write keeps any older file.
+// Returns false when the picture is empty or the file cannot be written.
+bool SaveBitmapFile(const QImage& picture, const QString& path);

@@ -175,8 +175,13 @@ private:
     void createToolStrip();
     void createCanvas();
     void createColorFrame();
+    void createToolButtons();
     void createSwatchLists();
     void connectControls();
+    void connectNavigationControls();
+    void connectToolControls();
+    // Drag and drop events aimed at the canvas; returns whether it took one.
+    bool canvasDragEvent(QEvent* event);
 
     // Places every control at its designed position and size.
     void placeDesignedControls();

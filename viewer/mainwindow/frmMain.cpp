@@ -163,23 +163,26 @@ void frmMain::Form_Load()
 
 void frmMain::RestoreWindowGeometry()
 {
-    const double left = StoredTwips(Setting::MainLeft);
-    const double top = StoredTwips(Setting::MainTop);
-    const double width = StoredTwips(Setting::MainWidth);
-    const double height = StoredTwips(Setting::MainHeight);
-    move(Twips::toPixelsX(left), Twips::toPixelsY(top));
-    resize(std::max(1, Twips::toPixelsX(width)), std::max(1, Twips::toPixelsY(height)));
+    restoredTwips_ = {StoredTwips(Setting::MainLeft), StoredTwips(Setting::MainTop),
+                      StoredTwips(Setting::MainWidth), StoredTwips(Setting::MainHeight)};
+    move(Twips::toPixelsX(restoredTwips_[0]), Twips::toPixelsY(restoredTwips_[1]));
+    resize(std::max(1, Twips::toPixelsX(restoredTwips_[2])), std::max(1, Twips::toPixelsY(restoredTwips_[3])));
 
     // A position stored on a screen that is no longer there would leave the
     // window out of reach: it comes back onto the primary screen.
     const QRect frame(pos(), size());
+    bool onScreen = false;
     for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(frame)) return;
-    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        onScreen = onScreen || screen->availableGeometry().intersects(frame);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!onScreen && primary) {
         const QRect area = primary->availableGeometry();
         move(area.left() + Twips::toPixelsX(SettingDefault(Setting::MainLeft).toDouble()),
              area.top() + Twips::toPixelsY(SettingDefault(Setting::MainTop).toDouble()));
+        restoredTwips_[0] = Twips::fromPixelsX(x());
+        restoredTwips_[1] = Twips::fromPixelsY(y());
     }
+    restoredPixels_ = {x(), y(), width(), height()};
 }
 
 bool frmMain::IsMinimizedOrMaximized() const
@@ -189,11 +192,14 @@ bool frmMain::IsMinimizedOrMaximized() const
 
 void frmMain::SaveWindowGeometry()
 {
-    const QPoint at = pos();
-    SaveSetting(Setting::MainLeft, QString::number(std::lround(Twips::fromPixelsX(at.x()))));
-    SaveSetting(Setting::MainTop, QString::number(std::lround(Twips::fromPixelsY(at.y()))));
-    SaveSetting(Setting::MainWidth, QString::number(std::lround(Twips::fromPixelsX(width()))));
-    SaveSetting(Setting::MainHeight, QString::number(std::lround(Twips::fromPixelsY(height()))));
+    const std::array<int, 4> pixels{x(), y(), width(), height()};
+    const std::array<double, 4> twips{Twips::fromPixelsX(pixels[0]), Twips::fromPixelsY(pixels[1]),
+                                      Twips::fromPixelsX(pixels[2]), Twips::fromPixelsY(pixels[3])};
+    const Setting keys[] = {Setting::MainLeft, Setting::MainTop, Setting::MainWidth, Setting::MainHeight};
+    for (size_t i = 0; i < 4; ++i) {
+        const double value = pixels[i] == restoredPixels_[i] ? restoredTwips_[i] : twips[i];
+        SaveSetting(keys[i], QString::number(std::lround(value)));
+    }
 }
 
 void frmMain::mnuEditPromptSave_Click()

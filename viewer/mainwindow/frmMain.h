@@ -199,5 +199,10 @@ private:
     bool IsMinimizedOrMaximized() const;
 
     QWidget* client_ = nullptr;  // the window's client area
+    // The stored left, top, width and height in twips and the pixels they
+    // gave: a measure the user did not change is written back as it was read,
+    // so rounding to whole pixels never moves a window from run to run.
+    std::array<double, 4> restoredTwips_{};
+    std::array<int, 4> restoredPixels_{};
     bool unloaded_ = false;      // Form_Unload has run
 };

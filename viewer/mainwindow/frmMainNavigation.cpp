@@ -59,6 +59,12 @@ void frmMain::mnuFileOpen_Click()
 
 void frmMain::OpenModelFile(const QString& path)
 {
+    // A chooser offers only files that exist; a name given on the command
+    // line may not, and the user is told so as for any manifest that fails.
+    if (path.isEmpty() || !FileExists(path)) {
+        Platform::MessageBox::show(QStringLiteral("Model load failed due to invalid RKV3 manifest file."));
+        return;
+    }
     OpenModelFrom(path);
 }
 

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMimeData>
@@ -143,6 +144,20 @@ TEST_F(MainWindowFixture, OpeningOneAndThreePageModelsAndClosing)
     EXPECT_EQ(CurrentZoom, 50) << "closing keeps the zoom";
 }
 
+TEST_F(MainWindowFixture, ModelNamedAtStartUpThatIsNoManifestLeavesNoModel)
+{
+    frmMain& w = window();
+    const QString manifest = writeModel("boat", 1, {"Hull"});
+    QFile::resize(manifest, 3);
+    w.OpenModelFile(manifest);
+    w.OpenModelFile(manifest + ".missing");
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.shown()[1].text, "Model load failed due to invalid RKV3 manifest file.");
+    EXPECT_EQ(chooser.count(), 0);
+    EXPECT_FALSE(w.mnuFileClose->isEnabled());
+    EXPECT_EQ(w.windowTitle(), "RKVViewer 3");
+}
+
 TEST_F(MainWindowFixture, PageButtonsClampAndReload)
 {
     frmMain& w = window();
@@ -206,7 +221,14 @@ TEST_F(MainWindowFixture, InspectorAndDropsOnThePage)
     QMimeData text;
     text.setText("not a swatch");
     EXPECT_FALSE(w.RKVCanvas_DragDrop(&text, float(centre.x()), float(centre.y())));
-    EXPECT_TRUE(w.RKVCanvas_DragDrop(swatch.get(), float(centre.x()), float(centre.y())));
+    // Through the canvas's own drop event, at its centre in pixels.
+    QDropEvent drop(QPointF(w.RKVCanvas->width() / 2.0, w.RKVCanvas->height() / 2.0), Qt::CopyAction,
+                    swatch.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(drop.position().toPoint(), Qt::CopyAction, swatch.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.RKVCanvas, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QCoreApplication::sendEvent(w.RKVCanvas, &drop);
+    EXPECT_TRUE(drop.isAccepted());
     EXPECT_TRUE(SchemeModified);
     EXPECT_EQ(SchemeNames[3], "Blue");
     EXPECT_EQ(SchemeColors[3], ColorRecordOf(0x336699, -20));

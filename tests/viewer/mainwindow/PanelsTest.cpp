@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -72,6 +73,10 @@ TEST_F(MainWindowFixture, PanelHeightsAndReversedScrollRanges)
     EXPECT_EQ(w.picMixerContainer->y(), Twips::toPixelsY(list.Max()));
     w.vscMixer->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(list.Value(), list.Max() + 50);
+
+    fillPalette(PaletteCapacity);
+    w.ShowPalette();
+    EXPECT_EQ(list.Max(), list.HeightTwips() - 96495) << "beyond 16 bits, every row stays reachable";
 
     fillPalette(3);
     PaletteCount = 0;
@@ -176,9 +181,22 @@ TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromp
     EXPECT_EQ(chooser.requests().last().title, "Save Color Palette");
     EXPECT_EQ(chooser.requests().last().defaultExt, ".RPL");
 
+    // A palette file that breaks off: what was read shows, and it is unsaved.
+    QTemporaryDir dir;
+    QFile broken(dir.filePath("broken.RPL"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(" 3 \r\n1,2,3,-1,One\r\nnot a colour\r\n");
+    broken.close();
+    PaletteModified = false;
+    chooser.queueFile(broken.fileName());
+    w.cmdLoadPalette_Click();
+    EXPECT_EQ(w.paletteList->nameLabel(0)->text(), "One");
+    EXPECT_TRUE(PaletteModified);
+    EXPECT_EQ(w.lblPaletteName->text(), label);
+    EXPECT_EQ(LastPalettePath, folder);
+
     // A scheme of our own, saved and loaded back with prompting off: the
     // unsaved drop is dropped without a question.
-    QTemporaryDir dir;
     chooser.queueFile(dir.filePath("mine"));
     w.cmdSaveScheme_Click();
     EXPECT_EQ(w.lblSchemeName->text(), "Scheme: mine.RKS3");

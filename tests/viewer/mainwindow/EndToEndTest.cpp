@@ -45,18 +45,11 @@ struct VirtualDisplay {
         if (ok) name = QStringLiteral(":%1").arg(number);
         return ok;
     }
-    ~VirtualDisplay()
-    {
-        server.terminate();
-        server.waitForFinished(3000);
-    }
+    ~VirtualDisplay() { server.terminate(), server.waitForFinished(3000); }
 };
 
 // One visible named widget of the window report: its screen rectangle and text.
-struct ReportedWidget {
-    QRect rect;
-    QString text;
-};
+struct ReportedWidget { QRect rect; QString text; };
 
 std::multimap<QString, ReportedWidget> readReport(const QString& path)
 {
@@ -71,29 +64,19 @@ std::multimap<QString, ReportedWidget> readReport(const QString& path)
     return widgets;
 }
 
-// Pixels of the rectangle whose channels differ by more than 40: colour, not gray.
-int colouredPixels(const QImage& shot, const QRect& rect)
+// Pixels of the rectangle that meet the test.
+int countPixels(const QImage& shot, const QRect& rect, const std::function<bool(QRgb)>& test)
 {
     int count = 0;
     const QRect area = rect.intersected(shot.rect());
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = shot.pixel(x, y);
-            const int hi = std::max({qRed(p), qGreen(p), qBlue(p)}), lo = std::min({qRed(p), qGreen(p), qBlue(p)});
-            count += hi - lo > 40;
-        }
+        for (int x = area.left(); x <= area.right(); ++x) count += test(shot.pixel(x, y));
     return count;
 }
 
-// Pixels of the rectangle dark enough to be the ink of text.
-int darkPixels(const QImage& shot, const QRect& rect)
-{
-    int count = 0;
-    const QRect area = rect.intersected(shot.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) count += qGray(shot.pixel(x, y)) < 110;
-    return count;
-}
+// Colour, not gray; and dark enough to be the ink of text.
+bool coloured(QRgb p) { return std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)}) > 40; }
+bool dark(QRgb p) { return qGray(p) < 110; }
 
 }  // namespace
 
@@ -133,12 +116,11 @@ TEST(EndToEnd, DemoModelShowsColouredPageAndRegionNames)
     const QImage shot(shotFile);
     ASSERT_FALSE(shot.isNull());
     const auto widgets = readReport(reportFile);
-    ASSERT_EQ(widgets.count(QStringLiteral("RKVCanvas")), 1u);
+    ASSERT_TRUE(widgets.count(QStringLiteral("RKVCanvas")) == 1 && widgets.count(QStringLiteral("picRegions")) == 1);
     const QRect canvas = widgets.find(QStringLiteral("RKVCanvas"))->second.rect;
-    EXPECT_GT(colouredPixels(shot, canvas), canvas.width() * canvas.height() / 10) << "page pixels in colour";
+    EXPECT_GT(countPixels(shot, canvas, coloured), canvas.width() * canvas.height() / 10) << "page pixels in colour";
 
-    // Every region label inside the list's viewport names the region of its
-    // row and shows its text.
+    // The labels inside the list's viewport show the first regions' names.
     const QRect viewport = widgets.find(QStringLiteral("picRegions"))->second.rect;
     const QStringList names = CottageRegionNames();
     QStringList shown;
@@ -146,9 +128,8 @@ TEST(EndToEnd, DemoModelShowsColouredPageAndRegionNames)
     for (auto it = labels.first; it != labels.second; ++it) {
         if (!viewport.contains(it->second.rect)) continue;
         shown << it->second.text;
-        EXPECT_GT(darkPixels(shot, it->second.rect), 10) << it->second.text.toStdString();
+        EXPECT_GT(countPixels(shot, it->second.rect, dark), 10) << it->second.text.toStdString();
     }
     ASSERT_GE(shown.size(), 3);
-    for (const QString& name : shown) EXPECT_TRUE(names.contains(name)) << name.toStdString();
-    EXPECT_TRUE(shown.contains(names.first()));
+    EXPECT_EQ(shown, names.mid(0, shown.size()));
 }

@@ -23,14 +23,9 @@ protected:
     {
         previousFolder_ = Platform::SettingsStore::setFolder(settingsDir_.path());
         mdlRKVUtilities::ClearColorSets();
-        mdlRKVUtilities::EmptyModelState();
         mdlRKVUtilities::Model = {};
     }
-    void TearDown() override
-    {
-        window_.reset();
-        Platform::SettingsStore::setFolder(previousFolder_);
-    }
+    void TearDown() override { window_.reset(), Platform::SettingsStore::setFolder(previousFolder_); }
 
     frmMain& window()
     {

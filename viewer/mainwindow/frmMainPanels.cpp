@@ -47,6 +47,14 @@ QString TagOf(qint32 offset)
     return QString::number(offset);
 }
 
+// One row of a list in a colour of a set: swatch colour, tag and tool tip,
+// and the label's caption.
+void ShowColorInRow(SwatchList& list, int index, const ColorRecord& color, const QString& name,
+                    const QString& caption)
+{
+    list.SetRow(index, ColorValueOf(color), TagOf(color.Offset), name, caption);
+}
+
 // A colour name kept to one line: it is saved as part of one line of a
 // palette file, so a line break in it would shift every line after it.
 QString OneLine(QString name)
@@ -104,9 +112,8 @@ void frmMain::setupPanels()
     });
 
     // The designed first rows; both lists start hidden, as without a model.
-    const qint32 gray = ColorValueOf(DefaultGrayColor);
-    paletteList->SetRow(0, gray, TagOf(DefaultGrayColor.Offset), DefaultGrayName(), DefaultGrayName());
-    regionList->SetRow(1, gray, TagOf(DefaultGrayColor.Offset), DefaultGrayName(), QStringLiteral("Not Used"));
+    ShowColorInRow(*paletteList, 0, DefaultGrayColor, DefaultGrayName(), DefaultGrayName());
+    ShowColorInRow(*regionList, 1, DefaultGrayColor, DefaultGrayName(), QStringLiteral("Not Used"));
     picMixerContainer->hide();
     picColorContainer->hide();
 }
@@ -114,16 +121,14 @@ void frmMain::setupPanels()
 void frmMain::ShowPalette()
 {
     const int count = std::clamp(PaletteCount, 0, PaletteCapacity);
-    paletteList->SetRow(0, ColorValueOf(PaletteColors[0]), TagOf(PaletteColors[0].Offset), PaletteNames[0],
-                        PaletteNames[0]);
+    ShowColorInRow(*paletteList, 0, PaletteColors[0], PaletteNames[0], PaletteNames[0]);
     paletteList->SetRowCount(1);
     paletteList->SetContentHeight(SwatchList::RowsHeight(count));
     paletteList->SetValue(0);
     paletteList->SetMax(paletteList->HeightTwips() - paletteList->ContentHeight());
     paletteList->SetRowCount(std::max(count, 1));
     for (int i = 1; i < count; ++i)
-        paletteList->SetRow(i, ColorValueOf(PaletteColors[size_t(i)]), TagOf(PaletteColors[size_t(i)].Offset),
-                            PaletteNames[size_t(i)], PaletteNames[size_t(i)]);
+        ShowColorInRow(*paletteList, i, PaletteColors[size_t(i)], PaletteNames[size_t(i)], PaletteNames[size_t(i)]);
     picMixerContainer->show();
 }
 
@@ -133,11 +138,10 @@ void frmMain::ShowScheme()
     const int rows = RegionRows();
     const auto regionName = [](int region) { return Model.RegionNames.value(region - 1); };
     regionList->SetRowCount(1);
-    regionList->SetRow(1, ColorValueOf(SchemeColors[1]), TagOf(SchemeColors[1].Offset), SchemeNames[1], regionName(1));
+    ShowColorInRow(*regionList, 1, SchemeColors[1], SchemeNames[1], regionName(1));
     regionList->SetRowCount(rows);
     for (int r = 2; r <= rows; ++r)
-        regionList->SetRow(r, ColorValueOf(SchemeColors[size_t(r)]), TagOf(SchemeColors[size_t(r)].Offset),
-                           SchemeNames[size_t(r)], regionName(r));
+        ShowColorInRow(*regionList, r, SchemeColors[size_t(r)], SchemeNames[size_t(r)], regionName(r));
     regionList->SetContentHeight(SwatchList::RowsHeight(rows));
     regionList->SetValue(0);
     regionList->SetMax(regionList->HeightTwips() - regionList->ContentHeight());
@@ -153,10 +157,9 @@ void frmMain::UpdatePanelScrollBars()
 
 void frmMain::ResetPanels()
 {
-    const qint32 gray = ColorValueOf(DefaultGrayColor);
-    paletteList->SetRow(0, gray, TagOf(DefaultGrayColor.Offset), DefaultGrayName(), DefaultGrayName());
+    ShowColorInRow(*paletteList, 0, DefaultGrayColor, DefaultGrayName(), DefaultGrayName());
     paletteList->SetRowCount(1);
-    regionList->SetRow(1, gray, TagOf(DefaultGrayColor.Offset), DefaultGrayName(), QStringLiteral("Not used"));
+    ShowColorInRow(*regionList, 1, DefaultGrayColor, DefaultGrayName(), QStringLiteral("Not used"));
     regionList->SetRowCount(1);
 }
 

@@ -163,6 +163,13 @@ TEST_F(MainWindowFixture, RegionThreeDroppedOnRegionFiveRecoloursThePage)
     const QRgb after = w.RKVCanvas->CanvasImage().pixel(4, 4);
     EXPECT_NE(after, before);
     EXPECT_GT(qRed(after), qGreen(after)) << "the page shows the brick colour";
+
+    Model.RegionCount = 0;
+    w.ShowScheme();
+    EXPECT_TRUE(w.regionList->swatch(1)->isHidden()) << "no region named, no row";
+    Model.RegionCount = 300;
+    w.ShowScheme();
+    EXPECT_EQ(w.regionList->RowCount(), 255) << "region numbers end at 255";
 }
 
 TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromptOff)

@@ -27,13 +27,14 @@ namespace {
 
 const QString WindowCaption = QStringLiteral("RKVViewer 3");
 
-// A stored window measure in twips; a text that is not a number reads as the
+// A stored window measure in twips; a text that is not a number, or a number
+// no screen could hold (beyond 100 million twips, some 1.7 km), reads as the
 // key's default.
 double StoredTwips(Setting setting)
 {
     bool ok = false;
     const double value = GetSetting(setting).trimmed().toDouble(&ok);
-    if (ok && std::isfinite(value)) return double(float(value));
+    if (ok && std::isfinite(value) && std::abs(value) <= 1e8) return double(float(value));
     return SettingDefault(setting).toDouble();
 }
 

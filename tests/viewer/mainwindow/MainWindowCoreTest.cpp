@@ -159,7 +159,7 @@ TEST_F(MainWindowFixture, PageButtonsClampAndReload)
     EXPECT_EQ(Model.CurrentPage, 3);
     EXPECT_EQ(w.cboPage->currentIndex(), 2);
     EXPECT_FALSE(w.cmdNextPage->isEnabled());
-    EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Part 3)");
+    EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Sheet 3)");
     w.cmdPrevPage->click();
     EXPECT_TRUE(w.cmdNextPage->isEnabled());
     w.cboPage->setCurrentIndex(0);

@@ -46,7 +46,7 @@ protected:
     }
 
     // Writes a model whose pages are 24 x 16 pixels of region `region`
-    // (title "Hull" for page 1, "Part n" after it) and returns its manifest.
+    // (title "Hull" for page 1, "Sheet n" after it) and returns its manifest.
     QString writeModel(const QString& name, int pages, const QStringList& regionNames, int region = 3)
     {
         GeneratedModel model;
@@ -55,7 +55,7 @@ protected:
         image.fill(qRgb(127, region, 255));
         for (int n = 1; n <= pages; ++n)
             model.pages.push_back({QStringLiteral("p%1.png").arg(n),
-                                   n == 1 ? QStringLiteral("Hull") : QStringLiteral("Part %1").arg(n), image});
+                                   n == 1 ? QStringLiteral("Hull") : QStringLiteral("Sheet %1").arg(n), image});
         model.regionNames = regionNames;
         const QString folder = modelsDir_.filePath(name);
         EXPECT_TRUE(ModelWriter::write(model, folder));

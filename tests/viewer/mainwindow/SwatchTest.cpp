@@ -26,9 +26,7 @@ void drag(QWidget* w, int distance)
 {
     const QPoint from(10, 8);
     QTest::mousePress(w, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(distance, 0)), QPointF(w->mapToGlobal(from)),
-                     Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(w, &move);
+    QTest::mouseMove(w, from + QPoint(distance, 0));
     QTest::mouseRelease(w, Qt::LeftButton, {}, from + QPoint(distance, 0));
 }
 
@@ -44,8 +42,7 @@ TEST(Swatch, ShortMoveIsAClickLongMoveIsADragCarryingColourOffsetAndName)
     QSignalSpy clicks(&swatch, &Swatch::clicked);
 
     drag(&swatch, QApplication::startDragDistance() - 1);
-    EXPECT_EQ(clicks.count(), 1);
-    EXPECT_FALSE(swatch.dragged);
+    EXPECT_TRUE(clicks.count() == 1 && !swatch.dragged);
 
     drag(&swatch, QApplication::startDragDistance() + 2);
     EXPECT_EQ(clicks.count(), 1) << "the release that ends a drag is no click";

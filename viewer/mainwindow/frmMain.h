@@ -24,6 +24,7 @@ class SwatchList;
 // its name as its objectName. The member functions are spread over source
 // files by concern:
 //   frmMain.cpp            construction, menus, start-up, settings, shutdown
+//   frmMainControls.cpp    the child controls with their names and captions
 //   frmMainNavigation.cpp  opening and closing models, page navigation
 //   frmMainTools.cpp       zoom, tools, region inspector, drops on the page
 //   frmMainLayout.cpp      designed geometry and resizing

@@ -63,6 +63,8 @@ SwatchList::Row SwatchList::makeRow(int k)
     row.label->setObjectName(names_.label);
     row.label->setProperty("Index", index);
     row.label->setToolTip(names_.labelToolTip);
+    // Colour and region names are free text, never markup.
+    row.label->setTextFormat(Qt::PlainText);
     row.label->installEventFilter(this);
     Twips::place(row.label, LabelLeft, RowTop + RowPitch * k, LabelWidth, SwatchHeight);
     connect(row.swatch, &Swatch::clicked, this, [this, index] { emit swatchClicked(index); });

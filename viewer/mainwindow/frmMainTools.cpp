@@ -139,8 +139,10 @@ void frmMain::RKVCanvas_MouseDown(short /*Button*/, short /*Shift*/, float X, fl
         lblSelectedRegion->setText(QStringLiteral("Region Inspector: Paper Color"));
         return;
     }
-    // A page may carry a region number its manifest does not name.
-    const QString regionName = r <= Model.RegionNames.size() ? Model.RegionNames[r - 1] : QString();
+    // A page may carry a region number its manifest does not name: it is
+    // shown by its number.
+    const QString regionName =
+        r <= Model.RegionNames.size() ? Model.RegionNames[r - 1] : QStringLiteral("Region %1").arg(r);
     lblSelectedRegion->setText(QStringLiteral("Region Inspector: ") + regionName + QStringLiteral(" (")
                                + SchemeNames[size_t(r)] + QLatin1Char(')'));
 }

@@ -196,6 +196,9 @@ TEST_F(MainWindowFixture, InspectorAndDropsOnThePage)
     EXPECT_EQ(w.lblSelectedRegion->text(), "Region Inspector: Mast (Default Gray)");
     w.RKVCanvas_MouseUp(1, 0, 2, 2);
     EXPECT_EQ(w.lblSelectedRegion->text(), "Region Inspector: Inactive");
+    Model.RegionNames.removeLast();  // a region the manifest does not name
+    w.RKVCanvas_MouseDown(1, 0, 2, 2);
+    EXPECT_EQ(w.lblSelectedRegion->text(), "Region Inspector: Region 3 (Default Gray)");
     w.optTools[0]->click();
     EXPECT_FALSE(w.lblSelectedRegion->isVisibleTo(w.picTools));
 

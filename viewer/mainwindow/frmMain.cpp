@@ -25,8 +25,6 @@ using namespace mdlRKVUtilities;
 
 namespace {
 
-const QString WindowCaption = QStringLiteral("RKVViewer 3");
-
 // A stored window measure in twips; a text that is not a number, or a number
 // no screen could hold (beyond 100 million twips, some 1.7 km), reads as the
 // key's default.
@@ -44,7 +42,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setFont(InterfaceFont());
-    setWindowTitle(WindowCaption);
+    setWindowTitle(QString::fromLatin1(WindowCaption));
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("clientArea"));
@@ -67,7 +65,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::createMenus()
 {
-    auto action = [this](QMenu* menu, const char* name, const QString& caption) {
+    auto action = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(QString::fromLatin1(name));
         return item;

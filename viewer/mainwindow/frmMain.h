@@ -199,6 +199,9 @@ private:
     void SaveWindowGeometry();
     bool IsMinimizedOrMaximized() const;
 
+    // The window's caption without a model.
+    static constexpr char WindowCaption[] = "RKVViewer 3";
+
     QWidget* client_ = nullptr;  // the window's client area
     // The stored left, top, width and height in twips and the pixels they
     // gave: a measure the user did not change is written back as it was read,

@@ -21,12 +21,6 @@
 
 using namespace mdlRKVUtilities;
 
-namespace {
-
-const QString WindowCaption = QStringLiteral("RKVViewer 3");
-
-}  // namespace
-
 void frmMain::connectNavigationControls()
 {
     connect(cboPage, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -40,11 +34,11 @@ void frmMain::SetModelTitle()
 {
     const int page = Model.CurrentPage;
     if (page < 1 || page > Model.Pages.size()) {
-        setWindowTitle(WindowCaption);
+        setWindowTitle(QString::fromLatin1(WindowCaption));
         return;
     }
-    setWindowTitle(WindowCaption + QStringLiteral(" (") + Model.ModelFileName + QStringLiteral(", ")
-                   + Model.Pages[page - 1].Title + QLatin1Char(')'));
+    setWindowTitle(QString::fromLatin1(WindowCaption) + QStringLiteral(" (") + Model.ModelFileName
+                   + QStringLiteral(", ") + Model.Pages[page - 1].Title + QLatin1Char(')'));
 }
 
 void frmMain::LoadCurrentPage()
@@ -217,5 +211,5 @@ void frmMain::CloseModel()
     // 9, 10, 11.
     EmptyModelState();
     RKVCanvas->UnloadImage();
-    setWindowTitle(WindowCaption);
+    setWindowTitle(QString::fromLatin1(WindowCaption));
 }

@@ -1,16 +1,30 @@
-#include "PageWindow.h"
-
+#include "ApplicationIcon.h"
 #include "ProgramInfo.h"
+#include "WindowReport.h"
+#include "frmMain.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(Platform::programTitle());
-    PageWindow window;
+    // The desktop matches the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("RKVViewer3"));
+    QApplication::setWindowIcon(applicationIcon());
+    frmMain window;
     window.show();
+
+    // RKVViewer3 MODEL.RKV3 opens that model as File, Open does once its
+    // chooser has answered.
     const QStringList args = QApplication::arguments();
-    if (args.size() > 1) window.openFile(args.at(1));
+    if (args.size() > 1) window.OpenModelFile(QFileInfo(args.at(1)).absoluteFilePath());
+
+    // For the end-to-end test: describe the window once it has settled.
+    const QString reportFolder = qEnvironmentVariable("RKV_WINDOW_REPORT");
+    if (!reportFolder.isEmpty())
+        QTimer::singleShot(500, &window, [&window, reportFolder] { WriteWindowReport(window, reportFolder); });
     return app.exec();
 }

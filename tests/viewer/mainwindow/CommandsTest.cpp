@@ -1,0 +1,64 @@
+// Model files dropped onto the window, and the Help menu.
+#include "MainWindowFixture.h"
+
+#include "RKV3CanvasCtl.h"
+#include "frmHelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+using namespace mdlRKVUtilities;
+
+namespace {
+
+// Drops the files on `target` at its centre; returns whether the drop was taken.
+bool dropFiles(QWidget* target, const QList<QUrl>& files)
+{
+    QMimeData data;
+    data.setUrls(files);
+    const QPointF centre(target->width() / 2.0, target->height() / 2.0);
+    QDragEnterEvent enter(centre.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+}  // namespace
+
+TEST_F(MainWindowFixture, DroppedModelFileOpensAfterTheSavePromptsOthersAreRefused)
+{
+    frmMain& w = window();
+    const QString boat = writeModel("boat", 1, {"Hull"});
+    const QString ship = writeModel("ship", 2, {"Hull"});
+
+    EXPECT_FALSE(dropFiles(&w, {QUrl::fromLocalFile(boat + ".txt")}));
+    EXPECT_FALSE(dropFiles(&w, {QUrl("https://example.org/boat.RKV3")}));
+    EXPECT_TRUE(dropFiles(&w, {QUrl::fromLocalFile(QString(boat).replace(".RKV3", ".rkv3")),
+                               QUrl::fromLocalFile(boat)}));
+    EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (boat.RKV3, Hull)");
+
+    // On the page too, and the modified palette is asked about first.
+    PaletteModified = true;
+    PromptSaveOnChanges = true;
+    EXPECT_TRUE(dropFiles(w.RKVCanvas, {QUrl::fromLocalFile(ship)}));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.shown()[0].text, "Palette has been modified. Save changes?");
+    EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Hull)");
+    EXPECT_EQ(chooser.count(), 0);
+}
+
+TEST_F(MainWindowFixture, HelpContentsOpensTheHelpWindowAndTheWindowCarriesTheIcon)
+{
+    frmMain& w = window();
+    EXPECT_FALSE(w.windowIcon().isNull());
+    w.mnuHelpContents->trigger();
+    frmHelp* help = w.findChild<frmHelp*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    help->close();
+}

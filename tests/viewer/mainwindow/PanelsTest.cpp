@@ -1,0 +1,215 @@
+// The palette and region panels: list heights and scroll ranges, the colour
+// editor's write-back, renaming, drops on region swatches, and the Load and
+// Save buttons.
+#include "MainWindowFixture.h"
+
+#include "RKV3CanvasCtl.h"
+#include "ScriptedInputBoxes.h"
+#include "Swatch.h"
+#include "SwatchList.h"
+#include "Twips.h"
+#include "dlgColor.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+using namespace mdlRKVUtilities;
+
+namespace {
+
+void fillPalette(int count)
+{
+    PaletteCount = count;
+    for (int i = 0; i < count; ++i) {
+        PaletteColors[size_t(i)] = {quint8(10 * i), 20, 30, qint16(-i)};
+        PaletteNames[size_t(i)] = QStringLiteral("Colour %1").arg(i);
+    }
+}
+
+// Runs the colour editor of palette swatch i, letting `edit` work on it
+// before it closes it.
+void editPaletteColour(frmMain& w, qint16 i, const std::function<void(dlgColor&)>& edit)
+{
+    QTimer::singleShot(0, &w, [&w, edit] {
+        dlgColor* editor = w.findChild<dlgColor*>();
+        ASSERT_NE(editor, nullptr);
+        edit(*editor);
+    });
+    w.picPalette_Click(i);
+}
+
+void press(dlgColor& editor, const char* button)
+{
+    editor.findChild<QPushButton*>(QLatin1String(button))->click();
+}
+
+}  // namespace
+
+TEST_F(MainWindowFixture, PanelHeightsAndReversedScrollRanges)
+{
+    frmMain& w = window();
+    SwatchList& list = *w.paletteList;
+    fillPalette(20);
+    w.ShowPalette();
+    EXPECT_EQ(list.RowCount(), 20);
+    EXPECT_EQ(list.ContentHeight(), 7620);
+    EXPECT_EQ(list.Max(), list.HeightTwips() - 7620);
+    EXPECT_FALSE(list.ContentBox()->isHidden());
+    EXPECT_EQ(list.swatch(19)->Tag(), "-19");
+    EXPECT_EQ(list.nameLabel(19)->text(), "Colour 19");
+    EXPECT_EQ(Twips::topOf(list.swatch(19)), 120 + 375 * 19);
+
+    // Thumb at the bottom: the list's last rows show, the content moved up.
+    w.vscMixer->setValue(w.vscMixer->maximum());
+    EXPECT_EQ(list.Value(), list.Max());
+    EXPECT_EQ(w.picMixerContainer->y(), Twips::toPixelsY(list.Max()));
+    w.vscMixer->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(list.Value(), list.Max() + 50);
+
+    fillPalette(PaletteCapacity);
+    w.ShowPalette();
+    EXPECT_EQ(list.Max(), list.HeightTwips() - 96495) << "beyond 16 bits, every row stays reachable";
+
+    PaletteCount = 0;
+    w.ShowPalette();
+    EXPECT_EQ(list.RowCount(), 1);
+    EXPECT_EQ(list.nameLabel(0)->text(), "Colour 0");
+    EXPECT_EQ(list.ContentHeight(), list.HeightTwips()) << "raised to the viewport";
+    EXPECT_EQ(list.Max(), 0);
+}
+
+TEST_F(MainWindowFixture, EditorWriteBackOnlyWhenSomethingChanged)
+{
+    frmMain& w = window();
+    fillPalette(4);
+    w.ShowPalette();
+
+    editPaletteColour(w, 2, [](dlgColor& editor) { press(editor, "CmdOK"); });
+    EXPECT_FALSE(PaletteModified) << "OK without a change";
+
+    editPaletteColour(w, 2, [](dlgColor& editor) {
+        editor.findChild<QLineEdit*>("txtColorName")->setText("Rust");
+        press(editor, "CmdCancel");
+    });
+    EXPECT_FALSE(PaletteModified);
+    EXPECT_EQ(w.paletteList->nameLabel(2)->text(), "Colour 2");
+
+    editPaletteColour(w, 2, [](dlgColor& editor) {
+        editor.findChild<QLineEdit*>("txtColorName")->setText("Rust");
+        editor.findChild<QLineEdit*>("txtBlendOffset")->setText("-40");
+        press(editor, "CmdOK");
+    });
+    EXPECT_TRUE(PaletteModified);
+    EXPECT_EQ(PaletteNames[2], "Rust");
+    EXPECT_EQ(PaletteColors[2], (ColorRecord{20, 20, 30, -40}));
+    EXPECT_EQ(w.paletteList->swatch(2)->toolTip(), "Rust");
+}
+
+TEST_F(MainWindowFixture, RenameAsksAndSameNameStillCountsAsAChange)
+{
+    frmMain& w = window();
+    fillPalette(2);
+    w.ShowPalette();
+    Platform::ScriptedInputBoxes input;
+    w.lblColorName_Click(1);  // cancelled
+    EXPECT_FALSE(PaletteModified);
+    input.queueAnswer("Colour 1");
+    w.lblColorName_Click(1);
+    EXPECT_TRUE(PaletteModified);
+    input.queueAnswer("Sea\r\ngreen");
+    w.lblColorName_Click(1);
+    EXPECT_EQ(PaletteNames[1], "Sea green") << "a name stays one line of the palette file";
+    EXPECT_EQ(w.paletteList->swatch(1)->toolTip(), "Sea green");
+    ASSERT_EQ(input.count(), 3);
+    EXPECT_EQ(input.shown()[0].prompt, "Enter new color name:");
+    EXPECT_EQ(input.shown()[0].title, "Rename Color");
+}
+
+TEST_F(MainWindowFixture, RegionThreeDroppedOnRegionFiveRecoloursThePage)
+{
+    frmMain& w = window();
+    open(writeModel("boat", 1, {"Hull", "Deck", "Mast", "Sail", "Flag"}, 5));
+    SchemeColors[3] = {200, 40, 30, -127};
+    SchemeNames[3] = "Brick";
+    w.ShowScheme();
+    const QRgb before = w.RKVCanvas->CanvasImage().pixel(4, 4);
+
+    std::unique_ptr<QMimeData> mime(SwatchMime::encode(w.regionList->swatch(3)->Values()));
+    QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(w.regionList->swatch(5), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(3, 3), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(w.regionList->swatch(5), &drop);
+
+    EXPECT_EQ(SchemeColors[5], (ColorRecord{200, 40, 30, -127}));
+    EXPECT_EQ(SchemeNames[5], "Brick");
+    EXPECT_TRUE(SchemeModified);
+    EXPECT_EQ(w.regionList->swatch(5)->BackColor(), ColorValueOf(SchemeColors[3]));
+    EXPECT_EQ(w.regionList->swatch(5)->toolTip(), "Brick");
+    EXPECT_EQ(w.regionList->nameLabel(5)->text(), "Flag") << "the region keeps its own name";
+    const QRgb after = w.RKVCanvas->CanvasImage().pixel(4, 4);
+    EXPECT_NE(after, before);
+    EXPECT_GT(qRed(after), qGreen(after)) << "the page shows the brick colour";
+
+    Model.RegionCount = 0;
+    w.ShowScheme();
+    EXPECT_TRUE(w.regionList->swatch(1)->isHidden()) << "no region named, no row";
+    Model.RegionCount = 300;
+    w.ShowScheme();
+    EXPECT_EQ(w.regionList->RowCount(), 255) << "region numbers end at 255";
+}
+
+TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromptOff)
+{
+    frmMain& w = window();
+    open(writeModel("boat", 1, {"Hull"}, 1));
+    const QString label = w.lblPaletteName->text(), folder = LastPalettePath;
+    PaletteModified = true;
+    chooser.queueFile(QDir::temp().filePath("no-such-folder/p.RPL"));
+    w.cmdSavePalette_Click();
+    EXPECT_EQ(boxes.shown().value(0).text, "Error saving palette.");
+    EXPECT_TRUE(PaletteModified);
+    EXPECT_EQ(w.lblPaletteName->text(), label);
+    EXPECT_EQ(LastPalettePath, folder);
+    EXPECT_EQ(chooser.requests().last().title, "Save Color Palette");
+    EXPECT_EQ(chooser.requests().last().defaultExt, ".RPL");
+
+    // A palette file that breaks off: what was read shows, and it is unsaved.
+    QTemporaryDir dir;
+    QFile broken(dir.filePath("broken.RPL"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(" 3 \r\n1,2,3,-1,One\r\nnot a colour\r\n");
+    broken.close();
+    PaletteModified = false;
+    chooser.queueFile(broken.fileName());
+    w.cmdLoadPalette_Click();
+    EXPECT_EQ(w.paletteList->nameLabel(0)->text(), "One");
+    EXPECT_TRUE(PaletteModified);
+    EXPECT_EQ(w.lblPaletteName->text(), label);
+    EXPECT_EQ(LastPalettePath, folder);
+
+    // A scheme of our own, saved and loaded back with prompting off: the
+    // unsaved drop is dropped without a question.
+    chooser.queueFile(dir.filePath("mine"));
+    w.cmdSaveScheme_Click();
+    EXPECT_EQ(w.lblSchemeName->text(), "Scheme: mine.RKS3");
+    PromptSaveOnChanges = false;
+    w.AssignRegionSwatch(1, 0x0000FF, -10, "Red");
+    boxes.clear();
+    chooser.queueFile(dir.filePath("mine.RKS3"));
+    w.cmdLoadScheme_Click();
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_FALSE(SchemeModified);
+    EXPECT_EQ(w.regionList->swatch(1)->toolTip(), DefaultGrayName());
+    EXPECT_EQ(LastSchemePath, dir.path() + "/");
+    const Platform::FileChooserRequest& load = chooser.requests().last();
+    EXPECT_EQ(load.title, "Load Color Scheme");
+    EXPECT_TRUE(load.filter.startsWith(QStringLiteral("RKV3 ColorScheme(*.RKS3)")));
+}

@@ -1,0 +1,264 @@
+// The main window's construction, menus, start-up, settings and shutdown.
+#include "frmMain.h"
+
+#include "ApplicationIcon.h"
+#include "ColorSets.h"
+#include "InterfaceFont.h"
+#include "MessageBox.h"
+#include "ModelState.h"
+#include "ProgramState.h"
+#include "RKV3CanvasCtl.h"
+#include "SwatchList.h"
+#include "Twips.h"
+#include "ViewerSettings.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+#include <cmath>
+
+using namespace mdlRKVUtilities;
+
+namespace {
+
+// A stored window measure in twips; a text that is not a number, or a number
+// no screen could hold (beyond 100 million twips, some 1.7 km), reads as the
+// key's default.
+double StoredTwips(Setting setting)
+{
+    bool ok = false;
+    const double value = GetSetting(setting).trimmed().toDouble(&ok);
+    if (ok && std::isfinite(value) && std::abs(value) <= 1e8) return double(float(value));
+    return SettingDefault(setting).toDouble();
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setFont(InterfaceFont());
+    setWindowTitle(QString::fromLatin1(WindowCaption));
+    setWindowIcon(applicationIcon());
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(client_);
+
+    createMenus();
+    createToolStrip();
+    createCanvas();
+    createColorFrame();
+    createSwatchLists();
+    placeDesignedControls();
+    connectControls();
+    setupPanels();
+
+    client_->installEventFilter(this);
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createMenus()
+{
+    auto action = [](QMenu* menu, const char* name, const QString& caption) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QString::fromLatin1(name));
+        return item;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        QAction* bar = menu->addSeparator();
+        bar->setObjectName(QString::fromLatin1(name));
+        return bar;
+    };
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileOpen = action(mnuFile, "mnuFileOpen", QStringLiteral("&Open"));
+    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileClose = action(mnuFile, "mnuFileClose", QStringLiteral("&Close"));
+    mnuFileBar1 = separator(mnuFile, "mnuFileBar1");
+    mnuFilePrint = action(mnuFile, "mnuFilePrint", QStringLiteral("&Print Current Page"));
+    mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePrintAll = action(mnuFile, "mnuFilePrintAll", QStringLiteral("Print &All Pages"));
+    mnuFileBar5 = separator(mnuFile, "mnuFileBar5");
+    mnuFileExit = action(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
+
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditOptions = mnuEdit->addMenu(QStringLiteral("&Options"));
+    mnuEditOptions->setObjectName(QStringLiteral("mnuEditOptions"));
+    mnuEditPromptSave = action(mnuEditOptions, "mnuEditPromptSave", QStringLiteral("&Prompt to Save Changes"));
+    mnuEditPromptSave->setCheckable(true);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpContents = action(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));
+    mnuHelpBar1 = separator(mnuHelp, "mnuHelpBar1");
+    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QStringLiteral("&About"));
+
+    // The states at start: only Open, Exit and the Edit and Help menus work
+    // without a model.
+    mnuFileClose->setEnabled(false);
+    mnuFilePrint->setEnabled(false);
+    mnuFilePrintAll->setEnabled(false);
+}
+
+void frmMain::connectControls()
+{
+    connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
+    connect(mnuFileClose, &QAction::triggered, this, [this] { mnuFileClose_Click(); });
+    connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
+    // The item's checked state is what the handler reads and sets itself,
+    // so the action does not toggle on its own.
+    connect(mnuEditPromptSave, &QAction::triggered, this, [this] {
+        mnuEditPromptSave->setChecked(!mnuEditPromptSave->isChecked());
+        mnuEditPromptSave_Click();
+    });
+    connectNavigationControls();
+    connectToolControls();
+    connectCommandControls();
+}
+
+void frmMain::Form_Load()
+{
+    // 1. The four folders.
+    LastModelPath = GetSetting(Setting::LastModelPath);
+    LastColorPath = GetSetting(Setting::LastColorPath);
+    LastSchemePath = GetSetting(Setting::LastSchemePath);
+    LastPalettePath = GetSetting(Setting::LastPalettePath);
+
+    // 2. Position and size.
+    RestoreWindowGeometry();
+
+    // 3. The save prompt option.
+    PromptSaveOnChanges = BoolFromSettingText(GetSetting(Setting::PromptSaveOnChanges), true);
+    mnuEditPromptSave->setChecked(PromptSaveOnChanges);
+
+    // 4. No modifications, no model.
+    PaletteModified = false;
+    SchemeModified = false;
+    EmptyModelState();
+
+    // 5, 6. Zoom 100 % through the list; both zoom buttons wait for a page.
+    CurrentZoom = 100;
+    cboZoom->setCurrentIndex(CurrentZoom / 10 - 1);
+    cmdZoomIn->setEnabled(false);
+    cmdZoomOut->setEnabled(false);
+
+    // 7. The pan tool.
+    RKVCanvas->setPanActive(true);
+
+    // 8. The region list's scroll bar.
+    regionList->SetValue(0);
+    regionList->SetMax(regionList->HeightTwips() - regionList->ContentHeight());
+
+    // 9.
+    PrintAllPages = false;
+}
+
+void frmMain::RestoreWindowGeometry()
+{
+    restoredTwips_ = {StoredTwips(Setting::MainLeft), StoredTwips(Setting::MainTop),
+                      StoredTwips(Setting::MainWidth), StoredTwips(Setting::MainHeight)};
+    move(Twips::toPixelsX(restoredTwips_[0]), Twips::toPixelsY(restoredTwips_[1]));
+    resize(std::max(1, Twips::toPixelsX(restoredTwips_[2])), std::max(1, Twips::toPixelsY(restoredTwips_[3])));
+
+    // A position stored on a screen that is no longer there would leave the
+    // window out of reach: it comes back onto the primary screen.
+    const QRect frame(pos(), size());
+    bool onScreen = false;
+    for (const QScreen* screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(frame);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!onScreen && primary) {
+        const QRect area = primary->availableGeometry();
+        move(area.left() + Twips::toPixelsX(SettingDefault(Setting::MainLeft).toDouble()),
+             area.top() + Twips::toPixelsY(SettingDefault(Setting::MainTop).toDouble()));
+        restoredTwips_[0] = Twips::fromPixelsX(x());
+        restoredTwips_[1] = Twips::fromPixelsY(y());
+    }
+    restoredPixels_ = {x(), y(), width(), height()};
+}
+
+bool frmMain::IsMinimizedOrMaximized() const
+{
+    return windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+}
+
+void frmMain::SaveWindowGeometry()
+{
+    const std::array<int, 4> pixels{x(), y(), width(), height()};
+    const std::array<double, 4> twips{Twips::fromPixelsX(pixels[0]), Twips::fromPixelsY(pixels[1]),
+                                      Twips::fromPixelsX(pixels[2]), Twips::fromPixelsY(pixels[3])};
+    const Setting keys[] = {Setting::MainLeft, Setting::MainTop, Setting::MainWidth, Setting::MainHeight};
+    for (size_t i = 0; i < 4; ++i) {
+        const double value = pixels[i] == restoredPixels_[i] ? restoredTwips_[i] : twips[i];
+        SaveSetting(keys[i], QString::number(std::lround(value)));
+    }
+}
+
+void frmMain::mnuEditPromptSave_Click()
+{
+    PromptSaveOnChanges = !mnuEditPromptSave->isChecked();
+    mnuEditPromptSave->setChecked(PromptSaveOnChanges);
+    SaveSetting(Setting::PromptSaveOnChanges, BoolSettingText(PromptSaveOnChanges));
+}
+
+void frmMain::AskToSaveChanges()
+{
+    using Platform::MessageBox;
+    using Platform::MsgAnswer;
+    using Platform::MsgButtons;
+    if (PaletteModified && PromptSaveOnChanges) {
+        if (MessageBox::show(QStringLiteral("Palette has been modified. Save changes?"), MsgButtons::YesNo)
+            == MsgAnswer::Yes)
+            cmdSavePalette_Click();
+        else
+            PaletteModified = false;
+    }
+    if (SchemeModified && PromptSaveOnChanges) {
+        if (MessageBox::show(QStringLiteral("Scheme has been modified. Save changes?"), MsgButtons::YesNo)
+            == MsgAnswer::Yes)
+            cmdSaveScheme_Click();
+        else
+            SchemeModified = false;
+    }
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
+}
+
+void frmMain::Form_QueryUnload()
+{
+    AskToSaveChanges();
+}
+
+void frmMain::Form_Unload()
+{
+    SaveSetting(Setting::LastModelPath, LastModelPath);
+    SaveSetting(Setting::LastColorPath, LastColorPath);
+    SaveSetting(Setting::LastSchemePath, LastSchemePath);
+    SaveSetting(Setting::LastPalettePath, LastPalettePath);
+    if (!IsMinimizedOrMaximized()) SaveWindowGeometry();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // The closing is never cancelled; it runs its steps once even when the
+    // window system asks twice.
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_QueryUnload();
+        Form_Unload();
+    }
+    event->accept();
+}

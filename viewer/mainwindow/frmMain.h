@@ -1,0 +1,231 @@
+#pragma once
+
+#include "ColorEditTarget.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+
+class QAction;
+class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMimeData;
+class QPushButton;
+class QScrollBar;
+class QToolButton;
+class RKV3CanvasCtl;
+class SwatchList;
+
+// The viewer's main window: a tool strip across the top, the page canvas
+// below it on the left, and the colour management frame on the right with
+// the palette list and the model's region list. Every named child carries
+// its name as its objectName. The member functions are spread over source
+// files by concern:
+//   frmMain.cpp            construction, menus, start-up, settings, shutdown
+//   frmMainControls.cpp    the child controls with their names and captions
+//   frmMainNavigation.cpp  opening and closing models, page navigation
+//   frmMainTools.cpp       zoom, tools, region inspector, drops on the page
+//   frmMainLayout.cpp      designed geometry and resizing
+//   frmMainPanels.cpp      the palette and region panels
+class frmMain : public QMainWindow, public ColorEditTarget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Opens the model at path as File, Open does once the chooser has
+    // answered (the program's command line uses this).
+    void OpenModelFile(const QString& path);
+
+    // ---------------------------------------------------------------- menus
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileClose = nullptr;
+    QAction* mnuFileBar1 = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuFilePrintAll = nullptr;
+    QAction* mnuFileBar5 = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QMenu* mnuEditOptions = nullptr;
+    QAction* mnuEditPromptSave = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuHelpBar1 = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+    // ----------------------------------------------------------- tool strip
+    QWidget* picTools = nullptr;
+    QPushButton* cmdPrevPage = nullptr;
+    QComboBox* cboPage = nullptr;
+    QPushButton* cmdNextPage = nullptr;
+    QComboBox* cboZoom = nullptr;
+    QToolButton* cmdZoomOut = nullptr;
+    QToolButton* cmdZoomIn = nullptr;
+    std::array<QToolButton*, 2> optTools{};  // 0 pan, 1 region inspector
+    QLabel* lblSelectedRegion = nullptr;
+
+    // --------------------------------------------------------------- canvas
+    RKV3CanvasCtl* RKVCanvas = nullptr;
+
+    // Index of the selected tool: 0 pan, 1 region inspector.
+    qint32 CurrentTool = 0;
+
+    // ------------------------------------------------ start-up and shutdown
+    void Form_Load();
+    void mnuEditPromptSave_Click();
+    void AskToSaveChanges();
+    void mnuFileExit_Click();
+    void Form_QueryUnload();
+    void Form_Unload();
+
+    // ------------------------------------------------ opening and navigation
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void cboPage_Click();
+    void cmdNextPage_Click();
+    void cmdPrevPage_Click();
+    void CloseModel();
+
+    // -------------------------------------------- tools, zoom and inspector
+    void cboZoom_Click();
+    void cmdZoomIn_Click();
+    void cmdZoomOut_Click();
+    void optTools_Click(int Index);
+    void RKVCanvas_ZoomChanged(int ZoomPercent);
+    void RKVCanvas_MouseDown(short Button, short Shift, float X, float Y);
+    void RKVCanvas_MouseUp(short Button, short Shift, float X, float Y);
+    // A swatch dropped on the canvas at (X, Y) twips relative to the canvas.
+    // Returns whether the drop was taken (false for data that is no swatch).
+    bool RKVCanvas_DragDrop(const QMimeData* source, float X, float Y);
+
+    // --------------------------------------------- printing, help and About
+    void mnuFilePrint_Click();
+    void mnuFilePrintAll_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    // The model file among dropped files (an existing local file ending in
+    // .RKV3 in any case), or an empty text when there is none.
+    static QString DroppedModelFile(const QMimeData* data);
+
+    // --------------------------------------------------------------- layout
+    void Form_Resize();
+
+    // =============================================================
+    // Palette and region panels (owned by the panels' source file,
+    // frmMainPanels.cpp, which may add to this section).
+    // =============================================================
+    QGroupBox* fraTools = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* cmdLoadPalette = nullptr;
+    QPushButton* cmdSavePalette = nullptr;
+    QLabel* lblPaletteName = nullptr;
+    QLabel* lblRegionList = nullptr;
+    QPushButton* cmdLoadScheme = nullptr;
+    QPushButton* cmdSaveScheme = nullptr;
+    QLabel* lblSchemeName = nullptr;
+
+    // The palette list (viewport picPalettes, content picMixerContainer,
+    // scroll bar vscMixer, rows picPalette(i) / lblColorName(i)) and the
+    // region list (picRegions, picColorContainer, vscRegions, rows
+    // picColor(r) / lblRegionName(r)).
+    SwatchList* paletteList = nullptr;
+    SwatchList* regionList = nullptr;
+    // The lists' parts, as the layout and the start-up steps name them.
+    QWidget* picPalettes = nullptr;
+    QWidget* picMixerContainer = nullptr;
+    QScrollBar* vscMixer = nullptr;
+    QWidget* picRegions = nullptr;
+    QWidget* picColorContainer = nullptr;
+    QScrollBar* vscRegions = nullptr;
+
+    // Connects the panels' controls to their handlers; runs once in the
+    // constructor after every control exists.
+    void setupPanels();
+
+    void ShowPalette();
+    void ShowScheme();
+    void UpdatePanelScrollBars();
+    // The panel reset of CloseModel: one default swatch in each list.
+    void ResetPanels();
+
+    void cmdLoadPalette_Click();
+    void cmdSavePalette_Click();
+    void cmdLoadScheme_Click();
+    void cmdSaveScheme_Click();
+    void picPalette_Click(qint16 index);
+    void lblColorName_Click(qint16 index);
+    // A swatch dropped on region swatch picColor(region).
+    void picColor_DragDrop(qint16 region, qint32 color, const QString& tag, const QString& name);
+
+    // The shared core of a drop on a region swatch and a drop on the page:
+    // region swatch r, canvas palette entry r and scheme entry r take the
+    // colour, offset and name; SchemeModified is set; the page is rendered
+    // again under the busy pointer.
+    void AssignRegionSwatch(qint16 region, qint32 color, qint32 offset, const QString& name);
+
+    // ColorEditTarget: the colour editor writes its result into palette
+    // swatch index and the name label beside it.
+    void setSwatchColor(qint16 index, qint32 colorValue) override;
+    void setSwatchTag(qint16 index, const QString& tag) override;
+    void setColorName(qint16 index, const QString& name) override;
+    // ============================================ end of panels section
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Construction, one area each.
+    void createMenus();
+    void createToolStrip();
+    void createCanvas();
+    void createColorFrame();
+    void createToolButtons();
+    void createSwatchLists();
+    void connectControls();
+    void connectNavigationControls();
+    void connectToolControls();
+    void connectCommandControls();
+    // A model file dragged over or dropped on the window or the canvas;
+    // returns whether it took the event.
+    bool modelFileDragEvent(QEvent* event);
+    // Drag and drop events aimed at the canvas; returns whether it took one.
+    bool canvasDragEvent(QEvent* event);
+
+    // Places every control at its designed position and size.
+    void placeDesignedControls();
+
+    // The steps of File, Open after the chooser; path empty asks for it.
+    void OpenModelFrom(QString path);
+    // "RKVViewer 3 (file, page title)" with a model, "RKVViewer 3" without.
+    void SetModelTitle();
+    void LoadCurrentPage();
+
+    // Window geometry in twips: the stored values at start-up and the
+    // values written back at exit.
+    void RestoreWindowGeometry();
+    void SaveWindowGeometry();
+    bool IsMinimizedOrMaximized() const;
+
+    // The window's caption without a model.
+    static constexpr char WindowCaption[] = "RKVViewer 3";
+
+    QWidget* client_ = nullptr;  // the window's client area
+    // The stored left, top, width and height in twips and the pixels they
+    // gave: a measure the user did not change is written back as it was read,
+    // so rounding to whole pixels never moves a window from run to run.
+    std::array<double, 4> restoredTwips_{};
+    std::array<int, 4> restoredPixels_{};
+    bool unloaded_ = false;      // Form_Unload has run
+};

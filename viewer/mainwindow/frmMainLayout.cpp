@@ -1,0 +1,127 @@
+// The window's layout: every control at its designed position and size in
+// twips, and the resize handler that keeps the tool strip as wide as the
+// window, gives the canvas the remaining space and keeps the colour frame
+// against the right edge.
+#include "frmMain.h"
+
+#include "RKV3CanvasCtl.h"
+#include "SwatchList.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+// The margin between areas.
+constexpr double Margin = 120;
+
+}  // namespace
+
+void frmMain::placeDesignedControls()
+{
+    using Twips::place;
+
+    place(picTools, 0, 0, 9855, 495);
+    place(cmdPrevPage, 120, 35, 615, 375);
+    place(cboPage, 720, 55, 1215, 315);
+    place(cmdNextPage, 1920, 0, 615, 375);
+    place(cboZoom, 2640, 55, 1215, 315);
+    place(cmdZoomOut, 3960, 35, 495, 375);
+    place(cmdZoomIn, 4440, 35, 495, 375);
+    place(optTools[0], 5040, 35, 615, 375);
+    place(optTools[1], 5640, 35, 615, 375);
+    place(lblSelectedRegion, 6360, 120, 4575, 255);
+
+    place(RKVCanvas, 0, 600, 6375, 6735);
+    place(fraTools, 6480, 600, 3375, 6735);
+
+    place(Label1, 120, 240, 3135, 255);
+    place(cmdLoadPalette, 120, 480, 1575, 255);
+    place(cmdSavePalette, 1680, 480, 1575, 255);
+    place(lblPaletteName, 120, 840, 3135, 255);
+    place(picPalettes, 120, 1080, 2895, 2175);
+    place(vscMixer, 3000, 1080, 255, 2175);
+
+    place(lblRegionList, 120, 3360, 3135, 255);
+    place(cmdLoadScheme, 120, 3600, 1575, 255);
+    place(cmdSaveScheme, 1680, 3600, 1575, 255);
+    place(lblSchemeName, 120, 3960, 3135, 255);
+    place(picRegions, 120, 4200, 2895, 2415);
+    place(vscRegions, 3000, 4200, 255, 2295);
+
+    // Pictures fill their buttons, less a small border.
+    for (QToolButton* pictureButton : {cmdZoomOut, cmdZoomIn, optTools[0], optTools[1]}) {
+        const int side = std::max(8, std::min(pictureButton->width(), pictureButton->height()) - 6);
+        pictureButton->setIconSize(QSize(side, side));
+    }
+}
+
+void frmMain::Form_Resize()
+{
+    using namespace Twips;
+
+    const double W = widthOf(client_);
+    const double H = heightOf(client_);
+    // A step whose size would be negative is skipped; the others still run.
+    auto sized = [](double width, double height) { return width >= 0 && height >= 0; };
+
+    // 1.
+    if (IsMinimizedOrMaximized()) RKVCanvas->StorePosition();
+
+    // 2.
+    if (sized(W, 0)) place(picTools, leftOf(picTools), topOf(picTools), W, heightOf(picTools));
+
+    // 3.
+    {
+        const double top = topOf(picTools) + heightOf(picTools) + Margin;
+        const double width = W - widthOf(fraTools) - Margin;
+        const double height = H - heightOf(picTools) - Margin;
+        if (sized(width, height)) place(RKVCanvas, 0, top, width, height);
+    }
+
+    // 4.
+    {
+        const double left = widthOf(RKVCanvas) + Margin;
+        const double top = topOf(picTools) + heightOf(picTools) + Margin;
+        const double height = H - heightOf(picTools) - Margin;
+        if (sized(0, height)) place(fraTools, left, top, widthOf(fraTools), height);
+    }
+
+    // 5, 6.
+    {
+        const double height = heightOf(fraTools) - topOf(picRegions) - Margin;
+        if (sized(0, height)) place(picRegions, leftOf(picRegions), topOf(picRegions), widthOf(picRegions), height);
+    }
+    place(vscRegions, leftOf(vscRegions), topOf(vscRegions), widthOf(vscRegions), heightOf(picRegions));
+
+    // 7, 8. A content box is never shorter than its viewport.
+    if (regionList->HeightTwips() > regionList->ContentHeight())
+        regionList->SetContentHeight(regionList->HeightTwips());
+    if (paletteList->HeightTwips() > paletteList->ContentHeight())
+        paletteList->SetContentHeight(paletteList->HeightTwips());
+
+    // 9, 10.
+    RKVCanvas->RecallPosition();
+    UpdatePanelScrollBars();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client_ && event->type() == QEvent::Resize) Form_Resize();
+    if (watched == RKVCanvas && canvasDragEvent(event)) return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    // Minimizing and maximizing count as resizing, as the canvas keeps its
+    // scroll position across them.
+    if (event->type() == QEvent::WindowStateChange && client_) Form_Resize();
+    QMainWindow::changeEvent(event);
+}

@@ -25,6 +25,9 @@ QImage ReadPageImage(const QString& path)
     // Converting to RGB32 keeps the 8-bit values of every source format that
     // holds them (indexed, grayscale, RGB, RGBA); dithering is switched off so
     // that no reduction ever alters a value.
-    return image.convertToFormat(QImage::Format_RGB32,
-                                 Qt::ThresholdDither | Qt::ThresholdAlphaDither | Qt::AvoidDither);
+    // The conversion is done in place where the formats allow, so a page
+    // read with alpha does not briefly take twice its memory.
+    image.convertTo(QImage::Format_RGB32,
+                    Qt::ThresholdDither | Qt::ThresholdAlphaDither | Qt::AvoidDither);
+    return image;
 }

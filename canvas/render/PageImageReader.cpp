@@ -1,5 +1,7 @@
 #include "PageImageReader.h"
 
+#include "PageMemory.h"
+
 #include <QImageReader>
 
 QImage ReadPageImage(const QString& path)
@@ -17,7 +19,10 @@ QImage ReadPageImage(const QString& path)
     // reader's process-wide allocation limit is lifted for this read only.
     const int allocationLimit = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(0);
-    QImage image = reader.read();
+    // A reader that fills the image it is given puts the page in large-page
+    // memory (PageMemory.h); any other allocates its own.
+    QImage image = size.isValid() ? MakePageImage(size, reader.imageFormat()) : QImage();
+    if (!reader.read(&image)) image = QImage();
     QImageReader::setAllocationLimit(allocationLimit);
     if (image.isNull()) return QImage();
     if (image.width() > MaxPageSide || image.height() > MaxPageSide) return QImage();

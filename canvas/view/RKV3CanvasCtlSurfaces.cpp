@@ -8,6 +8,7 @@
 #include "MessageBox.h"
 #include "Metrics.h"
 #include "PageImageReader.h"
+#include "PageMemory.h"
 #include "PageRenderer.h"
 #include "RegionPicking.h"
 #include "RegionRunIndex.h"
@@ -29,7 +30,7 @@ QImage RKV3CanvasCtl::Image() const { return picView_->ComposedImage(); }
 bool RKV3CanvasCtl::resizeBuffer(QSize size)
 {
     if (size == bufferImage_.size()) return true;
-    QImage resized(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage resized = MakePageImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     if (resized.isNull()) return false;
     resized.fill(bufferBackColor_);
     QPainter painter(&resized);

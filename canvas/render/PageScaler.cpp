@@ -76,51 +76,81 @@ void addRows(const std::uint32_t* a, std::int32_t wa, const std::uint32_t* b, st
                                             + wb * std::int32_t((b[i] >> (8 * c)) & 0xFFu);
 }
 
-// One target pixel from the column sums its columns cover.
-inline std::uint32_t averageOf(const std::int32_t* sums, const Cover& col, int c0, float scale)
+// The columns of the target part: for each target column, where its source
+// columns start in the column sums, how many there are, and their weights
+// (already divided by the column's total weight).
+struct ColumnPlan {
+    int firstColumn = 0;  // first source column of the part
+    std::size_t sumCount = 0;
+    std::vector<std::uint32_t> start;
+    std::vector<std::uint32_t> count;
+    std::vector<std::uint32_t> weightAt;  // where a column's weights begin
+    std::vector<float> weights;
+};
+
+ColumnPlan planColumns(int partX, int partWidth, int sourceWidth, int targetWidth)
 {
-    const std::int32_t* s = sums + std::size_t(col.first - c0) * 4;
-#if defined(__SSE2__)
-    __m128 total = _mm_setzero_ps();
-    for (int sx = col.first; sx <= col.last; ++sx, s += 4)
-        total = _mm_add_ps(total, _mm_mul_ps(_mm_set1_ps(float(weightAt(col, sx))),
-                                             _mm_cvtepi32_ps(_mm_loadu_si128(
-                                                 reinterpret_cast<const __m128i*>(s)))));
-    const __m128i value = _mm_cvttps_epi32(
-        _mm_add_ps(_mm_mul_ps(total, _mm_set1_ps(scale)), _mm_set1_ps(0.5f)));
-    const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(value, value), value);
-    return std::uint32_t(_mm_cvtsi128_si32(bytes)) | 0xFF000000u;
-#else
-    float total[3] = {0, 0, 0};
-    for (int sx = col.first; sx <= col.last; ++sx, s += 4) {
-        const float w = float(weightAt(col, sx));
-        for (int c = 0; c < 3; ++c) total[c] += w * float(s[c]);
+    ColumnPlan plan;
+    const Cover firstCover = coverOf(partX, sourceWidth, targetWidth);
+    const Cover lastCover = coverOf(partX + partWidth - 1, sourceWidth, targetWidth);
+    plan.firstColumn = firstCover.first;
+    plan.sumCount = std::size_t(lastCover.last - firstCover.first + 1);
+    for (int tx = partX; tx < partX + partWidth; ++tx) {
+        const Cover c = coverOf(tx, sourceWidth, targetWidth);
+        plan.start.push_back(std::uint32_t(c.first - plan.firstColumn));
+        plan.count.push_back(std::uint32_t(c.last - c.first + 1));
+        plan.weightAt.push_back(std::uint32_t(plan.weights.size()));
+        for (int sx = c.first; sx <= c.last; ++sx)
+            plan.weights.push_back(float(double(weightAt(c, sx)) * c.inverseArea));
     }
-    std::uint32_t px = 0xFF000000u;
-    for (int c = 0; c < 3; ++c) px |= std::uint32_t(total[c] * scale + 0.5f) << (8 * c);
-    return px;
-#endif
+    return plan;
 }
 
-void scaleRows(const ScaleSource& src, const std::vector<Cover>& columns, int targetHeight,
-               int y0, int y1, int partY, std::uint32_t* out, std::size_t outStride)
+// One row of target pixels from the column sums of its source rows.
+void averageRow(const std::int32_t* sums, const ColumnPlan& plan, float rowScale,
+                std::uint32_t* line)
 {
-    const int c0 = columns.front().first;
-    const std::size_t n = std::size_t(columns.back().last - c0 + 1);
+    for (std::size_t tx = 0; tx < plan.start.size(); ++tx) {
+        const std::int32_t* s = sums + std::size_t(plan.start[tx]) * 4;
+        const float* w = plan.weights.data() + plan.weightAt[tx];
+        const std::uint32_t n = plan.count[tx];
+#if defined(__SSE2__)
+        __m128 total = _mm_setzero_ps();
+        for (std::uint32_t k = 0; k < n; ++k)
+            total = _mm_add_ps(total, _mm_mul_ps(_mm_set1_ps(w[k]),
+                                                 _mm_cvtepi32_ps(_mm_loadu_si128(
+                                                     reinterpret_cast<const __m128i*>(s + 4 * k)))));
+        const __m128i value = _mm_cvttps_epi32(
+            _mm_add_ps(_mm_mul_ps(total, _mm_set1_ps(rowScale)), _mm_set1_ps(0.5f)));
+        const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(value, value), value);
+        line[tx] = std::uint32_t(_mm_cvtsi128_si32(bytes)) | 0xFF000000u;
+#else
+        float total[3] = {0, 0, 0};
+        for (std::uint32_t k = 0; k < n; ++k)
+            for (int c = 0; c < 3; ++c) total[c] += w[k] * float(s[4 * k + c]);
+        std::uint32_t px = 0xFF000000u;
+        for (int c = 0; c < 3; ++c) px |= std::uint32_t(total[c] * rowScale + 0.5f) << (8 * c);
+        line[tx] = px;
+#endif
+    }
+}
+
+void scaleRows(const ScaleSource& src, const ColumnPlan& plan, int targetHeight, int y0, int y1,
+               int partY, std::uint32_t* out, std::size_t outStride)
+{
+    const std::size_t n = plan.sumCount;
     std::vector<std::int32_t> sums(n * 4);
     for (int ty = y0; ty < y1; ++ty) {
         const Cover rows = coverOf(ty, src.height, targetHeight);
         std::fill(sums.begin(), sums.end(), 0);
         for (int sy = rows.first; sy <= rows.last; sy += 2) {
-            const std::uint32_t* a = src.pixels + std::size_t(sy) * src.stride + c0;
+            const std::uint32_t* a = src.pixels + std::size_t(sy) * src.stride + plan.firstColumn;
             const bool pair = sy + 1 <= rows.last;
             addRows(a, std::int32_t(weightAt(rows, sy)), pair ? a + src.stride : a,
                     pair ? std::int32_t(weightAt(rows, sy + 1)) : 0, n, sums.data());
         }
-        std::uint32_t* line = out + std::size_t(ty - partY) * outStride;
-        for (std::size_t tx = 0; tx < columns.size(); ++tx)
-            line[tx] = averageOf(sums.data(), columns[tx], c0,
-                                 float(columns[tx].inverseArea * rows.inverseArea));
+        averageRow(sums.data(), plan, float(rows.inverseArea),
+                   out + std::size_t(ty - partY) * outStride);
     }
 }
 
@@ -131,14 +161,13 @@ void ScaleDownPart(const ScaleSource& source, int targetWidth, int targetHeight,
                    std::size_t outStride)
 {
     if (partWidth <= 0 || partHeight <= 0 || targetWidth <= 0 || targetHeight <= 0) return;
-    std::vector<Cover> columns(static_cast<std::size_t>(partWidth));
-    for (int i = 0; i < partWidth; ++i) columns[std::size_t(i)] = coverOf(partX + i, source.width, targetWidth);
+    const ColumnPlan plan = planColumns(partX, partWidth, source.width, targetWidth);
     // Bands of rows, each with its own column sums.
     const std::int64_t work = std::int64_t(partWidth) * partHeight * source.width / targetWidth;
     const int bands = int(std::clamp<std::int64_t>(work / 65536, 1, partHeight));
     RunInParallel(bands, [&](int band) {
         const int y0 = partY + int(std::int64_t(partHeight) * band / bands);
         const int y1 = partY + int(std::int64_t(partHeight) * (band + 1) / bands);
-        scaleRows(source, columns, targetHeight, y0, y1, partY, out, outStride);
+        scaleRows(source, plan, targetHeight, y0, y1, partY, out, outStride);
     });
 }

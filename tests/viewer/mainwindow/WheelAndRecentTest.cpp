@@ -9,12 +9,13 @@
 #include <QFile>
 #include <QMenu>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace {
 
 void turnWheel(QWidget* target, int angle, Qt::KeyboardModifiers modifiers)
 {
-    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    const QPointF at(target->width() / 3.0, target->height() / 3.0);
     QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, modifiers,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &wheel);
@@ -28,14 +29,29 @@ QStringList recentCaptions(const frmMain& w)
     return captions;
 }
 
+// The page pixel under the point where turnWheel turns the wheel.
+QPointF pagePointUnderWheel(const frmMain& w)
+{
+    const QWidget* view = w.RKVCanvas->findChild<QWidget*>("picView");
+    const QPointF at(w.RKVCanvas->width() / 3.0, w.RKVCanvas->height() / 3.0);
+    const QPointF inView = at - QPointF(view->mapTo(w.RKVCanvas, QPoint(0, 0)));
+    return inView * (100.0 / w.RKVCanvas->Zoom());
+}
+
 }  // namespace
 
 TEST_F(MainWindowFixture, CtrlWheelStepsTheZoomListWithinItsLimits)
 {
     frmMain& w = window();
     w.show();
-    open(writeModel("ship", 1, {"Hull"}));
-    w.cboZoom->setCurrentIndex(7);  // 80%
+    open(writeModel("ship", 1, {"Hull"}, 3, {3000, 3000}));
+    w.cboZoom->setCurrentIndex(5);  // 60%: the page is far larger than the canvas
+    const QPointF anchor = pagePointUnderWheel(w);
+    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
+    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
+    EXPECT_EQ(w.cboZoom->currentText(), "80%");
+    const QPointF moved = pagePointUnderWheel(w) - anchor;
+    EXPECT_LE(std::abs(moved.x()) + std::abs(moved.y()), 4.0) << "the point under the pointer stays";
 
     turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
     EXPECT_EQ(w.cboZoom->currentText(), "90%");

@@ -13,6 +13,7 @@
 #include "PersistedValues.h"
 #include "PropertyBag.h"
 #include "RegionPicking.h"
+#include "RegularFile.h"
 #include "ScrollBarColorRequest.h"
 #include "ScrollGeometry.h"
 #include "SignedScrollBar.h"
@@ -346,7 +347,10 @@ void RKV3CanvasCtl::LoadImage(const QString& FilePath)
     if (FilePath.isEmpty()) {
         bufferPicture_ = QImage();
     } else {
-        const QImage picture(FilePath);
+        // Only a regular file is read: a device or FIFO counts as missing.
+        QFile file;
+        QImage picture;
+        if (Platform::openRegularFile(file, FilePath)) picture.load(&file, nullptr);
         if (!picture.isNull()) bufferPicture_ = picture.convertToFormat(QImage::Format_RGB32);
     }
     // The buffer keeps its size; its image shows the picture stretched into it.

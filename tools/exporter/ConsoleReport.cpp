@@ -55,6 +55,7 @@ void ConsoleReport::writeLine(const QString& text)
 void ConsoleReport::progress(int page, int total)
 {
     if (!showProgress_ || total <= 0) return;
+    total_ = total;
     // The bar shows the pages finished before this one.
     const int filled = int(qint64(BarWidth) * std::clamp(page - 1, 0, total) / total);
     const QString bar = QString(filled, QLatin1Char('#')) + QString(BarWidth - filled, QLatin1Char('-'));
@@ -65,6 +66,9 @@ void ConsoleReport::progress(int page, int total)
 
 void ConsoleReport::finish()
 {
-    if (progressShown_) std::fputs("\n", stderr);
+    // The run is over: the last line shows the whole bar.
+    if (progressShown_)
+        std::fprintf(stderr, "\r\033[Kpage %d of %d [%s]\n", total_, total_,
+                     QByteArray(BarWidth, '#').constData());
     progressShown_ = false;
 }

@@ -34,6 +34,7 @@ private:
 
     bool showProgress_ = false;
     bool progressShown_ = false;
+    int total_ = 0;
     int messages_ = 0;
     Platform::MessageBox::Responder previous_;
 };

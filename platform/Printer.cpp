@@ -1,5 +1,8 @@
 #include "Printer.h"
 
+#include <QMarginsF>
+#include <QPrinter>
+
 namespace Platform {
 
 double deviceUnitsPerScaleUnit(int scaleMode, double dpi)
@@ -13,6 +16,14 @@ double deviceUnitsPerScaleUnit(int scaleMode, double dpi)
     case ScaleCentimeters: return dpi / 2.54;
     default: return 0;
     }
+}
+
+void Printer::PrepareSheets(QPrinter& sheets) const
+{
+    sheets.setOutputFormat(QPrinter::PdfFormat);
+    sheets.setColorMode(QPrinter::Color);
+    sheets.setFullPage(true);
+    sheets.setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 
 }  // namespace Platform

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QImage;
+class QPrinter;
 
 namespace Platform {
 
@@ -102,6 +103,11 @@ public:
     virtual bool NewPage() = 0;
     // Ends the job: the sheets go to the printer (or the file).
     virtual bool EndDoc() = 0;
+
+    // Sets up a print preview's sheets as this printer's: its device and
+    // page layout, so the preview shows what this printer would get. A
+    // printer of no device of Qt's has sheets without margins.
+    virtual void PrepareSheets(QPrinter& sheets) const;
 };
 
 // Device units per unit of a ScaleMode, for a device of `dpi` pixels per

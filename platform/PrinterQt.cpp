@@ -50,12 +50,21 @@ QtPrinter::~QtPrinter()
 
 QPrinter& QtPrinter::device() const
 {
+    if (sheets_) return *sheets_;
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         prepareDevice(*printer_);
         printer_->setResolution(resolutionOfQuality(QualityMedium));
     }
     return *printer_;
+}
+
+void QtPrinter::PrepareSheets(QPrinter& sheets) const
+{
+    prepareDevice(sheets);
+    sheets.setResolution(device().resolution());
+    sheets.setPageLayout(device().pageLayout());
+    sheets.setCopyCount(1);
 }
 
 bool QtPrinter::setPrintQuality(short value)

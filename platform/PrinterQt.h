@@ -17,6 +17,8 @@ class QtPrinter : public Printer {
 public:
     ~QtPrinter() override;
 
+    void PrepareSheets(QPrinter& sheets) const override;
+
     bool setPrintQuality(short value) override;
     bool setCopies(short value) override;
     bool setPaperSize(short value) override;
@@ -48,6 +50,10 @@ public:
     bool EndDoc() override;
 
 protected:
+    QtPrinter() = default;
+    // Draws on a QPrinter of someone else's (a print preview's sheets).
+    explicit QtPrinter(QPrinter& sheets) : sheets_(&sheets) {}
+
     // The QPrinter is made on first use, so listing printers stays cheap.
     QPrinter& device() const;
     virtual void prepareDevice(QPrinter& printer) const = 0;
@@ -64,6 +70,7 @@ private:
     QFont currentFont() const;
 
     mutable std::unique_ptr<QPrinter> printer_;
+    QPrinter* sheets_ = nullptr;
     QPainter painter_;
     QString fontName_ = QStringLiteral("Arial");
     float fontSize_ = 10.0f;
@@ -104,6 +111,21 @@ protected:
 
 private:
     QString target_;
+};
+
+// A printer that draws on the sheets of a print preview, standing in for
+// the printer the preview shows: the print code talks to it as to any
+// printer, and the preview shows what it drew.
+class SheetPrinter : public QtPrinter {
+public:
+    SheetPrinter(QPrinter& sheets, const QString& name) : QtPrinter(sheets), name_(name) {}
+    QString DeviceName() const override { return name_; }
+
+protected:
+    void prepareDevice(QPrinter&) const override {}
+
+private:
+    QString name_;
 };
 
 }  // namespace Platform

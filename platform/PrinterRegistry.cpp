@@ -51,6 +51,14 @@ bool PrinterRegistry::setCurrent(int index)
     return true;
 }
 
+std::shared_ptr<Printer> PrinterRegistry::replace(int index, std::shared_ptr<Printer> printer)
+{
+    PrinterList& list = loaded().printers;
+    if (index < 0 || index >= list.size() || !printer) return nullptr;
+    std::swap(list[index], printer);
+    return printer;
+}
+
 int PrinterRegistry::currentIndex() { return loaded().current; }
 
 std::shared_ptr<Printer> PrinterRegistry::current() { return printer(loaded().current); }

@@ -28,6 +28,11 @@ public:
     // The current printer; never null while the list holds a printer.
     static std::shared_ptr<Printer> current();
 
+    // Puts printer in place of printer `index` (a stand-in for a while) and
+    // returns the one it replaces; nothing changes (nullptr) when the list
+    // has no such printer.
+    static std::shared_ptr<Printer> replace(int index, std::shared_ptr<Printer> printer);
+
     // Installs a printer list and its default printer's name, makes the
     // default current, and returns what it replaces (an empty list stands
     // for the system's printers, read again on first use).

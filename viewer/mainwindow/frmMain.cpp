@@ -58,6 +58,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     placeDesignedControls();
     connectControls();
     setupPanels();
+    createNavigationKeys();
 
     client_->installEventFilter(this);
     Form_Load();
@@ -83,6 +84,7 @@ void frmMain::createMenus()
     mnuFileOpen = action(mnuFile, "mnuFileOpen", QStringLiteral("&Open"));
     mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileClose = action(mnuFile, "mnuFileClose", QStringLiteral("&Close"));
+    createRecentMenu();
     mnuFileBar1 = separator(mnuFile, "mnuFileBar1");
     mnuFilePrint = action(mnuFile, "mnuFilePrint", QStringLiteral("&Print Current Page"));
     mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -92,6 +94,7 @@ void frmMain::createMenus()
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    createUndoItems();
     mnuEditOptions = mnuEdit->addMenu(QStringLiteral("&Options"));
     mnuEditOptions->setObjectName(QStringLiteral("mnuEditOptions"));
     mnuEditPromptSave = action(mnuEditOptions, "mnuEditPromptSave", QStringLiteral("&Prompt to Save Changes"));

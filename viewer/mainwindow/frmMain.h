@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ColorEditTarget.h"
+#include "ColouringUndo.h"
 
 #include <QMainWindow>
+#include <QPointF>
 #include <QString>
 #include <array>
 
@@ -16,6 +18,7 @@ class QLabel;
 class QMenu;
 class QMimeData;
 class QPushButton;
+class QWheelEvent;
 class QScrollBar;
 class QToolButton;
 class RKV3CanvasCtl;
@@ -32,6 +35,9 @@ class SwatchList;
 //   frmMainTools.cpp       zoom, tools, region inspector, drops on the page
 //   frmMainLayout.cpp      designed geometry and resizing
 //   frmMainPanels.cpp      the palette and region panels
+//   frmMainUndo.cpp        undo and redo of colouring steps
+//   frmMainWheel.cpp       wheel and keys over the canvas
+//   frmMainRecent.cpp      the recent models of the File menu
 class frmMain : public QMainWindow, public ColorEditTarget {
     Q_OBJECT
 
@@ -47,12 +53,17 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileClose = nullptr;
+    QMenu* mnuFileRecent = nullptr;
+    QAction* mnuFileRecentClear = nullptr;
     QAction* mnuFileBar1 = nullptr;
     QAction* mnuFilePrint = nullptr;
     QAction* mnuFilePrintAll = nullptr;
     QAction* mnuFileBar5 = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuEdit = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
+    QAction* mnuEditBar1 = nullptr;
     QMenu* mnuEditOptions = nullptr;
     QAction* mnuEditPromptSave = nullptr;
     QMenu* mnuHelp = nullptr;
@@ -177,6 +188,39 @@ public:
     void setColorName(qint16 index, const QString& name) override;
     // ============================================ end of panels section
 
+    // ------------------------------------- undo and redo (frmMainUndo.cpp)
+    // Every change to the scheme or the palette is one step of this history.
+    ColouringHistory* Colouring = nullptr;
+    SchemeState CaptureScheme() const;
+    PaletteState CapturePalette() const;
+    // Bring the scheme (with the region swatches, the canvas palette and the
+    // page) or the palette (with its list) back to a recorded state.
+    void RestoreScheme(const SchemeState& state);
+    void RestorePalette(const PaletteState& state);
+    // Renders the page again under the busy pointer (frmMainPanels.cpp).
+    void RenderPageAgain();
+
+    // ------------------------------ wheel and keys over the canvas (frmMainWheel.cpp)
+    // Ctrl++ / Ctrl+- and Page Up / Page Down.
+    QAction* actZoomIn = nullptr;
+    QAction* actZoomOut = nullptr;
+    QAction* actPageUp = nullptr;
+    QAction* actPageDown = nullptr;
+    // A wheel turned over the canvas: scrolls the page, or with Ctrl moves
+    // the zoom list; returns whether it took the event.
+    bool RKVCanvas_Wheel(QWheelEvent* event);
+    // One zoom list step in (+1) or out (-1), as the zoom buttons make it,
+    // keeping the page point under `at` (canvas pixels) in place where the
+    // scroll ranges allow.
+    void ZoomStepAt(int direction, QPointF at);
+
+    // ------------------------------------ recent models (frmMainRecent.cpp)
+    // Rebuilds Open Recent from the stored list.
+    void ShowRecentModels();
+    // Opens a model of the list; one that is no longer there leaves it.
+    void OpenRecentModel(const QString& path);
+    void mnuFileRecentClear_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -188,6 +232,9 @@ protected:
 private:
     // Construction, one area each.
     void createMenus();
+    void createUndoItems();
+    void createRecentMenu();
+    void createNavigationKeys();
     void createToolStrip();
     void createCanvas();
     void createColorFrame();
@@ -228,4 +275,9 @@ private:
     std::array<double, 4> restoredTwips_{};
     std::array<int, 4> restoredPixels_{};
     bool unloaded_ = false;      // Form_Unload has run
+    // Wheel turns not yet used up: scrolling (pixels) and zooming (eighths
+    // of a degree), so fine-grained wheels and touchpads add up.
+    double wheelRestX_ = 0;
+    double wheelRestY_ = 0;
+    int zoomWheelRest_ = 0;
 };

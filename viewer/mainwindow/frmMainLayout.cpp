@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 
@@ -115,6 +116,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == client_ && event->type() == QEvent::Resize) Form_Resize();
     if (watched == RKVCanvas && canvasDragEvent(event)) return true;
+    if (watched == RKVCanvas && event->type() == QEvent::Wheel)
+        return RKVCanvas_Wheel(static_cast<QWheelEvent*>(event));
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -10,6 +10,7 @@
 #include "PathNames.h"
 #include "ProgramState.h"
 #include "RKV3CanvasCtl.h"
+#include "RecentModels.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -119,6 +120,11 @@ void frmMain::OpenModelFrom(QString path)
     UpdatePanelScrollBars();
     SetModelTitle();
     mnuFilePrintAll->setEnabled(Model.PageCount >= 2);
+
+    // A new model starts a new history and leads the recent models.
+    Colouring->Clear();
+    RememberRecentModel(path);
+    ShowRecentModels();
 }
 
 void frmMain::cboPage_Click()
@@ -212,4 +218,5 @@ void frmMain::CloseModel()
     EmptyModelState();
     RKVCanvas->UnloadImage();
     setWindowTitle(QString::fromLatin1(WindowCaption));
+    Colouring->Clear();
 }

@@ -174,6 +174,7 @@ void frmMain::picPalette_Click(qint16 index)
     const qint32 oldColor = swatch->BackColor();
     const qint32 oldOffset = SwatchMime::OffsetOfTag(swatch->Tag());
     const QString oldName = label->text();
+    const PaletteState before = CapturePalette();
     {
         // Prepare clears EditCancelled, sets EditColor and fills the editor.
         std::unique_ptr<dlgColor> editor = dlgColor::Prepare(this, this, index, oldColor, oldOffset, oldName);
@@ -193,6 +194,7 @@ void frmMain::picPalette_Click(qint16 index)
     label->setText(newName);
     PaletteColors[size_t(index)] = {RedOf(newColor), GreenOf(newColor), BlueOf(newColor), Offset16(newOffset)};
     PaletteNames[size_t(index)] = newName;
+    Colouring->RecordPalette(QStringLiteral("Edit Palette Colour"), before, CapturePalette());
 }
 
 void frmMain::lblColorName_Click(qint16 index)
@@ -204,10 +206,12 @@ void frmMain::lblColorName_Click(qint16 index)
         OneLine(Platform::InputBox::show(QStringLiteral("Enter new color name:"), QStringLiteral("Rename Color"),
                                          QString(), this));
     if (answer.isEmpty()) return;
+    const PaletteState before = CapturePalette();
     swatch->setToolTip(answer);
     label->setText(answer);
     PaletteNames[size_t(index)] = answer;
     PaletteModified = true;
+    Colouring->RecordPalette(QStringLiteral("Rename Colour"), before, CapturePalette());
 }
 
 void frmMain::picColor_DragDrop(qint16 region, qint32 color, const QString& tag, const QString& name)
@@ -220,6 +224,7 @@ void frmMain::picColor_DragDrop(qint16 region, qint32 color, const QString& tag,
 void frmMain::AssignRegionSwatch(qint16 region, qint32 color, qint32 offset, const QString& name)
 {
     if (region < 1 || region >= SchemeSize) return;
+    const SchemeState before = CaptureScheme();
     if (Swatch* swatch = regionList->swatch(region); swatch && region <= regionList->RowCount()) {
         swatch->setBackColor(color);
         swatch->setTag(TagOf(offset));
@@ -229,6 +234,12 @@ void frmMain::AssignRegionSwatch(qint16 region, qint32 color, qint32 offset, con
     SchemeColors[size_t(region)] = {RedOf(color), GreenOf(color), BlueOf(color), Offset16(offset)};
     SchemeNames[size_t(region)] = name;
     SchemeModified = true;
+    RenderAgain(*RKVCanvas);
+    Colouring->RecordScheme(QStringLiteral("Colour Region %1").arg(region), before, CaptureScheme());
+}
+
+void frmMain::RenderPageAgain()
+{
     RenderAgain(*RKVCanvas);
 }
 
@@ -253,6 +264,7 @@ void frmMain::cmdLoadPalette_Click()
                               QStringLiteral("Load Palette"), QString(), this, flags);
     if (path.isEmpty() || !FileExists(path)) return;
 
+    const PaletteState step = CapturePalette();
     const PaletteSnapshot before = CurrentPalette();
     const bool loaded = LoadPalette(path);
     ShowPalette();
@@ -265,6 +277,7 @@ void frmMain::cmdLoadPalette_Click()
         PaletteModified = true;
     }
     UpdatePanelScrollBars();
+    Colouring->RecordPalette(QStringLiteral("Load Palette"), step, CapturePalette());
 }
 
 void frmMain::cmdSavePalette_Click()
@@ -282,6 +295,7 @@ void frmMain::cmdSavePalette_Click()
     if (!SavePalette(path)) return;
     lblPaletteName->setText(QStringLiteral("Palette: ") + chooser.VBGetFileTitle(path));
     PaletteModified = false;
+    Colouring->MarkSaved(ColourSet::Palette);
     repaint();
     LastPalettePath = FolderOf(path);
 }
@@ -307,6 +321,7 @@ void frmMain::cmdLoadScheme_Click()
                               QStringLiteral("Load Color Scheme"), QString(), this, flags);
     if (path.isEmpty() || !FileExists(path)) return;
 
+    const SchemeState step = CaptureScheme();
     const SchemeSnapshot before = CurrentScheme();
     const bool loaded = LoadScheme(path);
     ShowScheme();
@@ -318,6 +333,7 @@ void frmMain::cmdLoadScheme_Click()
     else if (!(CurrentScheme() == before)) SchemeModified = true;
     UpdatePanelScrollBars();
     if (loaded) LastSchemePath = FolderOf(path);
+    Colouring->RecordScheme(QStringLiteral("Load Scheme"), step, CaptureScheme());
 }
 
 void frmMain::cmdSaveScheme_Click()
@@ -335,6 +351,7 @@ void frmMain::cmdSaveScheme_Click()
     if (!SaveScheme(path)) return;
     lblSchemeName->setText(QStringLiteral("Scheme: ") + chooser.VBGetFileTitle(path));
     SchemeModified = false;
+    Colouring->MarkSaved(ColourSet::Scheme);
     repaint();
     LastSchemePath = FolderOf(path);
 }

@@ -29,6 +29,14 @@ constexpr SettingEntry Table[] = {
     {Setting::DefaultPaperSize, "DefaultPaperSize", "1"},
     {Setting::UserPrintOffsetX, "UserPrintOffsetX", "0"},
     {Setting::UserPrintOffsetY, "UserPrintOffsetY", "0"},
+    {Setting::RecentModel1, "RecentModel1", ""},
+    {Setting::RecentModel2, "RecentModel2", ""},
+    {Setting::RecentModel3, "RecentModel3", ""},
+    {Setting::RecentModel4, "RecentModel4", ""},
+    {Setting::RecentModel5, "RecentModel5", ""},
+    {Setting::RecentModel6, "RecentModel6", ""},
+    {Setting::RecentModel7, "RecentModel7", ""},
+    {Setting::RecentModel8, "RecentModel8", ""},
 };
 
 const SettingEntry& entryOf(Setting setting)

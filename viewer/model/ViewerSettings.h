@@ -20,6 +20,15 @@ enum class Setting {
     DefaultPaperSize,
     UserPrintOffsetX,
     UserPrintOffsetY,
+    // The recent models of the File menu, most recent first (RecentModels.h).
+    RecentModel1,
+    RecentModel2,
+    RecentModel3,
+    RecentModel4,
+    RecentModel5,
+    RecentModel6,
+    RecentModel7,
+    RecentModel8,
 };
 
 // The key text, such as "LastModelPath".

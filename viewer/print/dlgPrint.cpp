@@ -140,9 +140,10 @@ void dlgPrint::createControls()
 
     cmdPrint = named(new QPushButton(QStringLiteral("Print"), this), "cmdPrint");
     cmdPrint->setDefault(true);
+    cmdPreview = named(new QPushButton(QStringLiteral("Preview"), this), "cmdPreview");
     cmdSave = named(new QPushButton(QStringLiteral("Save Image To Disk"), this), "cmdSave");
     CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel");
-    for (QPushButton* button : {cmdSave, CmdCancel}) button->setAutoDefault(false);
+    for (QPushButton* button : {cmdPreview, cmdSave, CmdCancel}) button->setAutoDefault(false);
     lblStatus = label(this, "lblStatus", "Idle");
     prgPages = named(new QProgressBar(this), "prgPages");
     prgPages->setFormat(QStringLiteral("Page %v of %m"));
@@ -161,6 +162,7 @@ void dlgPrint::createControls()
     status->addWidget(prgPages, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdPreview);
     buttons->addWidget(cmdSave);
     buttons->addStretch(1);
     buttons->addWidget(CmdCancel);
@@ -169,6 +171,7 @@ void dlgPrint::createControls()
     layout->addLayout(status);
     layout->addLayout(buttons);
 
+    connect(cmdPreview, &QPushButton::clicked, this, [this] { cmdPreview_Click(); });
     connect(cboPrinters, &QComboBox::currentIndexChanged, this, [this] { cboPrinters_Click(); });
     connect(cboQuality, &QComboBox::currentIndexChanged, this, [this] { cboQuality_Click(); });
     connect(txtQuantity, &QLineEdit::textChanged, this, [this] { txtQuantity_Change(); });
@@ -263,6 +266,7 @@ void dlgPrint::cboPrinters_Click()
                                    Platform::MsgButtons::OkOnly, Platform::MsgIcon::Critical,
                                    QStringLiteral("Error"));
         cmdPrint->setEnabled(false);
+        cmdPreview->setEnabled(false);
         return;
     }
     settings_.PrinterIndex = index;
@@ -270,6 +274,7 @@ void dlgPrint::cboPrinters_Click()
     MeasurePrinter();
     UpdateTiling();
     cmdPrint->setEnabled(true);
+    cmdPreview->setEnabled(true);
 }
 
 void dlgPrint::cboQuality_Click()

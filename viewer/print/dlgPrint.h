@@ -56,6 +56,9 @@ private:
     void txtVOffset_Change();
     void cmdPrint_Click();
     void cmdSave_Click();
+    // Shows the sheets Print would send, drawn by the same PrintImage calls
+    // on the print preview (dlgPrintPreview.cpp).
+    void cmdPreview_Click();
     void CmdCancel_Click();
 
     // The layout of the print dialog's measurements (see PrintLayout.h).
@@ -68,8 +71,10 @@ private:
     // Asks for the PDF file when the chosen printer writes one; false when
     // the user cancels.
     bool chooseOutputFile();
-    void printCurrentPage();
-    void printAllPages();
+    // The print run of the current choice: the page on screen, or every page.
+    void runPrintJob(bool preview);
+    void printCurrentPage(bool preview);
+    void printAllPages(bool preview);
     void setStatus(const QString& text);
 
     RKV3CanvasCtl& canvas_;
@@ -102,6 +107,7 @@ private:
     QLineEdit* txtVOffset = nullptr;
     QList<QLabel*> lblUnits;
     QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdPreview = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* CmdCancel = nullptr;
     QLabel* lblStatus = nullptr;

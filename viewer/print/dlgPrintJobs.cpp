@@ -55,19 +55,23 @@ void dlgPrint::cmdPrint_Click()
         return;
     }
     printing_ = true;
-    if (PrintAllPages) {
-        printAllPages();
-    } else {
-        printCurrentPage();
-    }
+    runPrintJob(false);
     printing_ = false;
     CmdCancel->setEnabled(true);
     accept();
 }
 
-void dlgPrint::printCurrentPage()
+void dlgPrint::runPrintJob(bool preview)
 {
-    setStatus(QStringLiteral("Printing Page"));
+    if (PrintAllPages)
+        printAllPages(preview);
+    else
+        printCurrentPage(preview);
+}
+
+void dlgPrint::printCurrentPage(bool preview)
+{
+    setStatus(preview ? QStringLiteral("Previewing Page") : QStringLiteral("Printing Page"));
     canvas_.setHeaderText(PageHeader(Model.Pages.value(Model.CurrentPage - 1).Title,
                                      Model.CurrentPage, Model.PageCount));
     canvas_.setFooterText(CopyrightNotice);
@@ -77,14 +81,14 @@ void dlgPrint::printCurrentPage()
     setStatus(QStringLiteral("Idle"));
 }
 
-void dlgPrint::printAllPages()
+void dlgPrint::printAllPages(bool preview)
 {
     const int count = Model.PageCount;
     prgPages->setRange(0, count);
     prgPages->setValue(0);
     prgPages->setVisible(true);
     for (int i = 0; i < count; ++i) {
-        setStatus(QStringLiteral("Printing Page %1").arg(i + 1));
+        setStatus((preview ? QStringLiteral("Previewing Page %1") : QStringLiteral("Printing Page %1")).arg(i + 1));
         prgPages->setValue(i + 1);
         const int pageMode = count == 1 ? 0 : i == 0 ? 1 : i == count - 1 ? 3 : 2;
         LoadPage(canvas_, PagePath(i + 1));

@@ -45,13 +45,14 @@ protected:
                                        QLatin1String(key), value);
     }
 
-    // Writes a model whose pages are 24 x 16 pixels of region `region`
+    // Writes a model whose pages are 24 x 16 pixels (or `size`) of region `region`
     // (title "Hull" for page 1, "Sheet n" after it) and returns its manifest.
-    QString writeModel(const QString& name, int pages, const QStringList& regionNames, int region = 3)
+    QString writeModel(const QString& name, int pages, const QStringList& regionNames, int region = 3,
+                       QSize size = {24, 16})
     {
         GeneratedModel model;
         model.name = name;
-        QImage image(24, 16, QImage::Format_RGB32);
+        QImage image(size, QImage::Format_RGB32);
         image.fill(qRgb(127, region, 255));
         for (int n = 1; n <= pages; ++n)
             model.pages.push_back({QStringLiteral("p%1.png").arg(n),

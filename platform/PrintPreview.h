@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace Platform {
+
+// The print preview: a job draws its sheets on the QPrinter it is handed,
+// exactly as it would on a printer, and the preview window shows them. The
+// job may run more than once (the window asks again when it needs the
+// sheets again). Tests install a responder instead of the window.
+class PrintPreview {
+public:
+    using Job = std::function<void(QPrinter& sheets)>;
+    using Responder = std::function<void(QPrinter& sheets, const Job& job, QWidget* owner)>;
+
+    // Shows the sheets the job draws on `sheets` (set up as the printer's),
+    // modally over owner, until the user closes the window.
+    static void show(QPrinter& sheets, const Job& job, QWidget* owner);
+
+    // Installs a responder (an empty one restores the window); returns the
+    // previous one.
+    static Responder setResponder(Responder responder);
+};
+
+// Scripted stand-in for tests: while it lives, each preview runs its job
+// through Qt's preview widget without showing a window and records how many
+// sheets it showed.
+class ScriptedPrintPreview {
+public:
+    ScriptedPrintPreview();
+    ~ScriptedPrintPreview();
+    ScriptedPrintPreview(const ScriptedPrintPreview&) = delete;
+    ScriptedPrintPreview& operator=(const ScriptedPrintPreview&) = delete;
+
+    // The sheet count of each preview shown, in order.
+    const QList<int>& sheetCounts() const { return sheetCounts_; }
+
+private:
+    QList<int> sheetCounts_;
+    PrintPreview::Responder previous_;
+};
+
+}  // namespace Platform

@@ -1,0 +1,107 @@
+// Zooming with Ctrl+wheel, and the File menu's recent models.
+#include "MainWindowFixture.h"
+
+#include "RKV3CanvasCtl.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace {
+
+void turnWheel(QWidget* target, int angle, Qt::KeyboardModifiers modifiers)
+{
+    const QPointF at(target->width() / 3.0, target->height() / 3.0);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+}
+
+QStringList recentCaptions(const frmMain& w)
+{
+    QStringList captions;
+    for (const QAction* item : w.mnuFileRecent->actions())
+        if (!item->isSeparator() && item != w.mnuFileRecentClear) captions << item->text();
+    return captions;
+}
+
+// The page pixel under the point where turnWheel turns the wheel.
+QPointF pagePointUnderWheel(const frmMain& w)
+{
+    const QWidget* view = w.RKVCanvas->findChild<QWidget*>("picView");
+    const QPointF at(w.RKVCanvas->width() / 3.0, w.RKVCanvas->height() / 3.0);
+    const QPointF inView = at - QPointF(view->mapTo(w.RKVCanvas, QPoint(0, 0)));
+    return inView * (100.0 / w.RKVCanvas->Zoom());
+}
+
+}  // namespace
+
+TEST_F(MainWindowFixture, CtrlWheelStepsTheZoomListWithinItsLimits)
+{
+    frmMain& w = window();
+    w.show();
+    open(writeModel("ship", 1, {"Hull"}, 3, {3000, 3000}));
+    w.cboZoom->setCurrentIndex(5);  // 60%: the page is far larger than the canvas
+    const QPointF anchor = pagePointUnderWheel(w);
+    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
+    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
+    EXPECT_EQ(w.cboZoom->currentText(), "80%");
+    const QPointF moved = pagePointUnderWheel(w) - anchor;
+    EXPECT_LE(std::abs(moved.x()) + std::abs(moved.y()), 4.0) << "the point under the pointer stays";
+
+    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
+    EXPECT_EQ(w.cboZoom->currentText(), "90%");
+    turnWheel(w.RKVCanvas, 60, Qt::ControlModifier);
+    EXPECT_EQ(w.cboZoom->currentText(), "90%") << "half a notch waits for the other half";
+    turnWheel(w.RKVCanvas, 60, Qt::ControlModifier);
+    EXPECT_EQ(w.cboZoom->currentText(), "100%");
+    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
+    EXPECT_EQ(w.RKVCanvas->Zoom(), 100) << "no step past the list's end";
+
+    for (int i = 0; i < 12; ++i) turnWheel(w.RKVCanvas, -120, Qt::ControlModifier);
+    EXPECT_EQ(w.cboZoom->currentText(), "10%");
+    EXPECT_EQ(w.RKVCanvas->Zoom(), 10);
+    turnWheel(w.RKVCanvas, -120, Qt::NoModifier);
+    EXPECT_EQ(w.RKVCanvas->Zoom(), 10) << "the plain wheel scrolls, never zooms";
+}
+
+TEST_F(MainWindowFixture, RecentModelsKeepOrderAndLimitAndDropAMissingModel)
+{
+    frmMain& w = window();
+    EXPECT_FALSE(w.mnuFileRecent->isEnabled());
+    QStringList manifests;
+    for (int i = 1; i <= 9; ++i) {
+        manifests << writeModel(QStringLiteral("m%1").arg(i), 1, {"Hull"});
+        open(manifests.last());
+    }
+    open(manifests[3]);  // m4 again: it moves up, never twice
+
+    const QStringList captions = recentCaptions(w);
+    ASSERT_EQ(captions.size(), 8);
+    EXPECT_EQ(captions.first(), "m4.RKV3");
+    EXPECT_EQ(captions[1], "m9.RKV3");
+    EXPECT_EQ(captions.last(), "m2.RKV3") << "m1 fell off";
+    EXPECT_EQ(captions.count("m4.RKV3"), 1);
+    EXPECT_EQ(w.mnuFileRecent->actions().first()->statusTip(), manifests[3]);
+    EXPECT_EQ(stored("RecentModel1"), manifests[3]);
+    EXPECT_EQ(stored("RecentModel8"), manifests[1]);
+
+    // A model that is gone: the open's message, and it leaves the list.
+    ASSERT_TRUE(QFile::remove(manifests[8]));
+    boxes.clear();
+    w.OpenRecentModel(manifests[8]);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.shown().first().text, "Model load failed due to invalid RKV3 manifest file.");
+    EXPECT_FALSE(recentCaptions(w).contains("m9.RKV3"));
+    EXPECT_EQ(stored("RecentModel8"), "");
+    EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (m4.RKV3, Hull)") << "the open model stays";
+
+    w.mnuFileRecentClear_Click();
+    EXPECT_TRUE(recentCaptions(w).isEmpty());
+    EXPECT_FALSE(w.mnuFileRecent->isEnabled());
+    EXPECT_EQ(stored("RecentModel1"), "");
+}

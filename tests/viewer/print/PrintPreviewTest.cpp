@@ -1,0 +1,52 @@
+// The print dialog's preview: the sheets of the current choice, drawn by the
+// print run itself, with nothing sent to the printer.
+#include "PrintFixture.h"
+#include "PrintPreview.h"
+#include "PrinterRecording.h"
+#include "dlgPrint.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace mdlRKVUtilities;
+using Platform::RecordingPrinter;
+using Platform::RecordingPrinters;
+
+class PrintPreviewTest : public PrintFixture {
+protected:
+    RecordingPrinters printers{{std::make_shared<RecordingPrinter>(QStringLiteral("Laser"))},
+                               QStringLiteral("Laser")};
+    Platform::ScriptedPrintPreview preview;
+};
+
+TEST_F(PrintPreviewTest, ThreePagesShowThreeSheetsAndNothingIsPrinted)
+{
+    openModel(3, 30, 2);
+    RecordingPrinter& printer = printers[0];
+    PrintAllPages = true;
+    dlgPrint dialog(*canvas);
+    printer.clear();
+    dialog.findChild<QPushButton*>("cmdPreview")->click();
+
+    EXPECT_EQ(preview.sheetCounts(), QList<int>{3});
+    EXPECT_TRUE(printer.calls().isEmpty()) << "the preview draws on its own sheets";
+    EXPECT_EQ(canvas->CanvasWidth(), 122) << "the page on screen is back";
+    EXPECT_EQ(dialog.findChild<QLabel*>("lblStatus")->text(), "Idle");
+
+    // The printer is in its place again: Print still reaches it.
+    dialog.findChild<QPushButton*>("cmdPrint")->click();
+    EXPECT_EQ(printer.callsOf("EndDoc").size(), 1);
+    PrintAllPages = false;
+}
+
+TEST_F(PrintPreviewTest, ATiledPageIsOneSheetTiledOrCentred)
+{
+    openModel(2, 150, 1, {300, 240});  // 2 x 1.6 inches: many copies fit a sheet
+    dlgPrint dialog(*canvas);
+    dialog.findChild<QPushButton*>("cmdPreview")->click();
+    dialog.findChild<QRadioButton*>("optTiling_1")->click();
+    dialog.findChild<QPushButton*>("cmdPreview")->click();
+    EXPECT_EQ(preview.sheetCounts(), (QList<int>{1, 1}));
+    EXPECT_TRUE(boxes.shown().isEmpty()) << "no print error on the preview's sheets";
+}

@@ -1,0 +1,140 @@
+#include "ColouringUndo.h"
+
+#include "ProgramState.h"
+
+#include <QUndoCommand>
+#include <QUndoStack>
+#include <algorithm>
+
+using namespace mdlRKVUtilities;
+
+namespace {
+
+// One step of the history: the set it changed and its states before and
+// after. The step is recorded once made, so its first redo (the push) does
+// nothing.
+class ColouringStep : public QUndoCommand {
+public:
+    ColouringStep(ColourSet set, const QString& text, std::function<void()> noteFlags)
+        : QUndoCommand(text), set_(set), noteFlags_(std::move(noteFlags))
+    {
+    }
+    ColourSet Set() const { return set_; }
+
+    void undo() override
+    {
+        noteFlags_();
+        restoreBefore();
+    }
+    void redo() override
+    {
+        if (pushed_) {
+            pushed_ = false;
+            return;
+        }
+        noteFlags_();
+        restoreAfter();
+    }
+
+protected:
+    virtual void restoreBefore() = 0;
+    virtual void restoreAfter() = 0;
+
+private:
+    ColourSet set_;
+    std::function<void()> noteFlags_;
+    bool pushed_ = true;
+};
+
+template <typename State>
+class StateStep : public ColouringStep {
+public:
+    using Restorer = std::function<void(const State&)>;
+    StateStep(ColourSet set, const QString& text, std::function<void()> noteFlags, const Restorer& restore,
+              const State& before, const State& after)
+        : ColouringStep(set, text, std::move(noteFlags)), restore_(restore), before_(before), after_(after)
+    {
+    }
+
+protected:
+    void restoreBefore() override { restore_(before_); }
+    void restoreAfter() override { restore_(after_); }
+
+private:
+    const Restorer& restore_;
+    State before_;
+    State after_;
+};
+
+}  // namespace
+
+ColouringHistory::ColouringHistory(SchemeRestorer scheme, PaletteRestorer palette, QObject* parent)
+    : QObject(parent), stack_(new QUndoStack(this)), restoreScheme_(std::move(scheme)),
+      restorePalette_(std::move(palette))
+{
+    flags_ = {Flags{SchemeModified, PaletteModified}};
+    connect(stack_, &QUndoStack::indexChanged, this, &ColouringHistory::positionChanged);
+}
+
+void ColouringHistory::prepareRecord(const Flags& before, const Flags& after)
+{
+    const int at = stack_->index();
+    flags_.resize(at + 1);
+    flags_[at] = before;
+    flags_.append(after);
+}
+
+void ColouringHistory::RecordScheme(const QString& text, const SchemeState& before, const SchemeState& after)
+{
+    if (before == after) return;
+    prepareRecord({before.modified, PaletteModified}, {after.modified, PaletteModified});
+    stack_->push(new StateStep<SchemeState>(ColourSet::Scheme, text, [this] { positionFlagsNow(); },
+                                            restoreScheme_, before, after));
+}
+
+void ColouringHistory::RecordPalette(const QString& text, const PaletteState& before, const PaletteState& after)
+{
+    if (before == after) return;
+    prepareRecord({SchemeModified, before.modified}, {SchemeModified, after.modified});
+    stack_->push(new StateStep<PaletteState>(ColourSet::Palette, text, [this] { positionFlagsNow(); },
+                                             restorePalette_, before, after));
+}
+
+void ColouringHistory::positionFlagsNow()
+{
+    // A flag cleared outside any step (a save prompt answered No) holds for
+    // the position it was cleared at.
+    const int at = stack_->index();
+    if (at >= 0 && at < flags_.size()) flags_[at] = {SchemeModified, PaletteModified};
+}
+
+bool ColouringHistory::stepChangesSet(int step, ColourSet set) const
+{
+    const auto* command = dynamic_cast<const ColouringStep*>(stack_->command(step));
+    return command && command->Set() == set;
+}
+
+void ColouringHistory::MarkSaved(ColourSet set)
+{
+    const int saved = stack_->index();
+    for (int position = 0; position < flags_.size(); ++position) {
+        bool differs = false;
+        for (int step = std::min(position, saved); step < std::max(position, saved) && !differs; ++step)
+            differs = stepChangesSet(step, set);
+        (set == ColourSet::Scheme ? flags_[position].scheme : flags_[position].palette) = differs;
+    }
+}
+
+void ColouringHistory::Clear()
+{
+    // Position 0 keeps the flags as they are now.
+    flags_ = {Flags{SchemeModified, PaletteModified}};
+    stack_->clear();
+}
+
+void ColouringHistory::positionChanged(int index)
+{
+    if (index < 0 || index >= flags_.size()) return;
+    SchemeModified = flags_[index].scheme;
+    PaletteModified = flags_[index].palette;
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "ColorRecord.h"
+#include "ColorSets.h"
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <array>
+#include <functional>
+
+class QUndoStack;
+
+// What one colouring step changes, taken whole before and after the step:
+// the colour scheme with its label, or the palette with its label and
+// whether its list is shown, each with its modified flag.
+struct SchemeState {
+    std::array<mdlRKVUtilities::ColorRecord, mdlRKVUtilities::SchemeSize> colors{};
+    std::array<QString, mdlRKVUtilities::SchemeSize> names;
+    QString label;
+    bool modified = false;
+    friend bool operator==(const SchemeState&, const SchemeState&) = default;
+};
+
+struct PaletteState {
+    qint32 count = 0;
+    std::array<mdlRKVUtilities::ColorRecord, mdlRKVUtilities::PaletteCapacity> colors{};
+    std::array<QString, mdlRKVUtilities::PaletteCapacity> names;
+    QString label;
+    bool shown = false;
+    bool modified = false;
+    friend bool operator==(const PaletteState&, const PaletteState&) = default;
+};
+
+enum class ColourSet { Scheme, Palette };
+
+// The undo history of colouring: every change to the scheme or the palette
+// is one step on a QUndoStack, recorded after it was made with the states
+// before and after it. Undo and redo hand the state to restore to the
+// window's restorers, then set both modified flags.
+//
+// The flags are kept per position in the history. A step records the flags
+// before and after it; a save marks its position as the one matching the
+// file, so every position whose set differs from it (any step of that set
+// lies between them) becomes modified, and undoing past a save sets the
+// flag again.
+class ColouringHistory : public QObject {
+    Q_OBJECT
+public:
+    using SchemeRestorer = std::function<void(const SchemeState&)>;
+    using PaletteRestorer = std::function<void(const PaletteState&)>;
+
+    ColouringHistory(SchemeRestorer scheme, PaletteRestorer palette, QObject* parent = nullptr);
+
+    QUndoStack* Stack() const { return stack_; }
+
+    // Records a step that has been made, named by text ("Colour Region 5");
+    // a step that changed nothing is not recorded.
+    void RecordScheme(const QString& text, const SchemeState& before, const SchemeState& after);
+    void RecordPalette(const QString& text, const PaletteState& before, const PaletteState& after);
+
+    // The set has just been saved: the current position matches the file.
+    void MarkSaved(ColourSet set);
+
+    // Forgets every step (a model was opened or closed).
+    void Clear();
+
+private:
+    // Positions 0 to count: the flags the sets have there.
+    struct Flags {
+        bool scheme = false;
+        bool palette = false;
+    };
+    void prepareRecord(const Flags& before, const Flags& after);
+    void positionChanged(int index);
+    void positionFlagsNow();
+    bool stepChangesSet(int step, ColourSet set) const;
+
+    QUndoStack* stack_;
+    SchemeRestorer restoreScheme_;
+    PaletteRestorer restorePalette_;
+    QVector<Flags> flags_;
+};

@@ -1,0 +1,61 @@
+// The File menu's Open Recent: the models opened last, most recent first.
+#include "frmMain.h"
+
+#include "PathNames.h"
+#include "RecentModels.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+
+using namespace mdlRKVUtilities;
+
+void frmMain::createRecentMenu()
+{
+    mnuFileRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
+    mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
+    // The full path shows as the item's tool tip, as the window has no
+    // status bar for its status tip.
+    mnuFileRecent->setToolTipsVisible(true);
+    ShowRecentModels();
+}
+
+void frmMain::ShowRecentModels()
+{
+    mnuFileRecent->clear();
+    const QStringList paths = RecentModels();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QString caption = QFileInfo(path).fileName();
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = mnuFileRecent->addAction(caption);
+        item->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i + 1));
+        item->setStatusTip(path);
+        item->setToolTip(path);
+        // Queued: the handlers rebuild this menu, which must not delete the
+        // item while it is still delivering its trigger.
+        connect(item, &QAction::triggered, this, [this, path] { OpenRecentModel(path); }, Qt::QueuedConnection);
+    }
+    mnuFileRecent->addSeparator();
+    mnuFileRecentClear = mnuFileRecent->addAction(QStringLiteral("Clear List"));
+    mnuFileRecentClear->setObjectName(QStringLiteral("mnuFileRecentClear"));
+    connect(mnuFileRecentClear, &QAction::triggered, this, [this] { mnuFileRecentClear_Click(); },
+            Qt::QueuedConnection);
+    mnuFileRecent->setEnabled(!paths.isEmpty());
+}
+
+void frmMain::OpenRecentModel(const QString& path)
+{
+    if (!FileExists(path)) {
+        ForgetRecentModel(path);
+        ShowRecentModels();
+    }
+    // A missing model is reported as File, Open reports a missing manifest.
+    OpenModelFile(path);
+}
+
+void frmMain::mnuFileRecentClear_Click()
+{
+    ClearRecentModels();
+    ShowRecentModels();
+}

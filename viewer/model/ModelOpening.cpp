@@ -43,6 +43,14 @@ bool manifestFailed()
 bool OpenModel(RKV3CanvasCtl& canvas, QString& path)
 {
     if (path.isEmpty() && !chooseManifest(canvas, path)) return false;
+    if (!OpenModelAt(canvas, path)) return false;
+    LoadPage(canvas, PagePath(1));
+    LastModelPath = FolderOf(path);
+    return true;
+}
+
+bool OpenModelAt(RKV3CanvasCtl& canvas, const QString& path)
+{
     if (!FileExists(path)) return false;
 
     ModelState opened = Model;
@@ -66,8 +74,6 @@ bool OpenModel(RKV3CanvasCtl& canvas, QString& path)
 
     opened.CurrentPage = 1;
     Model = opened;
-    LoadPage(canvas, PagePath(1));
-    LastModelPath = FolderOf(path);
     return true;
 }
 

@@ -20,6 +20,15 @@ namespace mdlRKVUtilities {
 // folder, and the result is true. The palette is not touched.
 bool OpenModel(RKV3CanvasCtl& canvas, QString& path);
 
+// The part of OpenModel that needs no person and shows no page: opens the
+// manifest at path, loads and pushes its scheme and makes it the open model
+// with page 1 current, exactly as OpenModel does, but loads no page and
+// leaves LastModelPath alone. False, with no message, when no file exists at
+// path; false with the manifest message when the model cannot be opened.
+// Command-line tools open models with it and then colour pages as they
+// choose.
+bool OpenModelAt(RKV3CanvasCtl& canvas, const QString& path);
+
 // Shows a page image: loads it into the canvas, renders it and writes
 // CurrentZoom to the canvas's Zoom, under the busy pointer. Returns false at
 // once (no message) when no file exists at path. When the canvas has no page

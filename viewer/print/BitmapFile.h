@@ -9,3 +9,6 @@ class QImage;
 // over it only when complete, so a failed write keeps any older file.
 // Returns false when the picture is empty or the file cannot be written.
 bool SaveBitmapFile(const QImage& picture, const QString& path);
+
+// The same picture, written the same way, as a 24-bit PNG.
+bool SavePngFile(const QImage& picture, const QString& path);

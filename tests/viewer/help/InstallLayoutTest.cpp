@@ -54,6 +54,14 @@ TEST(InstallLayoutTest, InstalledProgramFitsTheDesktopAndFindsItsData)
                              "palettes/PaperModel.RPL", "schemes/EarthTones.RKS3", "colors/Brick.RKL"})
         EXPECT_TRUE(QDir(folder).exists(file)) << file;
 
+    // The exporter, installed beside the program, runs with the installed
+    // libraries and writes the installed demo model as a PDF.
+    const auto [exported, messages] =
+        run(root.filePath("bin/rkv3export"), {QDir(folder).filePath("models/Cottage/Cottage.RKV3"), "-o",
+                                              root.filePath("demo.pdf")});
+    EXPECT_EQ(exported, 0) << messages.toStdString();
+    EXPECT_TRUE(root.exists("demo.pdf"));
+
     // A valid menu entry that starts the program with the file, names an
     // installed icon and the installed model file type.
     const QString desktopFile = root.filePath("share/applications/RKVViewer3.desktop");

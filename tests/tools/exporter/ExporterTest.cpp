@@ -1,0 +1,204 @@
+// rkv3export, run as the real binary on models written here, its outputs
+// checked against the canvas's own render and, for PDFs, with poppler.
+#include "../../viewer/print/PopplerTools.h"
+#include "PageImages.h"
+
+#include "ColorRecord.h"
+#include "ColorSetFiles.h"
+#include "Manifest.h"
+#include "ModelOpening.h"
+#include "PrintTexts.h"
+#include "ProgramInfo.h"
+#include "RKV3CanvasCtl.h"
+#include "ScriptedMessageBoxes.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace mdlRKVUtilities;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct ExportRun {
+    int status = -1;
+    QString errors;
+    QString output;
+};
+
+ExportRun runExport(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("RKV_PROGRAM_DIR") + u"/rkv3export"_s, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return {};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
+            QString::fromLocal8Bit(process.readAllStandardOutput())};
+}
+
+// A scheme colour of its own for every region, shifted by `shift`.
+ColorRecord regionColor(int region, int shift)
+{
+    return ColorRecord{quint8(region + shift), quint8(255 - region), quint8((region * 7 + shift) & 0xFF), -127};
+}
+
+class ExporterTest : public ::testing::Test {
+protected:
+    // Model.RKV3: pages (width + page) x height of pattern pixels, titled
+    // "Hull 1", ..., with the files given (p1.png, ... by default) and the
+    // scheme Model.RKS3 of regionColor(r, 0).
+    QString writeModel(int pages, int resolution, QSize size = {60, 40}, QStringList files = {})
+    {
+        ModelState model;
+        model.Resolution = resolution;
+        model.SchemeFile = u"Model.RKS3"_s;
+        for (int page = 1; page <= pages; ++page) {
+            const QString file = files.value(page - 1, u"p%1.png"_s.arg(page));
+            QDir(dir.path()).mkpath(QFileInfo(out(file)).path());
+            PatternPage(size.width() + page, size.height()).save(out(file));
+            model.Pages.append({file, u"Hull %1"_s.arg(page)});
+        }
+        writeScheme(u"Model.RKS3"_s, 0);
+        EXPECT_TRUE(SaveManifest(out(u"Model.RKV3"_s), model));
+        return out(u"Model.RKV3"_s);
+    }
+    // A scheme file of regionColor(r, shift), cut to its first `lines` lines.
+    void writeScheme(const QString& name, int shift, int lines = 255)
+    {
+        std::array<ColorRecord, SchemeSize> colors{};
+        std::array<QString, SchemeSize> names{};
+        for (int r = 1; r < SchemeSize; ++r) colors[r] = regionColor(r, shift);
+        ASSERT_TRUE(WriteSchemeFile(out(name), colors, names));
+        QFile file(out(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        const QList<QByteArray> all = file.readAll().split('\n');
+        file.resize(0);
+        file.write(all.mid(0, lines).join('\n') + '\n');
+    }
+    QString out(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    Platform::ScriptedMessageBoxes boxes;
+};
+
+TEST_F(ExporterTest, PicturesAreTheCanvasRenderOfEachPage)
+{
+    // Page 2's name, once its folder is dropped, is page 1's but for case.
+    const QString manifest = writeModel(2, 100, {60, 40}, {u"p1.png"_s, u"sub/P1.png"_s});
+    // No progress line when standard error is not a terminal, nor with -q.
+    const ExportRun bmp = runExport({manifest, u"-o"_s, out(u"new/bmp"_s), u"-f"_s, u"BMP"_s});
+    EXPECT_EQ(std::pair(bmp.status, bmp.errors), std::pair(0, QString()));
+    const ExportRun png = runExport({u"-q"_s, u"--output"_s, out(u"png"_s), manifest});
+    EXPECT_EQ(std::pair(png.status, png.errors), std::pair(0, QString()));
+
+    RKV3CanvasCtl canvas;
+    QString path = manifest;
+    ASSERT_TRUE(OpenModel(canvas, path));
+    for (int page = 1; page <= 2; ++page) {
+        ASSERT_TRUE(LoadPage(canvas, PagePath(page)));
+        const QString name = page == 1 ? u"p1.%1"_s : u"P1_2.%1"_s;
+        for (const QString& file : {u"new/bmp/"_s + name.arg(u"bmp"_s), u"png/"_s + name.arg(u"png"_s)})
+            EXPECT_EQ(QImage(out(file)).convertToFormat(QImage::Format_RGB32), canvas.Picture()) << file.toStdString();
+    }
+}
+
+TEST_F(ExporterTest, PdfSheetsHoldTheTiledPagesAtTheirResolutionWithTheHeader)
+{
+    // 301 x 200 pixels at 100 ppi: 3.01 x 2 in; Letter with 0.25 in insets
+    // takes 2 across and 5 down, A4 with one inch insets 2 x 4.
+    const QString manifest = writeModel(2, 100, {300, 200});
+    const QString pdf = out(u"sheets/model.PDF"_s);
+    ASSERT_EQ(runExport({manifest, u"-o"_s, pdf}).status, 0);
+    EXPECT_EQ(poppler::pageCount(pdf), 2);
+    const QList<poppler::PlacedImage> placed = poppler::images(pdf);
+    ASSERT_EQ(placed.size(), 2 * 10);
+    EXPECT_EQ(std::tuple(placed[0].width, placed[0].xPpi, placed.last().page), std::tuple(301, 100, 2));
+    const QString text = poppler::text(pdf);
+    for (const QString& line : {u"Hull 2 (Page 2 of 2)"_s, PublisherCredit, CopyrightNotice})
+        EXPECT_TRUE(text.contains(line)) << text.toStdString();
+
+    ASSERT_EQ(runExport({manifest, u"-o"_s, pdf, u"--paper"_s, u"a4"_s, u"--offset"_s, u"1,1"_s, u"-p"_s, u"2"_s})
+                  .status,
+              0);
+    EXPECT_TRUE(poppler::run(u"pdfinfo"_s, {pdf}).value_or(QString()).contains(u"(A4)"_s));
+    EXPECT_EQ(poppler::images(pdf).size(), 2 * 4);
+    EXPECT_TRUE(poppler::text(pdf).contains(u"Hull 2 (Page 2 of 2)"_s));
+
+    ASSERT_EQ(runExport({manifest, u"-o"_s, pdf, u"--layout"_s, u"center"_s}).status, 0);
+    EXPECT_EQ(poppler::images(pdf).size(), 2);
+}
+
+TEST_F(ExporterTest, ExitStatusSaysWhatWentWrong)
+{
+    const QString manifest = writeModel(2, 100);
+    const QString folder = out(u"o"_s);
+    const ExportRun version = runExport({u"-V"_s});
+    EXPECT_EQ(std::pair(version.status, version.output),
+              std::pair(0, u"rkv3export "_s + Platform::programVersionText() + u"\n"_s));
+
+    for (const QStringList& usage :
+         {QStringList{manifest}, {manifest, u"-o"_s}, {u"-o"_s, folder}, {manifest, u"-o"_s, folder, u"-f"_s, u"tif"_s},
+          {manifest, u"-o"_s, folder, u"-p"_s, u"2-1"_s}, {manifest, u"-o"_s, folder, u"-p"_s, u"1,3"_s},
+          {manifest, u"-o"_s, folder, u"--offset"_s, u"1"_s}}) {
+        const ExportRun run = runExport(usage);
+        EXPECT_EQ(run.status, 1) << usage.join(u' ').toStdString();
+        EXPECT_TRUE(run.errors.contains(u"Usage: rkv3export"_s)) << run.errors.toStdString();
+    }
+    EXPECT_FALSE(QDir(folder).exists());
+
+    QFile bad(out(u"Bad.RKV3"_s));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("100\r\n\r\n3\r\np1.png;One\r\n");
+    bad.close();
+    EXPECT_EQ(runExport({bad.fileName(), u"-o"_s, folder}).errors,
+              u"Model load failed due to invalid RKV3 manifest file.\n"_s);
+    for (const QStringList& unopened : {QStringList{bad.fileName(), u"-o"_s, folder},
+                                        {out(u"None.RKV3"_s), u"-o"_s, folder},
+                                        {manifest, u"-o"_s, folder, u"-s"_s, out(u"none.RKS3"_s)}})
+        EXPECT_EQ(runExport(unopened).status, 2) << unopened.join(u' ').toStdString();
+}
+
+TEST_F(ExporterTest, PagesThatFailAreNamedAndTheOthersWritten)
+{
+    // Page 2 is missing and page 3 is no picture; pages 1 and 4 are fine.
+    const QString manifest = writeModel(4, 100);
+    QFile::remove(out(u"p2.png"_s));
+    QFile text(out(u"p3.png"_s));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a picture");
+    text.close();
+
+    const ExportRun pictures = runExport({manifest, u"-o"_s, out(u"png"_s)});
+    EXPECT_EQ(pictures.status, 3);
+    EXPECT_EQ(QDir(out(u"png"_s)).entryList(QDir::Files), (QStringList{u"p1.png"_s, u"p4.png"_s}));
+    EXPECT_TRUE(pictures.errors.contains(u"rkv3export: page 2: no page image at"_s)) << pictures.errors.toStdString();
+    EXPECT_TRUE(pictures.errors.contains(u"Error Loading Bytemaps\nrkv3export: page 3:"_s));
+
+    // The last page that loads ends the job, whichever pages fail after it.
+    const QString pdf = out(u"m.pdf"_s);
+    EXPECT_EQ(runExport({manifest, u"-o"_s, pdf, u"-p"_s, u"1-3"_s, u"--layout"_s, u"center"_s}).status, 3);
+    EXPECT_EQ(poppler::pageCount(pdf), 1);
+    EXPECT_EQ(runExport({manifest, u"-o"_s, pdf, u"-q"_s}).status, 3);
+    EXPECT_EQ(poppler::pageCount(pdf), 2);
+    EXPECT_TRUE(poppler::text(pdf).contains(u"Hull 4 (Page 4 of 4)"_s));
+}
+
+TEST_F(ExporterTest, ShortSchemeReplacesWhatItHoldsAndRegion255KeepsTheModelsColour)
+{
+    const QString manifest = writeModel(1, 100, {300, 60});
+    writeScheme(u"Short.RKS3"_s, 40, 254);
+    const ExportRun run = runExport({manifest, u"-o"_s, out(u"png"_s), u"--scheme"_s, out(u"Short.RKS3"_s)});
+    EXPECT_EQ(std::pair(run.status, run.errors), std::pair(0, u"Error loading color scheme.\n"_s));
+
+    RKV3CanvasCtl canvas;
+    for (int r = 1; r < SchemeSize; ++r) {
+        const ColorRecord color = regionColor(r, r == 255 ? 0 : 40);
+        canvas.UpdatePaletteColor(short(r), ColorValueOf(color), color.Offset);
+    }
+    canvas.LoadRKVImage(out(u"p1.png"_s));
+    ASSERT_TRUE(canvas.RenderRKVPage());
+    EXPECT_EQ(QImage(out(u"png/p1.png"_s)).convertToFormat(QImage::Format_RGB32), canvas.Picture());
+}
+
+}  // namespace

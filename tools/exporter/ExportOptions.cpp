@@ -1,0 +1,180 @@
+#include "ExportOptions.h"
+
+#include "ExitStatus.h"
+#include "PageList.h"
+#include "ProgramInfo.h"
+
+#include <QCommandLineParser>
+#include <cmath>
+
+namespace {
+
+const QString ToolName = QStringLiteral("rkv3export");
+
+// The options in the order the help lists them.
+QCommandLineOption makeOption(const QStringList& names, const char* description, const char* value = nullptr)
+{
+    return QCommandLineOption(names, QString::fromLatin1(description), QString::fromLatin1(value));
+}
+
+QList<QCommandLineOption> optionList()
+{
+    return {
+        makeOption({"o", "output"}, "A folder for bmp and png (one file per page, created when missing), "
+                   "a file for pdf. Required.", "PATH"),
+        makeOption({"f", "format"}, "bmp, png or pdf. Default: pdf when PATH ends in .pdf (any case), "
+                   "else png.", "FMT"),
+        makeOption({"s", "scheme"}, "A colour scheme (.RKS3) to use instead of the model's own; it is "
+                   "loaded after the model's own scheme.", "FILE"),
+        makeOption({"p", "pages"}, "The pages to export, numbered from 1, like 1,3-5. Default: all.", "LIST"),
+        makeOption({"paper"}, "letter or a4 (pdf). Default: letter.", "NAME"),
+        makeOption({"layout"}, "tile (as many copies as fit on the sheet) or center (one copy, centred) "
+                   "(pdf). Default: tile.", "MODE"),
+        makeOption({"offset"}, "Horizontal and vertical insets in inches (pdf). Default: 0.25,0.25.", "H,V"),
+        makeOption({"q", "quiet"}, "No progress output."),
+        makeOption({"h", "help"}, "Show this help."),
+        makeOption({"V", "version"}, "Show the version."),
+    };
+}
+
+// "  -o, --output PATH" and its description, wrapped below it.
+QString optionLines(const QList<QCommandLineOption>& options)
+{
+    QString text;
+    for (const QCommandLineOption& option : options) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+        QString line = QStringLiteral("    ") + names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty()) line += QLatin1Char(' ') + option.valueName();
+        text += line + QLatin1Char('\n');
+        const QString indent(8, QLatin1Char(' '));
+        QString wrapped;
+        for (const QString& word : option.description().split(QLatin1Char(' '))) {
+            if (!wrapped.isEmpty() && indent.size() + wrapped.size() + 1 + word.size() > 78) {
+                text += indent + wrapped + QLatin1Char('\n');
+                wrapped.clear();
+            }
+            if (!wrapped.isEmpty()) wrapped += QLatin1Char(' ');
+            wrapped += word;
+        }
+        text += indent + wrapped + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString helpText()
+{
+    return QStringLiteral(
+               "NAME\n"
+               "    rkv3export - colour the pages of a paper model and export them\n"
+               "\n"
+               "SYNOPSIS\n"
+               "    rkv3export [options] MODEL.RKV3\n"
+               "\n"
+               "DESCRIPTION\n"
+               "    Opens a model exactly as RKVViewer3 does, colours its pages in its own\n"
+               "    colour scheme or the one given with --scheme, and writes them as bitmap\n"
+               "    or PNG pictures, one per page at full size and named after the page's\n"
+               "    image (p01.bmp becomes p01.png), or as one PDF laid out as the print\n"
+               "    dialog prints it: one sheet per page at its true size, with the page\n"
+               "    title in the header and the copyright notice in the footer.\n"
+               "    Messages the viewer would show in a message box are printed on standard\n"
+               "    error, one per line; on a terminal a progress line shows there too.\n"
+               "\n"
+               "OPTIONS\n")
+           + optionLines(optionList())
+           + QStringLiteral(
+               "\n"
+               "EXIT STATUS\n"
+               "    0   every requested page was written\n"
+               "    1   bad usage\n"
+               "    2   the model could not be opened, or --scheme names no file\n"
+               "    3   at least one page could not be loaded or written (the others are\n"
+               "        written, and each failure is named)\n");
+}
+
+ParsedCommandLine usageError(const QString& message)
+{
+    return {std::nullopt, ToolName + QStringLiteral(": ") + message + QLatin1Char('\n') + UsageText(), true,
+            ExitUsage};
+}
+
+std::optional<std::pair<float, float>> parseOffsets(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 2) return std::nullopt;
+    bool okH = false, okV = false;
+    const double h = parts[0].trimmed().toDouble(&okH);
+    const double v = parts[1].trimmed().toDouble(&okV);
+    if (!okH || !okV || !std::isfinite(h) || !std::isfinite(v) || std::fabs(h) > 1000 || std::fabs(v) > 1000)
+        return std::nullopt;
+    return std::pair(float(h), float(v));
+}
+
+}  // namespace
+
+QString UsageText()
+{
+    return QStringLiteral("Usage: rkv3export [options] MODEL.RKV3\n") + optionLines(optionList())
+           + QStringLiteral("See rkv3export --help for more.\n");
+}
+
+ParsedCommandLine ParseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.addOptions(optionList());
+    parser.addPositionalArgument(QStringLiteral("MODEL.RKV3"), QStringLiteral("The model manifest."));
+    if (!parser.parse(arguments)) return usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) return {std::nullopt, helpText(), false, ExitWritten};
+    if (parser.isSet(QStringLiteral("version")))
+        return {std::nullopt, ToolName + QLatin1Char(' ') + Platform::programVersionText() + QLatin1Char('\n'),
+                false, ExitWritten};
+
+    ExportOptions options;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1) return usageError(QStringLiteral("give exactly one model (MODEL.RKV3)"));
+    options.model = positional.first();
+    options.output = parser.value(QStringLiteral("output"));
+    if (options.output.isEmpty()) return usageError(QStringLiteral("--output is required"));
+
+    const QString format = parser.value(QStringLiteral("format")).toLower();
+    if (format.isEmpty())
+        options.format = options.output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+                             ? ExportOptions::Format::Pdf
+                             : ExportOptions::Format::Png;
+    else if (format == QLatin1String("bmp")) options.format = ExportOptions::Format::Bmp;
+    else if (format == QLatin1String("png")) options.format = ExportOptions::Format::Png;
+    else if (format == QLatin1String("pdf")) options.format = ExportOptions::Format::Pdf;
+    else return usageError(QStringLiteral("unknown format \"%1\" (bmp, png or pdf)").arg(format));
+
+    options.scheme = parser.value(QStringLiteral("scheme"));
+    if (parser.isSet(QStringLiteral("pages"))) {
+        options.pages = ParsePageList(parser.value(QStringLiteral("pages")));
+        if (!options.pages)
+            return usageError(QStringLiteral("bad page list \"%1\" (like 1,3-5)")
+                                  .arg(parser.value(QStringLiteral("pages"))));
+    }
+
+    const QString paper = parser.value(QStringLiteral("paper")).toLower();
+    if (paper == QLatin1String("a4")) options.paperCode = 9;
+    else if (!paper.isEmpty() && paper != QLatin1String("letter"))
+        return usageError(QStringLiteral("unknown paper \"%1\" (letter or a4)").arg(paper));
+
+    const QString layout = parser.value(QStringLiteral("layout")).toLower();
+    if (layout == QLatin1String("center")) options.tileMode = 1;
+    else if (!layout.isEmpty() && layout != QLatin1String("tile"))
+        return usageError(QStringLiteral("unknown layout \"%1\" (tile or center)").arg(layout));
+
+    if (parser.isSet(QStringLiteral("offset"))) {
+        const auto offsets = parseOffsets(parser.value(QStringLiteral("offset")));
+        if (!offsets)
+            return usageError(QStringLiteral("bad offsets \"%1\" (two numbers of inches, like 0.25,0.25)")
+                                  .arg(parser.value(QStringLiteral("offset"))));
+        options.hOffset = offsets->first;
+        options.vOffset = offsets->second;
+    }
+    options.quiet = parser.isSet(QStringLiteral("quiet"));
+    return {options, QString(), false, ExitWritten};
+}

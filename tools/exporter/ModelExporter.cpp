@@ -1,0 +1,192 @@
+#include "ModelExporter.h"
+
+#include "BitmapFile.h"
+#include "ConsoleReport.h"
+#include "ExitStatus.h"
+#include "PageList.h"
+
+#include "ApplyScheme.h"
+#include "ColorSetFiles.h"
+#include "ModelOpening.h"
+#include "ModelState.h"
+#include "PathNames.h"
+#include "PrintTexts.h"
+#include "ProgramState.h"
+
+#include "PrinterQt.h"
+#include "PrinterRegistry.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <cstdio>
+#include <optional>
+
+using namespace mdlRKVUtilities;
+
+namespace {
+
+// The print job of a PDF, as the print dialog sets it up.
+constexpr int PdfPrinterIndex = 0;
+constexpr int QualityNormal = Platform::QualityMedium;
+constexpr int OneCopy = 1;
+
+}  // namespace
+
+QStringList PictureNames(const QStringList& pageFiles, const QString& extension)
+{
+    QStringList names;
+    QSet<QString> used;
+    for (int i = 0; i < pageFiles.size(); ++i) {
+        QString base = QFileInfo(FileNameOf(pageFiles[i])).completeBaseName();
+        if (base.isEmpty()) base = QStringLiteral("page");
+        if (used.contains(base.toLower())) base += QStringLiteral("_%1").arg(i + 1);
+        used.insert(base.toLower());
+        names.append(base + QLatin1Char('.') + extension);
+    }
+    return names;
+}
+
+ModelExporter::ModelExporter(const ExportOptions& options, ConsoleReport& report)
+    : options_(options), report_(report)
+{
+}
+
+int ModelExporter::run()
+{
+    if (const int status = openModel(); status != ExitWritten) return status;
+
+    const QList<int> pages = options_.pages.value_or(AllPages(Model.PageCount));
+    if (const std::optional<int> outside = PageOutsideModel(pages, Model.PageCount)) {
+        report_.say(QStringLiteral("page %1 is not in the model, which has pages 1 to %2")
+                        .arg(*outside)
+                        .arg(Model.PageCount));
+        std::fputs(UsageText().toLocal8Bit().constData(), stderr);
+        return ExitUsage;
+    }
+    const bool written =
+        options_.format == ExportOptions::Format::Pdf ? writePdf(pages) : writePictures(pages);
+    report_.finish();
+    return written ? ExitWritten : ExitPageFailed;
+}
+
+int ModelExporter::openModel()
+{
+    if (!options_.scheme.isEmpty() && !FileExists(options_.scheme)) {
+        report_.say(QStringLiteral("no colour scheme file at %1").arg(options_.scheme));
+        return ExitNoModel;
+    }
+    if (!FileExists(options_.model)) {
+        report_.say(QStringLiteral("no model manifest at %1").arg(options_.model));
+        return ExitNoModel;
+    }
+    // The manifest message has been printed by then.
+    if (!OpenModelAt(canvas_, QFileInfo(options_.model).absoluteFilePath())) return ExitNoModel;
+    if (!options_.scheme.isEmpty()) {
+        // As Load Scheme does: what the file holds replaces the model's
+        // colours, a fault is printed and the rest keep the model's.
+        LoadScheme(options_.scheme);
+        ApplyScheme(canvas_);
+    }
+    return ExitWritten;
+}
+
+bool ModelExporter::loadPage(int page)
+{
+    const QString path = PagePath(page);
+    const int messagesBefore = report_.messageCount();
+    if (LoadPage(canvas_, path) && report_.messageCount() == messagesBefore) {
+        Model.CurrentPage = page;
+        return true;
+    }
+    // A missing image fails quietly in the viewer; a page image the canvas
+    // could not read has had its message printed, and the canvas still
+    // holds the page before it.
+    report_.say(FileExists(path) ? QStringLiteral("page %1: the page image %2 could not be loaded").arg(page).arg(path)
+                                 : QStringLiteral("page %1: no page image at %2").arg(page).arg(path));
+    return false;
+}
+
+bool ModelExporter::writePictures(const QList<int>& pages)
+{
+    if (!QDir().mkpath(options_.output)) {
+        report_.say(QStringLiteral("cannot make the output folder %1").arg(options_.output));
+        return false;
+    }
+    const bool bitmaps = options_.format == ExportOptions::Format::Bmp;
+    QStringList files;
+    for (const PageEntry& entry : Model.Pages) files.append(entry.File);
+    const QStringList names = PictureNames(files, bitmaps ? QStringLiteral("bmp") : QStringLiteral("png"));
+
+    bool allWritten = true;
+    for (int i = 0; i < pages.size(); ++i) {
+        const int page = pages[i];
+        report_.progress(i + 1, int(pages.size()));
+        if (!loadPage(page)) {
+            allWritten = false;
+            continue;
+        }
+        // The coloured buffer, as Save Image To Disk writes it.
+        const QString path = QDir(options_.output).filePath(names[page - 1]);
+        const bool saved = bitmaps ? SaveBitmapFile(canvas_.Picture(), path) : SavePngFile(canvas_.Picture(), path);
+        if (!saved) {
+            report_.say(QStringLiteral("page %1: %2 could not be written").arg(page).arg(path));
+            allWritten = false;
+        }
+    }
+    return allWritten;
+}
+
+bool ModelExporter::printPage(int page, const QImage& picture, int pageMode)
+{
+    canvas_.setPicture(picture);
+    canvas_.setHeaderText(PageHeader(Model.Pages[page - 1].Title, page, Model.PageCount));
+    canvas_.setFooterText(CopyrightNotice);
+    if (canvas_.PrintImage(PdfPrinterIndex, Model.Resolution, QualityNormal, OneCopy, options_.paperCode,
+                           options_.tileMode, options_.hOffset, options_.vOffset, pageMode))
+        return true;
+    report_.say(QStringLiteral("page %1 could not be printed to %2").arg(page).arg(options_.output));
+    return false;
+}
+
+bool ModelExporter::writePdf(const QList<int>& pages)
+{
+    const QString target = QFileInfo(options_.output).absoluteFilePath();
+    if (!QDir().mkpath(QFileInfo(target).absolutePath())) {
+        report_.say(QStringLiteral("cannot make the folder of %1").arg(options_.output));
+        return false;
+    }
+    // The PDF printer alone: the system's printers are never asked for.
+    const auto pdf = std::make_shared<Platform::PdfFilePrinter>();
+    Platform::PrinterRegistry::install({{pdf}, Platform::PdfFilePrinter::Name});
+    pdf->setOutputFileName(target);
+
+    // A page is printed once the next one has loaded, so that the last page
+    // that loads ends the job whichever pages fail: page modes 1, 2, ..., 3
+    // over the pages printed, 0 when only one is.
+    struct Rendered {
+        int page;
+        QImage picture;
+    };
+    std::optional<Rendered> waiting;
+    bool allWritten = true;
+    int printed = 0;
+    const auto printWaiting = [&](bool last) {
+        const int pageMode = last ? (printed == 0 ? 0 : 3) : (printed == 0 ? 1 : 2);
+        if (printPage(waiting->page, waiting->picture, pageMode))
+            ++printed;
+        else
+            allWritten = false;
+    };
+    for (int i = 0; i < pages.size(); ++i) {
+        report_.progress(i + 1, int(pages.size()));
+        if (!loadPage(pages[i])) {
+            allWritten = false;
+            continue;
+        }
+        if (waiting) printWaiting(false);
+        waiting = Rendered{pages[i], canvas_.Picture()};
+    }
+    if (waiting) printWaiting(true);
+    return allWritten;
+}

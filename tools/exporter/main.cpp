@@ -1,0 +1,42 @@
+// rkv3export: colours the pages of a paper model and writes them as
+// pictures or as one print-ready PDF, with the viewer's and the canvas's own
+// code, on an offscreen platform so that it runs without a display.
+#include "ConsoleReport.h"
+#include "ExportOptions.h"
+#include "ModelExporter.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+
+QtMessageHandler qtDefaultHandler = nullptr;
+
+// Qt's own notes (fonts, platform plugins) would mix with the tool's
+// messages; only its critical errors are let through.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) qtDefaultHandler(type, context, text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    const ParsedCommandLine parsed = ParseCommandLine(arguments);
+    if (!parsed.options) {
+        std::fputs(parsed.text.toLocal8Bit().constData(), parsed.toStandardError ? stderr : stdout);
+        return parsed.status;
+    }
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtDefaultHandler = qInstallMessageHandler(keepQtQuiet);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("rkv3export"));
+
+    ConsoleReport report(parsed.options->quiet);
+    ModelExporter exporter(*parsed.options, report);
+    return exporter.run();
+}

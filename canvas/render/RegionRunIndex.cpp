@@ -58,6 +58,8 @@ void RegionRunIndex::Build(const std::uint32_t* pixels, std::size_t stride, int 
 {
     Clear();
     if (width <= 0 || height <= 0) return;
+    stride_ = stride;
+    height_ = height;
     const int bands = std::min(ParallelWidth(), height);
     std::vector<BandRuns> found(static_cast<std::size_t>(bands));
     RunInParallel(bands, [&](int b) {
@@ -93,6 +95,23 @@ PageBox RegionRunIndex::Box(const RegionSet& regions) const
         if (regions.test(r) && !boxes_[r].empty())
             grow(all, boxes_[r].left, boxes_[r].top, boxes_[r].right, boxes_[r].bottom);
     return all;
+}
+
+std::vector<PageBox> RegionRunIndex::BandBoxes(const RegionSet& regions, int bandHeight) const
+{
+    bandHeight = std::max(1, bandHeight);
+    std::vector<PageBox> bands(std::size_t((height_ + bandHeight - 1) / bandHeight));
+    for (std::size_t r = 0; r < runs_.size(); ++r) {
+        if (!regions.test(r)) continue;
+        for (const PixelRun& run : runs_[r]) {
+            const int y = int(run.start / stride_);
+            const int x = int(run.start % stride_);
+            grow(bands[std::size_t(y / bandHeight)], x, y, x + int(run.length), y + 1);
+        }
+    }
+    bands.erase(std::remove_if(bands.begin(), bands.end(), [](const PageBox& b) { return b.empty(); }),
+                bands.end());
+    return bands;
 }
 
 void RenderRegions(const RegionRunIndex& index, const RegionSet& regions,

@@ -45,10 +45,17 @@ public:
     // The box holding every region of the set.
     PageBox Box(const RegionSet& regions) const;
 
+    // Boxes holding every region of the set, one per band of bandHeight rows
+    // that holds any of them: a closer outline than one box when regions are
+    // scattered over the page.
+    std::vector<PageBox> BandBoxes(const RegionSet& regions, int bandHeight) const;
+
 private:
     std::array<std::vector<PixelRun>, RegionPalette::Size> runs_;
     std::array<PageBox, RegionPalette::Size> boxes_;
     std::array<std::size_t, RegionPalette::Size> pixels_{};
+    std::size_t stride_ = 1;
+    int height_ = 0;
 };
 
 // Colours the pixels of the regions in the set, and only those, from src

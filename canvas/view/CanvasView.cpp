@@ -56,28 +56,33 @@ void CanvasView::contentDrawn()
     if (!inPaint_) update();
 }
 
-void CanvasView::DrawStretched(const QImage& picture, QSize size, const QRect& changed)
+void CanvasView::DrawStretched(const QImage& picture, QSize size)
 {
-    // Only the part showing the changed pixels needs painting when the same
-    // picture is shown at the same size with nothing drawn over it.
-    const bool partly = !changed.isNull() && drawn_.isNull() && stretchedSize_ == size
-                        && !size.isEmpty() && !picture.isNull()
-                        && picture.size() == changedPictureSize_;
     drawn_ = QImage();
     stretchedSize_ = size;
     stretched_ = (picture.isNull() || size.isEmpty()) ? QImage() : picture;
     changedPictureSize_ = stretched_.size();
+    contentDrawn();
+}
+
+void CanvasView::DrawStretchedChange(const QImage& picture, QSize size, const QRegion& changed)
+{
+    const bool partly = drawn_.isNull() && stretchedSize_ == size && !size.isEmpty()
+                        && !picture.isNull() && picture.size() == changedPictureSize_;
     if (!partly) {
-        contentDrawn();
+        DrawStretched(picture, size);
         return;
     }
-    // The changed part in view pixels, widened by one for the averaging.
+    stretched_ = picture;
+    // The changed part in view pixels, each rectangle widened by one for the
+    // averaging of a shrunk view.
     const double sx = double(size.width()) / picture.width();
     const double sy = double(size.height()) / picture.height();
-    const QRect inView = QRectF(changed.x() * sx, changed.y() * sy, changed.width() * sx,
-                                changed.height() * sy)
-                             .toAlignedRect()
-                             .adjusted(-1, -1, 1, 1);
+    QRegion inView;
+    for (const QRect& r : changed)
+        inView += QRectF(r.x() * sx, r.y() * sy, r.width() * sx, r.height() * sy)
+                      .toAlignedRect()
+                      .adjusted(-1, -1, 1, 1);
     if (!autoRedraw_) flushPending_ = true;
     if (!inPaint_) update(inView);
 }
@@ -229,8 +234,10 @@ void CanvasView::paintEvent(QPaintEvent* event)
     }
     {
         QPainter painter(this);
-        painter.setClipRegion(event->region());
-        paintContent(painter, event->rect(), true);
+        for (const QRect& r : event->region()) {
+            painter.setClipRect(r);
+            paintContent(painter, r, true);
+        }
     }
     if (!repaint) return;
     inPaint_ = true;
@@ -239,8 +246,10 @@ void CanvasView::paintEvent(QPaintEvent* event)
     flushPending_ = false;
     if (!stretched_.isNull() || !drawn_.isNull()) {
         QPainter painter(this);
-        painter.setClipRegion(event->region());
-        paintContent(painter, event->rect(), true);
+        for (const QRect& r : event->region()) {
+            painter.setClipRect(r);
+            paintContent(painter, r, true);
+        }
     }
 }
 

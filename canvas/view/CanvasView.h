@@ -26,11 +26,14 @@ public:
 
     // Draws the whole picture stretched to size at the origin, covering
     // everything drawn before. The view keeps a shared reference to the
-    // picture and scales only the part it paints, when it paints it. When
-    // changed is given and the view already shows a picture of this size at
-    // this size with nothing drawn over it, only the part of the view that
-    // shows changed (in picture pixels) is painted again.
-    void DrawStretched(const QImage& picture, QSize size, const QRect& changed = QRect());
+    // picture and scales only the part it paints, when it paints it.
+    void DrawStretched(const QImage& picture, QSize size);
+
+    // The same for a picture of which only the changed part (in picture
+    // pixels) differs from the one drawn before: when the view shows a
+    // picture of this size at this size with nothing drawn over it, only the
+    // part of the view showing changed is painted again.
+    void DrawStretchedChange(const QImage& picture, QSize size, const QRegion& changed);
 
     // Drops the view's reference to the picture without painting, so its
     // owner can change the pixels in place; a DrawStretched follows.

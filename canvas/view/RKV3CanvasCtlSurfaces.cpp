@@ -16,6 +16,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QRegion>
 
 namespace {
 
@@ -212,15 +213,17 @@ bool RKV3CanvasCtl::RenderRKVPage()
     auto* dst = reinterpret_cast<std::uint32_t*>(bufferImage_.bits());
     const std::size_t srcStride = std::size_t(loaderImage_.bytesPerLine()) / 4;
     const std::size_t dstStride = std::size_t(bufferImage_.bytesPerLine()) / 4;
-    QRect changed;
+    QRegion changed;
+    bool partly = false;
     if (drawSmooth_) {
         for (int y = 0; y < ch; ++y)
             std::copy_n(src + y * srcStride, cw, dst + y * dstStride);
     } else if (onlyChanged) {
         RenderRegions(*regionRuns_, changedRegions_, src, dst, palette_);
-        const PageBox box = regionRuns_->Box(changedRegions_);
-        changed = box.empty() ? QRect(0, 0, 1, 1)
-                              : QRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
+        // The view repaints the bands of rows the changed regions lie in.
+        for (const PageBox& b : regionRuns_->BandBoxes(changedRegions_, 32))
+            changed += QRect(b.left, b.top, b.right - b.left, b.bottom - b.top);
+        partly = true;
     } else {
         RenderPageRows(src, srcStride, dst, dstStride, cw, ch, palette_);
     }
@@ -229,7 +232,10 @@ bool RKV3CanvasCtl::RenderRKVPage()
     renderedBufferKey_ = drawSmooth_ ? 0 : bufferImage_.cacheKey();
 
     bufferPicture_ = bufferImage_;
-    picView_->DrawStretched(bufferPicture_, picView_->size(), changed);
+    if (partly)
+        picView_->DrawStretchedChange(bufferPicture_, picView_->size(), changed);
+    else
+        picView_->DrawStretched(bufferPicture_, picView_->size());
     return true;
 }
 

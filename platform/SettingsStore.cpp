@@ -41,12 +41,16 @@ QString SettingsStore::read(const QString& application, const QString& section, 
     return value.isValid() ? value.toString() : defaultValue;
 }
 
-void SettingsStore::write(const QString& application, const QString& section, const QString& key,
+bool SettingsStore::write(const QString& application, const QString& section, const QString& key,
                           const QString& value)
 {
     QSettings settings(filePath(application), QSettings::IniFormat);
+    // QSettings writes a temporary file and renames it over the ini file;
+    // never the ini file in place.
+    settings.setAtomicSyncRequired(true);
     settings.setValue(settingsKey(section, key), value);
     settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 QString SettingsStore::setFolder(const QString& folder)

@@ -14,7 +14,9 @@ public:
     static QString read(const QString& application, const QString& section, const QString& key,
                         const QString& defaultValue);
     // Stores the text at once, so that it survives a crash of the program.
-    static void write(const QString& application, const QString& section, const QString& key,
+    // The file is replaced whole (a temporary file renamed over it), so a
+    // failed write keeps the old settings; false when the write failed.
+    static bool write(const QString& application, const QString& section, const QString& key,
                       const QString& value);
 
     // Points the store at another folder and returns the one it replaces;

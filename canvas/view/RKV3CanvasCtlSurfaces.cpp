@@ -10,7 +10,9 @@
 #include "PageImageReader.h"
 #include "PageRenderer.h"
 #include "RegionPicking.h"
+#include "RegularFile.h"
 
+#include <QFile>
 #include <QPainter>
 
 namespace {
@@ -69,7 +71,10 @@ void RKV3CanvasCtl::LoadImage(const QString& FilePath)
     if (FilePath.isEmpty()) {
         bufferPicture_ = QImage();
     } else {
-        const QImage picture(withForwardSlashes(FilePath));
+        // Only a regular file is read: a device or FIFO counts as missing.
+        QFile file;
+        QImage picture;
+        if (Platform::openRegularFile(file, withForwardSlashes(FilePath))) picture.load(&file, nullptr);
         if (!picture.isNull()) bufferPicture_ = picture.convertToFormat(QImage::Format_RGB32);
     }
     // The buffer keeps its size; its image shows the picture stretched into it.

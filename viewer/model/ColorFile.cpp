@@ -25,6 +25,7 @@ Contents Read(const QString& path)
 {
     Contents contents;
     mdlRKVUtilities::TextLines file;
+    file.setByteLimit(mdlRKVUtilities::TextLines::BytesForLines(5));
     if (!file.open(path)) return contents;
     contents.name = file.next();
     if (!contents.name) return contents;

@@ -28,6 +28,7 @@ bool fail(const char* message)
 bool readPalette(const QString& path)
 {
     TextLines file;
+    file.setByteLimit(TextLines::BytesForLines(PaletteCapacity + 1));
     if (!file.open(path)) return false;
     const std::optional<QString> countLine = file.next();
     if (!countLine) return false;
@@ -72,6 +73,7 @@ bool ReadSchemeFile(const QString& path, std::array<ColorRecord, SchemeSize>& co
                     std::array<QString, SchemeSize>& names)
 {
     TextLines file;
+    file.setByteLimit(TextLines::BytesForLines(SchemeSize - 1));
     if (!file.open(path)) return false;
     for (int r = 1; r < SchemeSize; ++r) {
         const std::optional<QString> line = file.next();

@@ -8,6 +8,12 @@ namespace mdlRKVUtilities {
 
 namespace {
 
+// No model comes near these: a manifest announcing more pages or regions, or
+// longer than this, is no manifest of ours and is refused before anything is
+// kept for it.
+constexpr qint32 MaxEntries = 32767;
+constexpr qint64 MaxManifestBytes = qint64(64) << 20;
+
 bool readCount(TextLines& file, qint32& count)
 {
     const std::optional<QString> line = file.next();
@@ -23,6 +29,7 @@ bool readCount(TextLines& file, qint32& count)
 bool ReadManifest(const QString& path, ModelState& model)
 {
     TextLines file;
+    file.setByteLimit(MaxManifestBytes);
     if (!file.open(path)) return false;
 
     if (!readCount(file, model.Resolution)) return false;
@@ -31,9 +38,7 @@ bool ReadManifest(const QString& path, ModelState& model)
     model.SchemeFile = *scheme;
 
     if (!readCount(file, model.PageCount)) return false;
-    if (model.PageCount <= 0) return false;
-    // The lists grow line by line, so a huge announced count costs nothing
-    // until its lines are really there.
+    if (model.PageCount <= 0 || model.PageCount > MaxEntries) return false;
     model.Pages.clear();
     for (qint32 p = 0; p < model.PageCount; ++p) {
         const std::optional<QString> line = file.next();
@@ -44,7 +49,7 @@ bool ReadManifest(const QString& path, ModelState& model)
     }
 
     if (!readCount(file, model.RegionCount)) return false;
-    if (model.RegionCount < 0) return false;
+    if (model.RegionCount < 0 || model.RegionCount > MaxEntries) return false;
     model.RegionNames.clear();
     for (qint32 r = 0; r < model.RegionCount; ++r) {
         const std::optional<QString> line = file.next();

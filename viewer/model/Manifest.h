@@ -18,8 +18,9 @@ namespace mdlRKVUtilities {
 // viewer's number rule and must fit a signed 32-bit integer.
 // Returns false on any fault: a file that cannot be read, the end of the
 // file before the last announced line, a page line without a semicolon, a
-// negative count, a number out of range, or a page count of 0 (a model needs
-// a page). The values read before a fault stay in model; ModelFolder,
+// negative count, a number out of range, a page count of 0 (a model needs
+// a page), a page or region count above 32767, or a file that runs past
+// 64 MiB before its last announced line. The values read before a fault stay in model; ModelFolder,
 // ModelFileName and CurrentPage are not touched.
 bool ReadManifest(const QString& path, ModelState& model);
 

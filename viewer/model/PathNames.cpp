@@ -1,5 +1,7 @@
 #include "PathNames.h"
 
+#include "RegularFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,9 +35,7 @@ QString FolderOf(const QString& path) { return path.left(lastSeparator(path) + 1
 
 bool FileExists(const QString& path)
 {
-    if (path.isEmpty()) return false;
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    return Platform::isRegularFile(path);
 }
 
 QString ResolveRelativePath(const QString& folder, const QString& relativeName)

@@ -15,7 +15,8 @@ QString FileNameOf(const QString& path);
 // none).
 QString FolderOf(const QString& path);
 
-// True when a file (not a folder) exists at path.
+// True when a regular file exists at path: a folder, device or FIFO counts
+// as missing.
 bool FileExists(const QString& path);
 
 // The path of a name relative to a folder, as the file system should see it.

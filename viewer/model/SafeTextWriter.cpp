@@ -29,7 +29,10 @@ bool WriteTextLines(const QString& path, const QStringList& lines)
 {
     if (path.isEmpty()) return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered, so that a short write (a full disk, a file-size limit) is
+    // seen here: through the buffer it would reach the file only at commit,
+    // which then renames a truncated file over the old one as a success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     const QByteArray bytes = EncodeTextLines(lines);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();

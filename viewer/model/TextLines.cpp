@@ -2,13 +2,13 @@
 
 #include "TextEncoding.h"
 
+#include "RegularFile.h"
+
 namespace mdlRKVUtilities {
 
 bool TextLines::open(const QString& path)
 {
-    file_.close();
-    file_.setFileName(path);
-    if (file_.open(QIODevice::ReadOnly) && decideEncoding()) return true;
+    if (Platform::openRegularFile(file_, path) && decideEncoding()) return true;
     file_.close();
     return false;
 }
@@ -21,11 +21,13 @@ bool TextLines::decideEncoding()
     }
     Utf8Scan scan;
     QByteArray chunk(1 << 16, Qt::Uninitialized);
-    while (!scan.failed()) {
+    qint64 scanned = 0;
+    while (!scan.failed() && (byteLimit_ < 0 || scanned < byteLimit_)) {
         const qint64 read = file_.read(chunk.data(), chunk.size());
         if (read < 0) return false;
         if (read == 0) break;
         scan.feed(chunk.constData(), read);
+        scanned += read;
     }
     utf8_ = scan.readsAsUtf8();
     return file_.seek(0);
@@ -34,6 +36,10 @@ bool TextLines::decideEncoding()
 std::optional<QString> TextLines::next()
 {
     if (!file_.isOpen()) return std::nullopt;
+    if (byteLimit_ >= 0 && file_.pos() >= byteLimit_) {
+        file_.close();
+        return std::nullopt;
+    }
 
     QByteArray line;
     char c = 0;
@@ -49,7 +55,7 @@ std::optional<QString> TextLines::next()
             ended = true;
             break;
         }
-        if (line.size() >= MaxLineBytes) {
+        if (line.size() >= MaxLineBytes || (byteLimit_ >= 0 && file_.pos() > byteLimit_)) {
             file_.close();
             return std::nullopt;
         }

@@ -19,7 +19,18 @@ public:
     // means the file is no text file of ours, and reading stops there.
     static constexpr qsizetype MaxLineBytes = 1 << 20;
 
-    // Opens the file; false when it cannot be opened or read.
+    // The most bytes a file of this many lines can need.
+    static constexpr qint64 BytesForLines(qint64 lines) { return lines * (MaxLineBytes + 2); }
+
+    // Stops the reading, as a read error would, once the lines read reach
+    // this many bytes in all: a reader that keeps every line it reads sets
+    // it, so that a file of any size costs a bounded amount of memory. The
+    // encoding is then decided on these bytes only, so that a file of any
+    // size costs bounded time too. Set it before open().
+    void setByteLimit(qint64 bytes) { byteLimit_ = bytes; }
+
+    // Opens the file; false when it cannot be opened or read, or is no
+    // regular file (a folder, device or FIFO counts as missing).
     bool open(const QString& path);
 
     // The next line, or nothing at the end of the file, after a read error
@@ -33,6 +44,7 @@ private:
 
     QFile file_;
     bool utf8_ = false;
+    qint64 byteLimit_ = -1;  // none
 };
 
 }  // namespace mdlRKVUtilities

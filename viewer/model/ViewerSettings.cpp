@@ -1,5 +1,6 @@
 #include "ViewerSettings.h"
 
+#include "MessageBox.h"
 #include "ProgramInfo.h"
 #include "SettingsStore.h"
 
@@ -65,9 +66,19 @@ QString GetSetting(Setting setting)
                                          SettingDefault(setting));
 }
 
-void SaveSetting(Setting setting, const QString& value)
+bool SaveSetting(Setting setting, const QString& value)
 {
-    Platform::SettingsStore::write(Platform::programTitle(), Section, SettingKey(setting), value);
+    // Told once until a write succeeds again.
+    static bool failureShown = false;
+    if (Platform::SettingsStore::write(Platform::programTitle(), Section, SettingKey(setting), value)) {
+        failureShown = false;
+        return true;
+    }
+    if (!failureShown)
+        Platform::MessageBox::show(QStringLiteral("Error saving settings."), Platform::MsgButtons::OkOnly,
+                                   Platform::MsgIcon::Critical);
+    failureShown = true;
+    return false;
 }
 
 QString BoolSettingText(bool value)

@@ -39,8 +39,10 @@ QString SettingDefault(Setting setting);
 
 // Reads the stored text, or the default when the key is absent.
 QString GetSetting(Setting setting);
-// Stores the text at once.
-void SaveSetting(Setting setting, const QString& value);
+// Stores the text at once; false when it could not be written. The old
+// settings file is then kept whole, and the user is told once ("Error
+// saving settings.") rather than for every key of the same shutdown.
+bool SaveSetting(Setting setting, const QString& value);
 
 // Booleans are stored as the texts "True" and "False". A text that is
 // neither reads as `fallback`.

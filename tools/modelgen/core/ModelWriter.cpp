@@ -25,7 +25,9 @@ bool ModelWriter::writePage(const QImage& page, int resolution, const QString& p
     tagged.setDotsPerMeterX(dotsPerMeter);
     tagged.setDotsPerMeterY(dotsPerMeter);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(error, QStringLiteral("cannot write %1").arg(path));
+    // Unbuffered: a short write fails the save instead of a truncated commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(error, QStringLiteral("cannot write %1").arg(path));
     if (!tagged.save(&file, "PNG") || !file.commit())
         return fail(error, QStringLiteral("cannot write %1").arg(path));
     return true;

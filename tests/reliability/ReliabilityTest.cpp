@@ -1,0 +1,167 @@
+// Hostile input and failing disks: every row of tests/data/bad/table.txt
+// (each bad file through its reader, with the one message it must show and
+// the state it must leave; some files are made here, as the table says), and
+// saves that fail part-way.
+#include "ColorEditTarget.h"
+#include "ColorSetFiles.h"
+#include "ColorSets.h"
+#include "ColorSwatch.h"
+#include "ModelOpening.h"
+#include "RKV3CanvasCtl.h"
+#include "ScriptedFileChooser.h"
+#include "ScriptedMessageBoxes.h"
+#include "SettingsStore.h"
+#include "ViewerSettings.h"
+#include "dlgColor.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <utility>
+
+using namespace mdlRKVUtilities;
+
+namespace {
+
+struct NoTarget : ColorEditTarget {
+    void setSwatchColor(qint16, qint32) override {}
+    void setSwatchTag(qint16, const QString&) override {}
+    void setColorName(qint16, const QString&) override {}
+};
+
+std::string shownTexts(const Platform::ScriptedMessageBoxes& boxes)
+{
+    QStringList texts;
+    for (const Platform::MessageRequest& box : boxes.shown()) texts.append(box.text);
+    return texts.join(" / ").toStdString();
+}
+
+// Entries from `first` on whose name is no longer "old".
+template <class Names> int replaced(const Names& names, int first)
+{
+    return int(std::find(names.begin() + first, names.end(), QLatin1String("old")) - names.begin()) - first;
+}
+
+// Runs one reader on path; the state it leaves, in the words of the table.
+QString runReader(const QString& reader, const QString& path, RKV3CanvasCtl& canvas)
+{
+    const QString page = QStringLiteral("page=%1x%2");
+    if (reader == QLatin1String("palette")) {
+        PaletteCount = 5;
+        PaletteNames.fill(QStringLiteral("old"));
+        LoadPalette(path);
+        return QStringLiteral("count=%1 read=%2").arg(PaletteCount).arg(replaced(PaletteNames, 0));
+    }
+    if (reader == QLatin1String("scheme")) {
+        SchemeNames.fill(QStringLiteral("old"));
+        LoadScheme(path);
+        return QStringLiteral("read=%1").arg(replaced(SchemeNames, 1));
+    }
+    if (reader == QLatin1String("color")) {
+        NoTarget target;
+        const auto dialog = dlgColor::Prepare(&target, nullptr, 1, 0x030201, -60, "Other");
+        Platform::ScriptedFileChooser files;
+        files.queueFile(path);
+        dialog->findChild<QPushButton*>("cmdLoadColor")->click();
+        const bool name = dialog->findChild<QLineEdit*>("txtColorName")->text() != QLatin1String("Other");
+        const bool colour = dialog->findChild<ColorSwatch*>("picCurrentColor")->BackColor() != 0x030201;
+        return QStringLiteral("name=%1 colour=%2").arg(name ? "changed" : "kept", colour ? "changed" : "kept");
+    }
+    QString opened;
+    if (reader == QLatin1String("page")) {
+        canvas.LoadRKVImage(path);
+    } else {
+        QString manifest = path;
+        opened = OpenModel(canvas, manifest) ? "open=true " : "open=false ";
+    }
+    return opened + page.arg(canvas.CanvasWidth()).arg(canvas.CanvasHeight());
+}
+
+}  // namespace
+
+TEST(BadInputs, EveryRowShowsItsMessageAndKeepsItsState)
+{
+    QTemporaryDir dir;
+    const QString source = qEnvironmentVariable("RKV_TEST_DATA") + QStringLiteral("/bad");
+    ASSERT_EQ(QProcess::execute("cp", {"-r", source + "/.", dir.path()}), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder") && QFile::link("/dev/zero", dir.filePath("device")));
+    QFile longLine(dir.filePath("long-line"));  // 200 MB without a line end
+    ASSERT_TRUE(longLine.open(QIODevice::WriteOnly) && longLine.resize(qint64(200) << 20));
+    longLine.close();
+    // Pages made here, never stored: A3 at 600 ppi, and 60 KB of file that
+    // unpacks to 20000 x 20000 pixels (3.2 GB of surfaces).
+    for (auto [name, image] : {std::pair{"a3.png", QImage(7016, 9921, QImage::Format_Indexed8)},
+                               std::pair{"giant.png", QImage(20000, 20000, QImage::Format_Mono)},
+                               std::pair{"start.png", QImage(7, 5, QImage::Format_Indexed8)}}) {
+        image.setColorTable({qRgb(127, 3, 255), qRgb(0, 0, 0)});
+        image.fill(0);
+        ASSERT_TRUE(image.save(dir.filePath(name)));
+    }
+    RKV3CanvasCtl canvas;
+
+    QFile table(dir.filePath("table.txt"));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    for (const QByteArray& bytes : table.readAll().split('\n')) {
+        const QStringList f = QString::fromUtf8(bytes).split(QLatin1Char('|'));
+        if (f.size() != 4 || bytes.startsWith('#')) continue;
+        SCOPED_TRACE(bytes.toStdString());
+        canvas.LoadRKVImage(dir.filePath("start.png"));
+        canvas.RenderRKVPage();
+        Platform::ScriptedMessageBoxes boxes;
+        const QString state = runReader(f[1].trimmed(), dir.filePath(f[0].trimmed()), canvas);
+        EXPECT_EQ(state.toStdString(), f[3].trimmed().toStdString());
+        EXPECT_EQ(shownTexts(boxes), f[2].trimmed() == QLatin1String("-") ? "" : f[2].trimmed().toStdString());
+    }
+}
+
+// A file-size limit stands in for a full disk: the old files stay byte for
+// byte, the user is told, and no modified flag is cleared.
+TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
+{
+    QTemporaryDir dir;
+    const QString folder = Platform::SettingsStore::setFolder(dir.path());
+    const QStringList names{"p.RPL", "s.RKS3", "c.RKL", "RKVViewer3.ini"};
+    const QByteArray old = "the old file, as it was\r\n";
+    for (const QString& name : names) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    }
+    PaletteCount = 3;
+    NoTarget target;
+    const auto dialog = dlgColor::Prepare(&target, nullptr, 1, 0x030201, -60, "Brick");
+    Platform::ScriptedMessageBoxes boxes;
+    Platform::ScriptedFileChooser files;
+    files.queueFile(dir.filePath("c.RKL"));
+
+    rlimit limit{}, full{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    full = {16, limit.rlim_max};  // no file grows past 16 bytes
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    EXPECT_FALSE(SavePalette(dir.filePath("p.RPL")));
+    EXPECT_FALSE(SaveScheme(dir.filePath("s.RKS3")));
+    dialog->findChild<QLineEdit*>("txtColorName")->setText("Brick, red");
+    dialog->findChild<QPushButton*>("cmdSaveNew")->click();
+    EXPECT_FALSE(SaveSetting(Setting::MainLeft, "1234") || SaveSetting(Setting::MainTop, "5678"));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+    Platform::SettingsStore::setFolder(folder);
+
+    for (const QString& name : names) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == old) << qPrintable(name);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);  // no temporary file left either
+    EXPECT_EQ(shownTexts(boxes),
+              "Error saving palette. / Error saving color scheme. / Error saving color. / Error saving settings.");
+    EXPECT_TRUE(dialog->ColorModified);
+}

@@ -38,6 +38,9 @@ benchmark::ConsoleReporter::OutputOptions RatioReporter::optionsFromArguments(in
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     for (const Run& run : runs) {
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred)
+            median_[run.run_name.function_name] =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations <= 0) continue;
         const double seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         const std::string name = run.run_name.function_name;
@@ -60,4 +63,13 @@ std::optional<double> RatioReporter::ratio(const std::string& numerator, const s
     const auto bottom = secondsPerIteration(denominator);
     if (!top || !bottom || *bottom <= 0.0) return std::nullopt;
     return *top / *bottom;
+}
+
+std::optional<double> RatioReporter::medianRatio(const std::string& numerator,
+                                                 const std::string& denominator) const
+{
+    const auto top = median_.find(numerator);
+    const auto bottom = median_.find(denominator);
+    if (top == median_.end() || bottom == median_.end() || bottom->second <= 0.0) return std::nullopt;
+    return top->second / bottom->second;
 }

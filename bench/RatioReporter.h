@@ -7,7 +7,8 @@
 #include <string>
 
 // Console output as usual, and besides that the fastest time per iteration
-// of every benchmark, so two of them can be compared after the run.
+// of every benchmark and the median of repeated ones, so two of them can be
+// compared after the run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     // Colour and tabular counters as the usual console output would choose
@@ -27,6 +28,12 @@ public:
     // numerator time / denominator time, when both ran.
     std::optional<double> ratio(const std::string& numerator, const std::string& denominator) const;
 
+    // The same with the median real times of benchmarks run with
+    // repetitions (their "median" aggregates).
+    std::optional<double> medianRatio(const std::string& numerator,
+                                      const std::string& denominator) const;
+
 private:
     std::map<std::string, double> best_;
+    std::map<std::string, double> median_;
 };

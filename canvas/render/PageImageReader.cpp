@@ -1,5 +1,6 @@
 #include "PageImageReader.h"
 
+#include "PageMemory.h"
 #include "RegularFile.h"
 
 #include <QFile>
@@ -65,13 +66,19 @@ QImage ReadPageImage(const QString& path)
     const int allocationLimit = QImageReader::allocationLimit();
     const qint64 surfaceMegabytes = PageSurfaceBudget() / 2 / (1 << 20);  // the loader's half
     QImageReader::setAllocationLimit(int(std::clamp<qint64>(surfaceMegabytes, 1, INT_MAX)));
-    QImage image = reader.read();
+    // A reader that fills the image it is given puts the page in large-page
+    // memory (PageMemory.h); any other allocates its own.
+    QImage image = declared.isValid() ? MakePageImage(declared, reader.imageFormat()) : QImage();
+    if (!reader.read(&image)) image = QImage();
     QImageReader::setAllocationLimit(allocationLimit);
     if (image.isNull() || !PageSizeAllowed(image.size())) return QImage();
 
     // Converting to RGB32 keeps the 8-bit values of every source format that
     // holds them (indexed, grayscale, RGB, RGBA); dithering is switched off so
     // that no reduction ever alters a value.
-    return image.convertToFormat(QImage::Format_RGB32,
-                                 Qt::ThresholdDither | Qt::ThresholdAlphaDither | Qt::AvoidDither);
+    // The conversion is done in place where the formats allow, so a page
+    // read with alpha does not briefly take twice its memory.
+    image.convertTo(QImage::Format_RGB32,
+                    Qt::ThresholdDither | Qt::ThresholdAlphaDither | Qt::AvoidDither);
+    return image;
 }

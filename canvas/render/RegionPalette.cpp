@@ -13,7 +13,7 @@ void BuildLevelTable(std::uint8_t red, std::uint8_t green, std::uint8_t blue, st
     }
 }
 
-RegionPalette::RegionPalette()
+RegionPalette::RegionPalette() : words_(std::size_t(Size) * 256)
 {
     for (int i = 1; i < Size; ++i) {
         RegionPaletteEntry& e = entries_[i];
@@ -23,6 +23,16 @@ RegionPalette::RegionPalette()
     paper.Red = paper.Green = paper.Blue = 255;
     paper.Offset = 0;
     BuildLevelTable(paper.Red, paper.Green, paper.Blue, paper.Offset, paper.Levels);
+    for (int i = 0; i < Size; ++i) packEntry(i);
+}
+
+void RegionPalette::packEntry(int index)
+{
+    const LevelTable& levels = entries_[index].Levels;
+    for (std::size_t shade = 0; shade < 256; ++shade)
+        words_[shade * Size + std::size_t(index)] = (std::uint32_t(levels[shade][0]) << 16)
+                                                   | (std::uint32_t(levels[shade][1]) << 8)
+                                                   | std::uint32_t(levels[shade][2]);
 }
 
 bool RegionPalette::UpdatePaletteColor(int index, std::int32_t colorValue, std::int16_t offset)
@@ -34,5 +44,6 @@ bool RegionPalette::UpdatePaletteColor(int index, std::int32_t colorValue, std::
     e.Blue = GetBlueByte(colorValue);
     e.Offset = offset;
     BuildLevelTable(e.Red, e.Green, e.Blue, e.Offset, e.Levels);
+    packEntry(index);
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // Output value before ink for each shading level: [level 0..255][channel],
 // channel 0 = red, 1 = green, 2 = blue. The fourth byte pads a row to 32 bits
@@ -42,6 +43,15 @@ public:
     const RegionPaletteEntry& entry(int index) const { return entries_[index]; }
     const LevelTable& levels(int region) const { return entries_[region].Levels; }
 
+    // Every entry's table in one block indexed by shade x 256 + region, each
+    // word holding the output bytes before ink as 0x00RRGGBB. The index is
+    // bits 8 to 23 of a page pixel (0xXXRRGGBB: red shade, green region), so
+    // the renderer finds a pixel's word with one shift and one mask.
+    const std::uint32_t* outputWords() const { return words_.data(); }
+
 private:
+    void packEntry(int index);
+
     std::array<RegionPaletteEntry, Size> entries_;
+    std::vector<std::uint32_t> words_;
 };

@@ -1,7 +1,11 @@
 #include "CanvasView.h"
 
+#include "PageScaler.h"
+
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace {
 
@@ -52,19 +56,33 @@ void CanvasView::contentDrawn()
     if (!inPaint_) update();
 }
 
-void CanvasView::DrawStretched(const QImage& picture, QSize size)
+void CanvasView::DrawStretched(const QImage& picture, QSize size, const QRect& changed)
 {
+    // Only the part showing the changed pixels needs painting when the same
+    // picture is shown at the same size with nothing drawn over it.
+    const bool partly = !changed.isNull() && drawn_.isNull() && stretchedSize_ == size
+                        && !size.isEmpty() && !picture.isNull()
+                        && picture.size() == changedPictureSize_;
     drawn_ = QImage();
     stretchedSize_ = size;
-    if (picture.isNull() || size.isEmpty()) {
-        stretched_ = QImage();
-    } else if (size.width() < picture.width() && size.height() < picture.height()) {
-        stretched_ = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    } else {
-        stretched_ = picture;  // shared, not copied; enlarged pixel by pixel when painted
+    stretched_ = (picture.isNull() || size.isEmpty()) ? QImage() : picture;
+    changedPictureSize_ = stretched_.size();
+    if (!partly) {
+        contentDrawn();
+        return;
     }
-    contentDrawn();
+    // The changed part in view pixels, widened by one for the averaging.
+    const double sx = double(size.width()) / picture.width();
+    const double sy = double(size.height()) / picture.height();
+    const QRect inView = QRectF(changed.x() * sx, changed.y() * sy, changed.width() * sx,
+                                changed.height() * sy)
+                             .toAlignedRect()
+                             .adjusted(-1, -1, 1, 1);
+    if (!autoRedraw_) flushPending_ = true;
+    if (!inPaint_) update(inView);
 }
+
+void CanvasView::LetGoOfPicture() { stretched_ = QImage(); }
 
 void CanvasView::DrawPicture(const QImage& picture, const QRectF& target, const QRectF& source,
                              quint32 opcode)
@@ -98,6 +116,7 @@ void CanvasView::Clear()
 {
     stretched_ = QImage();
     stretchedSize_ = QSize();
+    changedPictureSize_ = QSize();
     drawn_ = QImage();
     update();
 }
@@ -141,25 +160,60 @@ void CanvasView::applyPointer()
 
 void CanvasView::paintContent(QPainter& painter, const QRect& exposed, bool withDrawing) const
 {
-    painter.fillRect(exposed, backColor_);
+    // Page pixels are never smoothed when drawn: at 100 per cent, and on
+    // high-density screens, a page pixel covers whole device pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (!withDrawing) {
+        painter.fillRect(exposed, backColor_);
         if (!ownPicture_.isNull()) painter.drawImage(QPoint(0, 0), ownPicture_);
         return;
     }
     if (!drawn_.isNull()) {
+        painter.fillRect(exposed, backColor_);
         painter.drawImage(exposed.topLeft(), drawn_, exposed);
         return;
     }
-    if (!ownPicture_.isNull()) painter.drawImage(QPoint(0, 0), ownPicture_);
-    if (!stretched_.isNull()) {
-        const QRect target(QPoint(0, 0), stretchedSize_);
-        if (stretched_.size() == stretchedSize_) {
-            const QRect part = exposed & target;
-            painter.drawImage(part.topLeft(), stretched_, part);
-        } else {
-            painter.drawImage(target, stretched_);
-        }
+    const QRect target(QPoint(0, 0), stretchedSize_);
+    const QRect part = stretched_.isNull() ? QRect() : exposed & target;
+    // The page is opaque: only what it leaves uncovered gets the back colour.
+    for (const QRect& r : QRegion(exposed).subtracted(QRegion(part))) painter.fillRect(r, backColor_);
+    if (!ownPicture_.isNull()) {
+        if (!part.isEmpty()) painter.fillRect(part, backColor_);
+        painter.drawImage(QPoint(0, 0), ownPicture_);
     }
+    if (part.isEmpty()) return;
+    if (stretched_.size() == stretchedSize_) {
+        painter.drawImage(part.topLeft(), stretched_, part);
+    } else if (stretchedSize_.width() <= stretched_.width()
+               && stretchedSize_.height() <= stretched_.height()) {
+        drawShrunk(painter, part);
+    } else {
+        painter.drawImage(target, stretched_);
+    }
+}
+
+// Draws the exposed part of a shrunk page, averaged at the device's own
+// resolution, so a high-density screen shows all the detail it can hold.
+void CanvasView::drawShrunk(QPainter& painter, const QRect& part) const
+{
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const int targetWidth = std::min(stretched_.width(), int(std::lround(stretchedSize_.width() * ratio)));
+    const int targetHeight = std::min(stretched_.height(), int(std::lround(stretchedSize_.height() * ratio)));
+    const QRect device = QRect(0, 0, targetWidth, targetHeight)
+                             & QRectF(part.x() * ratio, part.y() * ratio, part.width() * ratio,
+                                      part.height() * ratio)
+                                   .toAlignedRect();
+    if (device.isEmpty()) return;
+    QImage shrunk(device.size(), QImage::Format_RGB32);
+    if (shrunk.isNull()) return;
+    const ScaleSource source{reinterpret_cast<const std::uint32_t*>(stretched_.constBits()),
+                             std::size_t(stretched_.bytesPerLine() / 4), stretched_.width(),
+                             stretched_.height()};
+    ScaleDownPart(source, targetWidth, targetHeight, device.x(), device.y(), device.width(),
+                  device.height(), reinterpret_cast<std::uint32_t*>(shrunk.bits()),
+                  std::size_t(shrunk.bytesPerLine() / 4));
+    shrunk.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(device.x() / ratio, device.y() / ratio), shrunk);
 }
 
 void CanvasView::paintEvent(QPaintEvent* event)

@@ -25,9 +25,16 @@ public:
     explicit CanvasView(QWidget* parent = nullptr);
 
     // Draws the whole picture stretched to size at the origin, covering
-    // everything drawn before. A smaller copy is made once here when the
-    // picture is shrunk, so painting never scales a big page down again.
-    void DrawStretched(const QImage& picture, QSize size);
+    // everything drawn before. The view keeps a shared reference to the
+    // picture and scales only the part it paints, when it paints it. When
+    // changed is given and the view already shows a picture of this size at
+    // this size with nothing drawn over it, only the part of the view that
+    // shows changed (in picture pixels) is painted again.
+    void DrawStretched(const QImage& picture, QSize size, const QRect& changed = QRect());
+
+    // Drops the view's reference to the picture without painting, so its
+    // owner can change the pixels in place; a DrawStretched follows.
+    void LetGoOfPicture();
 
     // Draws a picture into the view with a raster operation code of the
     // classic kind (source copy, paint, and, invert, erase, not-copy...).
@@ -67,13 +74,15 @@ protected:
 private:
     void contentDrawn();
     void paintContent(QPainter& painter, const QRect& exposed, bool withDrawing) const;
+    void drawShrunk(QPainter& painter, const QRect& part) const;
     QImage compose(bool withDrawing) const;
     void applyPointer();
 
     QColor backColor_;
     QImage ownPicture_;
-    QImage stretched_;      // picture drawn by DrawStretched, at its drawing size or larger
+    QImage stretched_;      // picture drawn by DrawStretched (shared, never copied)
     QSize stretchedSize_;   // the size it was stretched to
+    QSize changedPictureSize_;  // size of the picture last drawn, kept while it is let go of
     QImage drawn_;          // the view with DrawPicture's work, made on the first DrawPicture
     bool autoRedraw_ = true;
     bool flushPending_ = false;  // AutoRedraw off: a drawing waits to be shown once

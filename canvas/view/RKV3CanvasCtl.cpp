@@ -8,6 +8,7 @@
 #include "MousePointerImages.h"
 #include "PersistedValues.h"
 #include "PropertyBag.h"
+#include "RegionRunIndex.h"
 #include "ScrollBarColorRequest.h"
 #include "SignedScrollBar.h"
 #include "SurfaceHandles.h"
@@ -27,7 +28,8 @@ void fillWithBackColor(QWidget* widget, const QColor& color)
 
 }  // namespace
 
-RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent) : QFrame(parent)
+RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent)
+    : QFrame(parent), regionRuns_(std::make_unique<RegionRunIndex>())
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);

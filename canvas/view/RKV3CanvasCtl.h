@@ -8,9 +8,13 @@
 #include <QSet>
 #include <QVariant>
 
+#include <bitset>
+#include <memory>
+
 class CanvasView;
 class PropertyBag;
 class QPaintDevice;
+class RegionRunIndex;
 class SignedScrollBar;
 
 // The page canvas control. It holds the page on three surfaces (the raw page
@@ -242,6 +246,7 @@ private:
     void applyViewGeometry();
     static float boundedViewExtent(double value);
     bool resizeBuffer(QSize size);
+    bool canRecolourChangedRegionsOnly() const;
 
     bool picView_Event(QEvent* event);
     void picView_MouseDown(short Button, short Shift, float X, float Y);
@@ -260,6 +265,15 @@ private:
 
     RegionPalette palette_;
     bool drawSmooth_ = false;
+    // Where each region of the loaded page lies, the regions whose colour
+    // changed since the last render, and what that render coloured: a page
+    // (the loader's cache key) into a buffer (the buffer's key after it).
+    // While both are unchanged, a render recolours only the changed regions.
+    std::unique_ptr<RegionRunIndex> regionRuns_;
+    qint64 indexedPageKey_ = 0;
+    std::bitset<256> changedRegions_;
+    qint64 renderedPageKey_ = 0;
+    qint64 renderedBufferKey_ = 0;
 
     // Surfaces: the raw page (loader), the coloured page (buffer) and its
     // picture, and the widgets of the viewport.

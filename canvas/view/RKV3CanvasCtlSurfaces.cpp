@@ -8,8 +8,10 @@
 #include "MessageBox.h"
 #include "Metrics.h"
 #include "PageImageReader.h"
+#include "PageMemory.h"
 #include "PageRenderer.h"
 #include "RegionPicking.h"
+#include "RegionRunIndex.h"
 #include "RegularFile.h"
 
 #include <QFile>
@@ -30,7 +32,7 @@ QImage RKV3CanvasCtl::Image() const { return picView_->ComposedImage(); }
 bool RKV3CanvasCtl::resizeBuffer(QSize size)
 {
     if (size == bufferImage_.size()) return true;
-    QImage resized(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage resized = MakePageImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     if (resized.isNull()) return false;
     resized.fill(bufferBackColor_);
     QPainter painter(&resized);
@@ -44,6 +46,8 @@ void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
 {
     if (FilePath.isEmpty()) {
         loaderImage_ = QImage();
+        regionRuns_->Clear();
+        indexedPageKey_ = 0;
         return;
     }
     bool loaded = false;
@@ -53,6 +57,10 @@ void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
         const QImage page = ReadPageImage(withForwardSlashes(FilePath));
         if (!page.isNull()) {
             loaderImage_ = page;
+            regionRuns_->Build(reinterpret_cast<const std::uint32_t*>(loaderImage_.constBits()),
+                               std::size_t(loaderImage_.bytesPerLine() / 4), loaderImage_.width(),
+                               loaderImage_.height());
+            indexedPageKey_ = loaderImage_.cacheKey();
             loaded = resizeBuffer(loaderImage_.size());
         }
     }
@@ -160,7 +168,21 @@ uchar RKV3CanvasCtl::GetBlueByte(int srcColor) const { return ::GetBlueByte(srcC
 
 bool RKV3CanvasCtl::UpdatePaletteColor(short Index, int ColorValue, short Offset)
 {
-    return palette_.UpdatePaletteColor(Index, ColorValue, Offset);
+    if (!palette_.UpdatePaletteColor(Index, ColorValue, Offset)) return false;
+    changedRegions_.set(std::size_t(Index));
+    return true;
+}
+
+// True when the buffer still holds the last coloured render of the loaded
+// page, untouched since (a QPainter or any write access changes its key), so
+// that recolouring the changed regions gives what a full render would.
+bool RKV3CanvasCtl::canRecolourChangedRegionsOnly() const
+{
+    const qint64 page = loaderImage_.cacheKey();
+    return !drawSmooth_ && renderedBufferKey_ != 0 && bufferImage_.cacheKey() == renderedBufferKey_
+           && renderedPageKey_ == page && indexedPageKey_ == page
+           && bufferImage_.size() == loaderImage_.size()
+           && bufferImage_.bytesPerLine() == loaderImage_.bytesPerLine();
 }
 
 bool RKV3CanvasCtl::RenderRKVPage()
@@ -169,13 +191,19 @@ bool RKV3CanvasCtl::RenderRKVPage()
     const int w = loaderImage_.width();
     const int h = loaderImage_.height();
 
+    // Recolouring only the changed regions pays while they are a small part
+    // of the page; past a third, one pass over the whole page is quicker.
+    const bool onlyChanged =
+        canRecolourChangedRegionsOnly()
+        && regionRuns_->PixelCount(changedRegions_) <= std::size_t(w) * std::size_t(h) / 3;
+
     // Only the part of the page that lies inside the buffer is written: the
     // buffer can differ in size after LoadImage or a CanvasWidth change.
     // The buffer is written in place: its picture and the view, which share
     // its pixels, let go of them first (both take the new page below), so no
     // copy of the whole page is made.
     bufferPicture_ = QImage();
-    picView_->Clear();
+    picView_->LetGoOfPicture();
     if (bufferImage_.format() != QImage::Format_RGB32)
         bufferImage_ = bufferImage_.convertToFormat(QImage::Format_RGB32);
     const int cw = std::min(w, bufferImage_.width());
@@ -184,15 +212,24 @@ bool RKV3CanvasCtl::RenderRKVPage()
     auto* dst = reinterpret_cast<std::uint32_t*>(bufferImage_.bits());
     const std::size_t srcStride = std::size_t(loaderImage_.bytesPerLine()) / 4;
     const std::size_t dstStride = std::size_t(bufferImage_.bytesPerLine()) / 4;
+    QRect changed;
     if (drawSmooth_) {
         for (int y = 0; y < ch; ++y)
             std::copy_n(src + y * srcStride, cw, dst + y * dstStride);
+    } else if (onlyChanged) {
+        RenderRegions(*regionRuns_, changedRegions_, src, dst, palette_);
+        const PageBox box = regionRuns_->Box(changedRegions_);
+        changed = box.empty() ? QRect(0, 0, 1, 1)
+                              : QRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
     } else {
-        RenderPixelRows(src, srcStride, dst, dstStride, cw, ch, palette_);
+        RenderPageRows(src, srcStride, dst, dstStride, cw, ch, palette_);
     }
+    changedRegions_.reset();
+    renderedPageKey_ = loaderImage_.cacheKey();
+    renderedBufferKey_ = drawSmooth_ ? 0 : bufferImage_.cacheKey();
 
     bufferPicture_ = bufferImage_;
-    picView_->DrawStretched(bufferPicture_, picView_->size());
+    picView_->DrawStretched(bufferPicture_, picView_->size(), changed);
     return true;
 }
 

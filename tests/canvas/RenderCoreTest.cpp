@@ -5,7 +5,10 @@
 #include "PageRenderer.h"
 #include "RegionPalette.h"
 
+#include <QSize>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -101,30 +104,58 @@ TEST(RegionPalette, IndexOutsideTheRangeIsRefusedAndChangesNothing)
     EXPECT_EQ(renderOne(palette, 127, 255, 255), (Rgb{127, 127, 127}));
 }
 
-TEST(PageRenderer, MatchesAReferenceOnEveryPixelAndKeepsTheFourthByte)
+// The plain rule, from the entry's colour and offset, for one pixel.
+std::uint32_t referencePixel(const RegionPalette& palette, std::uint32_t px)
+{
+    const int shade = (px >> 16) & 0xFF, region = (px >> 8) & 0xFF, ink = px & 0xFF;
+    const RegionPaletteEntry& e = palette.entry(region);
+    const int colour[3] = {e.Red, e.Green, e.Blue};
+    std::uint32_t out = px & 0xFF000000u;
+    for (int c = 0; c < 3; ++c) {
+        const int level = std::clamp(shade + colour[c] + e.Offset, 0, 255);
+        out |= std::uint32_t(std::clamp(level + ink - 255, 0, 255)) << (16 - 8 * c);
+    }
+    return out;
+}
+
+TEST(PageRenderer, EveryWayMatchesThePlainRuleOnEveryCombination)
 {
     RegionPalette palette;
     for (int i = 0; i < 256; ++i)
-        palette.UpdatePaletteColor(i, (i * 2654435761u) & 0xFFFFFF, std::int16_t(-127 + (i % 9) * 20));
-    QImage page = PatternPage(37, 11);  // width not a multiple of 4
-    std::vector<std::uint32_t> src(37 * 11), dst(37 * 11);
-    for (int y = 0; y < 11; ++y)
-        for (int x = 0; x < 37; ++x)
-            src[y * 37 + x] = (page.pixel(x, y) & 0x00FFFFFFu) | (std::uint32_t(x + y) << 24);
-    RenderPixelRows(src.data(), 37, dst.data(), 37, 37, 11, palette);
-    for (std::size_t i = 0; i < src.size(); ++i) {
-        const int shade = (src[i] >> 16) & 0xFF, region = (src[i] >> 8) & 0xFF, ink = src[i] & 0xFF;
-        const RegionPaletteEntry& e = palette.entry(region);
-        const int colour[3] = {e.Red, e.Green, e.Blue};
-        int expected[3];
-        for (int c = 0; c < 3; ++c) {
-            const int level = std::clamp(shade + colour[c] + e.Offset, 0, 255);
-            expected[c] = std::clamp(level + ink - 255, 0, 255);
+        palette.UpdatePaletteColor(i, (i * 2654435761u) & 0xFFFFFF, std::int16_t(-255 + (i % 11) * 50));
+    // Every shade and region for each ink, starting one word off alignment,
+    // with a fourth byte that varies.
+    std::vector<std::uint32_t> src(65536 + 1), dst(src.size());
+    for (PixelPath path : {PixelPath::Plain, PixelPath::Sse2, PixelPath::Avx2}) {
+        if (!PixelPathAvailable(path)) continue;
+        for (std::uint32_t ink = 0; ink < 256; ++ink) {
+            for (std::uint32_t i = 0; i < 65536; ++i) src[i + 1] = ((i * 37u) << 24) | (i << 8) | ink;
+            RenderPixelSpanOn(path, src.data() + 1, dst.data() + 1, 65536, palette);
+            for (std::size_t i = 1; i < src.size(); ++i)
+                ASSERT_EQ(dst[i], referencePixel(palette, src[i])) << "way " << int(path) << " ink " << ink;
         }
-        ASSERT_EQ(int((dst[i] >> 16) & 0xFF), expected[0]) << "pixel " << i;
-        ASSERT_EQ(int((dst[i] >> 8) & 0xFF), expected[1]) << "pixel " << i;
-        ASSERT_EQ(int(dst[i] & 0xFF), expected[2]) << "pixel " << i;
-        ASSERT_EQ(dst[i] >> 24, src[i] >> 24) << "pixel " << i;
+    }
+}
+
+TEST(PageRenderer, BlocksOfAnyWidthAndStrideMatchThePlainRule)
+{
+    RegionPalette palette;
+    for (int i = 0; i < 256; ++i) palette.UpdatePaletteColor(i, i * 0x010305, std::int16_t(i - 127));
+    for (const QSize size : {QSize(1, 1), QSize(3, 2), QSize(17, 5), QSize(37, 11), QSize(1021, 600)}) {
+        const QImage page = PatternPage(size.width(), size.height());
+        const std::size_t srcStride = std::size_t(page.bytesPerLine() / 4);
+        const std::size_t dstStride = std::size_t(size.width()) + 3;  // rows with a gap
+        std::vector<std::uint32_t> dst(dstStride * std::size_t(size.height()), 0x12345678u);
+        const auto* src = reinterpret_cast<const std::uint32_t*>(page.constBits());
+        RenderPageRows(src, srcStride, dst.data(), dstStride, size.width(), size.height(), palette);
+        for (int y = 0; y < size.height(); ++y)
+            for (std::size_t x = 0; x < dstStride; ++x) {
+                const std::uint32_t got = dst[std::size_t(y) * dstStride + x];
+                const std::uint32_t want = x < std::size_t(size.width())
+                                               ? referencePixel(palette, src[std::size_t(y) * srcStride + x])
+                                               : 0x12345678u;
+                ASSERT_EQ(got, want) << size.width() << "x" << size.height() << " at " << x << "," << y;
+            }
     }
 }
 

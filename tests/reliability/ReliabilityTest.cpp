@@ -2,6 +2,7 @@
 // (each bad file through its reader, with the one message it must show and
 // the state it must leave; some files are made here, as the table says), and
 // saves that fail part-way.
+#include "BitmapFile.h"
 #include "ColorEditTarget.h"
 #include "ColorSetFiles.h"
 #include "ColorSets.h"
@@ -129,7 +130,7 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
 {
     QTemporaryDir dir;
     const QString folder = Platform::SettingsStore::setFolder(dir.path());
-    const QStringList names{"p.RPL", "s.RKS3", "c.RKL", "RKVViewer3.ini"};
+    const QStringList names{"p.RPL", "s.RKS3", "c.RKL", "RKVViewer3.ini", "page.BMP"};
     const QByteArray old = "the old file, as it was\r\n";
     for (const QString& name : names) {
         QFile file(dir.filePath(name));
@@ -149,6 +150,9 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
     setrlimit(RLIMIT_FSIZE, &full);
     EXPECT_FALSE(SavePalette(dir.filePath("p.RPL")));
     EXPECT_FALSE(SaveScheme(dir.filePath("s.RKS3")));
+    QImage page(40, 30, QImage::Format_RGB32);
+    page.fill(qRgb(200, 100, 50));
+    EXPECT_FALSE(SaveBitmapFile(page, dir.filePath("page.BMP")));
     dialog->findChild<QLineEdit*>("txtColorName")->setText("Brick, red");
     dialog->findChild<QPushButton*>("cmdSaveNew")->click();
     EXPECT_FALSE(SaveSetting(Setting::MainLeft, "1234") || SaveSetting(Setting::MainTop, "5678"));
@@ -160,7 +164,7 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
         QFile file(dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == old) << qPrintable(name);
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);  // no temporary file left either
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);  // no temporary file left either
     EXPECT_EQ(shownTexts(boxes),
               "Error saving palette. / Error saving color scheme. / Error saving color. / Error saving settings.");
     EXPECT_TRUE(dialog->ColorModified);

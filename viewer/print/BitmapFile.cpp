@@ -14,7 +14,9 @@ bool savePicture(const QImage& picture, const QString& path, const char* format)
     // keeps an indexed or alpha picture from coming out in another depth.
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered, so that a short write (a full disk, a file-size limit)
+    // fails the write itself and the old file is never replaced.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     QImageWriter writer(&file, format);
     if (!writer.write(rgb)) {
         file.cancelWriting();

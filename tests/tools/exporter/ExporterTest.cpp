@@ -103,6 +103,19 @@ TEST_F(ExporterTest, PicturesAreTheCanvasRenderOfEachPage)
     }
 }
 
+TEST_F(ExporterTest, ProgressShowsOnATerminalUnlessQuiet)
+{
+    // script(1) gives the run a terminal and copies what it writes there.
+    const QString command = qEnvironmentVariable("RKV_PROGRAM_DIR") + u"/rkv3export "_s + writeModel(2, 100) + u" -o "_s;
+    QProcess terminal;
+    terminal.start(u"script"_s, {u"-qec"_s, command + out(u"a"_s), u"/dev/null"_s});
+    ASSERT_TRUE(terminal.waitForFinished(60000));
+    EXPECT_TRUE(terminal.readAllStandardOutput().contains("page 2 of 2 ["));
+    terminal.start(u"script"_s, {u"-qec"_s, command + out(u"b"_s) + u" -q"_s, u"/dev/null"_s});
+    ASSERT_TRUE(terminal.waitForFinished(60000));
+    EXPECT_EQ(std::pair(terminal.exitCode(), terminal.readAllStandardOutput()), std::pair(0, QByteArray()));
+}
+
 TEST_F(ExporterTest, PdfSheetsHoldTheTiledPagesAtTheirResolutionWithTheHeader)
 {
     // 301 x 200 pixels at 100 ppi: 3.01 x 2 in; Letter with 0.25 in insets

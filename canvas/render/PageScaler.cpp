@@ -46,7 +46,9 @@ inline std::uint32_t weightAt(const Cover& c, int i)
 
 // Adds w x (the channels of count pixels of row) to sums, four sums per
 // pixel (blue, green, red, fourth), and the same for a second row with its
-// own weight (0 when there is none).
+// own weight (0 when there is none). The first pair of a target row stores
+// its products instead of adding them, so the sums need no clearing.
+template <bool First>
 void addRows(const std::uint32_t* a, std::int32_t wa, const std::uint32_t* b, std::int32_t wb,
              std::size_t count, std::int32_t* sums)
 {
@@ -67,13 +69,17 @@ void addRows(const std::uint32_t* a, std::int32_t wa, const std::uint32_t* b, st
                                      _mm_madd_epi16(_mm_unpacklo_epi16(aHigh, bHigh), weights),
                                      _mm_madd_epi16(_mm_unpackhi_epi16(aHigh, bHigh), weights)};
         for (int k = 0; k < 4; ++k)
-            _mm_storeu_si128(out + k, _mm_add_epi32(_mm_loadu_si128(out + k), products[k]));
+            _mm_storeu_si128(out + k, First ? products[k]
+                                            : _mm_add_epi32(_mm_loadu_si128(out + k), products[k]));
     }
 #endif
     for (; i < count; ++i)
-        for (int c = 0; c < 4; ++c)
-            sums[i * 4 + std::size_t(c)] += wa * std::int32_t((a[i] >> (8 * c)) & 0xFFu)
-                                            + wb * std::int32_t((b[i] >> (8 * c)) & 0xFFu);
+        for (int c = 0; c < 4; ++c) {
+            const std::int32_t sum = wa * std::int32_t((a[i] >> (8 * c)) & 0xFFu)
+                                     + wb * std::int32_t((b[i] >> (8 * c)) & 0xFFu);
+            std::int32_t& to = sums[i * 4 + std::size_t(c)];
+            to = First ? sum : to + sum;
+        }
 }
 
 // The columns of the target part: for each target column, where its source
@@ -142,12 +148,16 @@ void scaleRows(const ScaleSource& src, const ColumnPlan& plan, int targetHeight,
     std::vector<std::int32_t> sums(n * 4);
     for (int ty = y0; ty < y1; ++ty) {
         const Cover rows = coverOf(ty, src.height, targetHeight);
-        std::fill(sums.begin(), sums.end(), 0);
         for (int sy = rows.first; sy <= rows.last; sy += 2) {
             const std::uint32_t* a = src.pixels + std::size_t(sy) * src.stride + plan.firstColumn;
             const bool pair = sy + 1 <= rows.last;
-            addRows(a, std::int32_t(weightAt(rows, sy)), pair ? a + src.stride : a,
-                    pair ? std::int32_t(weightAt(rows, sy + 1)) : 0, n, sums.data());
+            const std::uint32_t* b = pair ? a + src.stride : a;
+            const std::int32_t wa = std::int32_t(weightAt(rows, sy));
+            const std::int32_t wb = pair ? std::int32_t(weightAt(rows, sy + 1)) : 0;
+            if (sy == rows.first)
+                addRows<true>(a, wa, b, wb, n, sums.data());
+            else
+                addRows<false>(a, wa, b, wb, n, sums.data());
         }
         averageRow(sums.data(), plan, float(rows.inverseArea),
                    out + std::size_t(ty - partY) * outStride);

@@ -209,7 +209,10 @@ void CanvasView::drawShrunk(QPainter& painter, const QRect& part) const
                                       part.height() * ratio)
                                    .toAlignedRect();
     if (device.isEmpty()) return;
-    QImage shrunk(device.size(), QImage::Format_RGB32);
+    // The scratch image is kept from paint to paint: fresh memory for every
+    // paint would cost a page fault per 4 KiB.
+    if (shrunk_.size() != device.size()) shrunk_ = QImage(device.size(), QImage::Format_RGB32);
+    QImage& shrunk = shrunk_;
     if (shrunk.isNull()) return;
     const ScaleSource source{reinterpret_cast<const std::uint32_t*>(stretched_.constBits()),
                              std::size_t(stretched_.bytesPerLine() / 4), stretched_.width(),
@@ -219,6 +222,7 @@ void CanvasView::drawShrunk(QPainter& painter, const QRect& part) const
                   std::size_t(shrunk.bytesPerLine() / 4));
     shrunk.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(device.x() / ratio, device.y() / ratio), shrunk);
+    shrunk.setDevicePixelRatio(1.0);
 }
 
 void CanvasView::paintEvent(QPaintEvent* event)

@@ -86,6 +86,7 @@ private:
     QImage stretched_;      // picture drawn by DrawStretched (shared, never copied)
     QSize stretchedSize_;   // the size it was stretched to
     QSize changedPictureSize_;  // size of the picture last drawn, kept while it is let go of
+    mutable QImage shrunk_;     // the part of a shrunk page being painted
     QImage drawn_;          // the view with DrawPicture's work, made on the first DrawPicture
     bool autoRedraw_ = true;
     bool flushPending_ = false;  // AutoRedraw off: a drawing waits to be shown once

@@ -266,8 +266,26 @@ bool PdfFilePrinter::setOutputFileName(const QString& path)
     return true;
 }
 
+namespace {
+
+// Qt's PDF engine does not report a write that failed part-way (a full disk):
+// a whole PDF ends in its "%%EOF" trailer, a cut-off one does not.
+bool endsAsWholePdf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16) return false;
+    file.seek(qMax<qint64>(0, file.size() - 32));
+    return file.readAll().contains("%%EOF");
+}
+
+}  // namespace
+
 bool PdfFilePrinter::finishJob()
 {
+    if (!endsAsWholePdf(partName(target_))) {
+        QFile::remove(partName(target_));
+        return false;
+    }
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(partName(target_)).toStdString(),
                             QFile::encodeName(target_).toStdString(), error);

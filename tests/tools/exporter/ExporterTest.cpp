@@ -197,6 +197,32 @@ TEST_F(ExporterTest, PagesThatFailAreNamedAndTheOthersWritten)
     EXPECT_TRUE(poppler::text(pdf).contains(u"Hull 4 (Page 4 of 4)"_s));
 }
 
+TEST_F(ExporterTest, FullDiskKeepsTheOldPdfAndPictureAndFails)
+{
+    // A file-size limit of one block stands in for a full disk; the shell
+    // ignores the limit's signal, so the write fails instead of the process.
+    const QString manifest = writeModel(1, 100, {400, 300});
+    const QByteArray old = "the old file, as it was";
+    QDir(dir.path()).mkpath(u"png"_s);
+    for (const QString& name : {u"old.pdf"_s, u"png/p1.png"_s}) {
+        QFile file(out(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    }
+    const QString exporter = qEnvironmentVariable("RKV_PROGRAM_DIR") + u"/rkv3export"_s;
+    for (const QString& target : {u"old.pdf"_s, u"png"_s}) {
+        QProcess process;
+        process.start(u"bash"_s, {u"-c"_s, u"trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\""_s, exporter,
+                                   manifest, u"-q"_s, u"-o"_s, out(target)});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << qPrintable(target);
+        EXPECT_EQ(process.exitCode(), 3) << qPrintable(target);
+    }
+    for (const QString& name : {u"old.pdf"_s, u"png/p1.png"_s}) {
+        QFile file(out(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == old) << qPrintable(name);
+    }
+}
+
 TEST_F(ExporterTest, ShortSchemeReplacesWhatItHoldsAndRegion255KeepsTheModelsColour)
 {
     const QString manifest = writeModel(1, 100, {300, 60});

@@ -1,5 +1,6 @@
 #include "BitmapFile.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -13,12 +14,17 @@ bool savePicture(const QImage& picture, const QString& path, const char* format)
     // bitmap (and an opaque one as a 24-bit PNG); an opaque 32-bit copy
     // keeps an indexed or alpha picture from coming out in another depth.
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    // The picture is encoded in memory first and then written in one go, so
+    // a full disk fails our own write (the image encoders do not clean up
+    // after a failed write of theirs) and the old file is never replaced.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(rgb)) return false;
     QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk, a file-size limit)
-    // fails the write itself and the old file is never replaced.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    QImageWriter writer(&file, format);
-    if (!writer.write(rgb)) {
+    if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }

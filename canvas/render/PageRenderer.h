@@ -27,9 +27,9 @@ RKV3CANVAS_EXPORT void RenderPageRows(const std::uint32_t* src, std::size_t srcS
                                       int height, const RegionPalette& palette);
 
 // The ways of colouring a span: one pixel at a time, four with SSE2, eight
-// with AVX2. Each gives the same bytes; a way the processor lacks is
-// unavailable.
-enum class PixelPath { Plain, Sse2, Avx2 };
+// with AVX2, sixteen with AVX-512. Each gives the same bytes; a way the
+// processor lacks is unavailable.
+enum class PixelPath { Plain, Sse2, Avx2, Avx512 };
 RKV3CANVAS_EXPORT bool PixelPathAvailable(PixelPath path);
 // Colours a span the given way (one pixel at a time when it is unavailable).
 RKV3CANVAS_EXPORT void RenderPixelSpanOn(PixelPath path, const std::uint32_t* src,

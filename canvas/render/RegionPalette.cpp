@@ -28,7 +28,19 @@ RegionPalette::RegionPalette() : words_(std::size_t(Size) * 256)
 
 void RegionPalette::packEntry(int index)
 {
-    const LevelTable& levels = entries_[index].Levels;
+    const RegionPaletteEntry& e = entries_[index];
+    // colour + offset, for a shade of 0 to 255, gives the same levels held to
+    // -255..255: beyond, every shade's level is 0 or 255 either way.
+    std::uint32_t raise = 0, lower = 0;
+    const std::int32_t colour[3] = {e.Red, e.Green, e.Blue};
+    for (int c = 0; c < 3; ++c) {
+        const std::int32_t step = colour[c] + std::int32_t(e.Offset);
+        raise |= std::uint32_t(ClampToByte(step)) << (16 - 8 * c);
+        lower |= std::uint32_t(ClampToByte(-step)) << (16 - 8 * c);
+    }
+    steps_[std::size_t(index)] = raise;
+    steps_[std::size_t(Size + index)] = lower;
+    const LevelTable& levels = e.Levels;
     for (std::size_t shade = 0; shade < 256; ++shade)
         words_[shade * Size + std::size_t(index)] = (std::uint32_t(levels[shade][0]) << 16)
                                                    | (std::uint32_t(levels[shade][1]) << 8)

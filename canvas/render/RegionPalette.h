@@ -49,9 +49,17 @@ public:
     // the renderer finds a pixel's word with one shift and one mask.
     const std::uint32_t* outputWords() const { return words_.data(); }
 
+    // The same tables as two saturating steps per region, for a renderer
+    // that works out a level instead of looking it up: the level of shade s
+    // in channel c is (s + raise_c, held at 255) - lower_c, held at 0, which
+    // equals clamp(s + colour_c + offset). Words 0 to 255 are each region's
+    // raises, words 256 to 511 its lowerings, both laid out as 0x00RRGGBB.
+    const std::uint32_t* levelSteps() const { return steps_.data(); }
+
 private:
     void packEntry(int index);
 
     std::array<RegionPaletteEntry, Size> entries_;
     std::vector<std::uint32_t> words_;
+    std::array<std::uint32_t, 2 * Size> steps_{};
 };

@@ -123,17 +123,26 @@ TEST(PageRenderer, EveryWayMatchesThePlainRuleOnEveryCombination)
     RegionPalette palette;
     for (int i = 0; i < 256; ++i)
         palette.UpdatePaletteColor(i, (i * 2654435761u) & 0xFFFFFF, std::int16_t(-255 + (i % 11) * 50));
+    palette.UpdatePaletteColor(254, 0xFFFFFF, 32767);
+    palette.UpdatePaletteColor(255, 0x00FF00, -32768);
     // Every shade and region for each ink, starting one word off alignment,
-    // with a fourth byte that varies.
+    // with a fourth byte that varies: first with the region changing from
+    // pixel to pixel, then in runs of 256 pixels as on a page, where the
+    // vector ways work levels out instead of looking them up.
     std::vector<std::uint32_t> src(65536 + 1), dst(src.size());
-    for (PixelPath path : {PixelPath::Plain, PixelPath::Sse2, PixelPath::Avx2}) {
+    for (PixelPath path : {PixelPath::Plain, PixelPath::Sse2, PixelPath::Avx2, PixelPath::Avx512}) {
         if (!PixelPathAvailable(path)) continue;
-        for (std::uint32_t ink = 0; ink < 256; ++ink) {
-            for (std::uint32_t i = 0; i < 65536; ++i) src[i + 1] = ((i * 37u) << 24) | (i << 8) | ink;
-            RenderPixelSpanOn(path, src.data() + 1, dst.data() + 1, 65536, palette);
-            for (std::size_t i = 1; i < src.size(); ++i)
-                ASSERT_EQ(dst[i], referencePixel(palette, src[i])) << "way " << int(path) << " ink " << ink;
-        }
+        for (bool inRuns : {false, true})
+            for (std::uint32_t ink = 0; ink < 256; ink += inRuns ? 17 : 1) {
+                for (std::uint32_t i = 0; i < 65536; ++i) {
+                    const std::uint32_t shadeAndRegion = inRuns ? ((i & 0xFF) << 8) | (i >> 8) : i;
+                    src[i + 1] = ((i * 37u) << 24) | (shadeAndRegion << 8) | ink;
+                }
+                RenderPixelSpanOn(path, src.data() + 1, dst.data() + 1, 65536, palette);
+                for (std::size_t i = 1; i < src.size(); ++i)
+                    ASSERT_EQ(dst[i], referencePixel(palette, src[i]))
+                        << "way " << int(path) << " ink " << ink << " runs " << inRuns << " at " << i;
+            }
     }
 }
 

@@ -164,6 +164,112 @@ void scaleRows(const ScaleSource& src, const ColumnPlan& plan, int targetHeight,
     }
 }
 
+// Shrinking by a power of two, 2 to 16, the same on both sides: every target
+// pixel averages a whole block of factor x factor source pixels, and the
+// average, rounded half up, is worked out in whole numbers. It equals what
+// the weighted path gives, since every weight and scale there is then a
+// power of two and its float sums are exact.
+int exactPowerOfTwoFactor(const ScaleSource& src, int targetWidth, int targetHeight)
+{
+    for (int factor = 2; factor <= 16; factor *= 2)
+        if (std::int64_t(targetWidth) * factor == src.width
+            && std::int64_t(targetHeight) * factor == src.height)
+            return factor;
+    return 0;
+}
+
+#if defined(__SSE2__)
+// Four target pixels from their blocks' sums, eight 16-bit channel sums in
+// each of two vectors: rounded, divided by the block's area and packed.
+inline __m128i averagedPixels(__m128i first, __m128i second, int areaShift)
+{
+    const __m128i half = _mm_set1_epi16(std::int16_t(1 << (areaShift - 1)));
+    const __m128i shift = _mm_cvtsi32_si128(areaShift);
+    first = _mm_srl_epi16(_mm_add_epi16(first, half), shift);
+    second = _mm_srl_epi16(_mm_add_epi16(second, half), shift);
+    return _mm_or_si128(_mm_packus_epi16(first, second), _mm_set1_epi32(int(0xFF000000u)));
+}
+
+// The sums of 2 x 2 blocks of two target pixels from two rows of four
+// source pixels.
+inline __m128i pairSums(__m128i top, __m128i bottom)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i low = _mm_add_epi16(_mm_unpacklo_epi8(top, zero), _mm_unpacklo_epi8(bottom, zero));
+    const __m128i high = _mm_add_epi16(_mm_unpackhi_epi8(top, zero), _mm_unpackhi_epi8(bottom, zero));
+    return _mm_add_epi16(_mm_unpacklo_epi64(low, high), _mm_unpackhi_epi64(low, high));
+}
+#endif
+
+void shrinkRowsByBlocks(const ScaleSource& src, int factor, int partX, int y0, int y1, int partY,
+                        int partWidth, std::uint32_t* out, std::size_t outStride)
+{
+    int areaShift = 0;
+    while ((1 << areaShift) < factor * factor) ++areaShift;
+    const std::uint32_t half = 1u << (areaShift - 1);
+    // Column sums of one target row's source rows, four channels each.
+    std::vector<std::uint16_t> sums(factor > 2 ? std::size_t(partWidth) * std::size_t(factor) * 4 : 0);
+    for (int ty = y0; ty < y1; ++ty) {
+        const std::uint32_t* first =
+            src.pixels + std::size_t(ty) * std::size_t(factor) * src.stride + std::size_t(partX) * std::size_t(factor);
+        std::uint32_t* line = out + std::size_t(ty - partY) * outStride;
+        int tx = 0;
+#if defined(__SSE2__)
+        if (factor == 2) {
+            // Two rows of eight source pixels give four target pixels.
+            const std::uint32_t* second = first + src.stride;
+            for (; tx + 4 <= partWidth; tx += 4) {
+                const auto at = [&](const std::uint32_t* row, int k) {
+                    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 2 * tx + 4 * k));
+                };
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(line + tx),
+                                 averagedPixels(pairSums(at(first, 0), at(second, 0)),
+                                                pairSums(at(first, 1), at(second, 1)), areaShift));
+            }
+        } else {
+            const std::size_t columns = std::size_t(partWidth) * std::size_t(factor);
+            const __m128i zero = _mm_setzero_si128();
+            for (int r = 0; r < factor; ++r) {
+                const std::uint32_t* row = first + std::size_t(r) * src.stride;
+                for (std::size_t x = 0; x + 4 <= columns; x += 4) {
+                    const __m128i px = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+                    __m128i* to = reinterpret_cast<__m128i*>(sums.data() + 4 * x);
+                    const __m128i low = _mm_unpacklo_epi8(px, zero), high = _mm_unpackhi_epi8(px, zero);
+                    _mm_storeu_si128(to, r == 0 ? low : _mm_add_epi16(_mm_loadu_si128(to), low));
+                    _mm_storeu_si128(to + 1, r == 0 ? high : _mm_add_epi16(_mm_loadu_si128(to + 1), high));
+                }
+            }
+            // columns is a multiple of four: every source column is summed.
+            for (; tx + 4 <= partWidth; tx += 4) {
+                __m128i block[4];
+                for (int k = 0; k < 4; ++k) {
+                    const std::uint16_t* s = sums.data() + std::size_t(tx + k) * std::size_t(factor) * 4;
+                    __m128i total = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s));
+                    for (int c = 1; c < factor; ++c)
+                        total = _mm_add_epi16(total, _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + 4 * c)));
+                    block[k] = total;
+                }
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(line + tx),
+                                 averagedPixels(_mm_unpacklo_epi64(block[0], block[1]),
+                                                _mm_unpacklo_epi64(block[2], block[3]), areaShift));
+            }
+        }
+#endif
+        // The pixels left over, one at a time.
+        for (; tx < partWidth; ++tx) {
+            std::uint32_t total[4] = {0, 0, 0, 0};
+            for (int r = 0; r < factor; ++r)
+                for (int c = 0; c < factor; ++c) {
+                    const std::uint32_t px = first[std::size_t(r) * src.stride + std::size_t(tx * factor + c)];
+                    for (int b = 0; b < 3; ++b) total[b] += (px >> (8 * b)) & 0xFFu;
+                }
+            std::uint32_t px = 0xFF000000u;
+            for (int b = 0; b < 3; ++b) px |= ((total[b] + half) >> areaShift) << (8 * b);
+            line[tx] = px;
+        }
+    }
+}
+
 }  // namespace
 
 void ScaleDownPart(const ScaleSource& source, int targetWidth, int targetHeight, int partX,
@@ -171,6 +277,16 @@ void ScaleDownPart(const ScaleSource& source, int targetWidth, int targetHeight,
                    std::size_t outStride)
 {
     if (partWidth <= 0 || partHeight <= 0 || targetWidth <= 0 || targetHeight <= 0) return;
+    if (const int factor = exactPowerOfTwoFactor(source, targetWidth, targetHeight)) {
+        const int bands = int(std::clamp<std::int64_t>(
+            std::int64_t(partWidth) * partHeight * factor * factor / 262144, 1, partHeight));
+        RunInParallel(bands, [&](int band) {
+            const int y0 = partY + int(std::int64_t(partHeight) * band / bands);
+            const int y1 = partY + int(std::int64_t(partHeight) * (band + 1) / bands);
+            shrinkRowsByBlocks(source, factor, partX, y0, y1, partY, partWidth, out, outStride);
+        });
+        return;
+    }
     const ColumnPlan plan = planColumns(partX, partWidth, source.width, targetWidth);
     // Bands of rows, each with its own column sums.
     const std::int64_t work = std::int64_t(partWidth) * partHeight * source.width / targetWidth;

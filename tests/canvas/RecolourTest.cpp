@@ -95,3 +95,30 @@ TEST(PageScaler, PartsMadeApartFitTheWholeAndAveragesKeepUniformColours)
     ScaleDownPart(flatSource, 13, 11, 0, 0, 13, 11, small.data(), 13);
     for (std::uint32_t px : small) ASSERT_EQ(px, PagePixel(10, 200, 30));
 }
+
+TEST(PageScaler, HalvingAndQuarteringAverageWholeBlocksRoundedHalfUp)
+{
+    const QImage page = PatternPage(244, 188);
+    const ScaleSource source{reinterpret_cast<const std::uint32_t*>(page.constBits()),
+                             std::size_t(page.bytesPerLine() / 4), 244, 188};
+    for (int factor : {2, 4}) {
+        const int w = 244 / factor, h = 188 / factor;
+        std::vector<std::uint32_t> got(std::size_t(w * h));
+        // Parts with widths that are not a multiple of four.
+        for (const QRect r : {QRect(0, 0, 7, h), QRect(7, 0, w - 7, 5), QRect(7, 5, w - 7, h - 5)})
+            ScaleDownPart(source, w, h, r.x(), r.y(), r.width(), r.height(),
+                          got.data() + r.y() * w + r.x(), std::size_t(w));
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                int sum[3] = {0, 0, 0};
+                for (int dy = 0; dy < factor; ++dy)
+                    for (int dx = 0; dx < factor; ++dx)
+                        for (int c = 0; c < 3; ++c)
+                            sum[c] += (page.pixel(x * factor + dx, y * factor + dy) >> (8 * c)) & 0xFF;
+                std::uint32_t want = 0xFF000000u;
+                for (int c = 0; c < 3; ++c)
+                    want |= std::uint32_t((sum[c] + factor * factor / 2) / (factor * factor)) << (8 * c);
+                ASSERT_EQ(got[std::size_t(y * w + x)], want) << factor << " at " << x << "," << y;
+            }
+    }
+}

@@ -122,27 +122,28 @@ __attribute__((target("avx512f,avx512bw"))) void renderAvx512(const std::uint32_
     const __m512i tableIndex = _mm512_set4_epi32(int(0xFFFF0E0Du), int(0xFFFF0A09u),
                                                  int(0xFFFF0605u), int(0xFFFF0201u));
     const __m512i allOnes = _mm512_set1_epi32(-1);
-    std::size_t i = 0;
-    for (; i + 16 <= count; i += 16) {
-        const __m512i px = _mm512_loadu_si512(src + i);
+    // The last pixels, fewer than sixteen, go through the same steps with a
+    // mask: short runs cost one pass, not a pass and a tail.
+    for (std::size_t i = 0; i < count; i += 16) {
+        const __mmask16 lanes = count - i >= 16 ? __mmask16(0xFFFF) : __mmask16((1u << (count - i)) - 1);
+        const __m512i px = _mm512_maskz_loadu_epi32(lanes, src + i);
         const std::uint32_t region = (src[i] >> 8) & 0xFFu;
-        const __mmask16 same = _mm512_cmpeq_epi32_mask(_mm512_and_si512(px, regionMask),
-                                                       _mm512_set1_epi32(int(region << 8)));
+        const __mmask16 same = _mm512_mask_cmpeq_epi32_mask(
+            lanes, _mm512_and_si512(px, regionMask), _mm512_set1_epi32(int(region << 8)));
         __m512i level;
-        if (same == 0xFFFF) {
+        if (same == lanes) {
             const __m512i shade = _mm512_shuffle_epi8(px, spreadShade);
             level = _mm512_subs_epu8(_mm512_adds_epu8(shade, _mm512_set1_epi32(int(steps[region]))),
                                      _mm512_set1_epi32(int(steps[256 + region])));
         } else {
-            level = _mm512_mask_i32gather_epi32(_mm512_setzero_si512(), 0xFFFF,
+            level = _mm512_mask_i32gather_epi32(_mm512_setzero_si512(), lanes,
                                                 _mm512_shuffle_epi8(px, tableIndex), words, 4);
         }
         const __m512i darken = _mm512_shuffle_epi8(_mm512_xor_si512(px, allOnes), spreadInk);
         const __m512i out = _mm512_or_si512(_mm512_subs_epu8(level, darken),
                                             _mm512_and_si512(px, fourthByte));
-        _mm512_storeu_si512(dst + i, out);
+        _mm512_mask_storeu_epi32(dst + i, lanes, out);
     }
-    renderAvx2(src + i, dst + i, count - i, palette);
 }
 
 #endif

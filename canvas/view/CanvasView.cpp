@@ -83,8 +83,26 @@ void CanvasView::DrawStretchedChange(const QImage& picture, QSize size, const QR
         inView += QRectF(r.x() * sx, r.y() * sy, r.width() * sx, r.height() * sy)
                       .toAlignedRect()
                       .adjusted(-1, -1, 1, 1);
+    inView -= coveredBySiblingsAbove();
     if (!autoRedraw_) flushPending_ = true;
     if (!inPaint_) update(inView);
+}
+
+// The part of the view that widgets stacked above it in the same parent (the
+// scroll bars and the corner square of the canvas) hide. A change there is
+// not seen, and repainting it would make those widgets paint themselves
+// again, which costs more than the change.
+QRegion CanvasView::coveredBySiblingsAbove() const
+{
+    QRegion covered;
+    if (!parentWidget()) return covered;
+    const QObjectList& siblings = parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(const_cast<CanvasView*>(this)) + 1; i < siblings.size(); ++i) {
+        const auto* sibling = qobject_cast<const QWidget*>(siblings.at(i));
+        if (sibling && sibling->isVisible() && !sibling->isWindow())
+            covered += sibling->geometry().translated(-pos());
+    }
+    return covered;
 }
 
 void CanvasView::LetGoOfPicture() { stretched_ = QImage(); }

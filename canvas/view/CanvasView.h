@@ -78,6 +78,7 @@ private:
     void contentDrawn();
     void paintContent(QPainter& painter, const QRect& exposed, bool withDrawing) const;
     void drawShrunk(QPainter& painter, const QRect& part) const;
+    QRegion coveredBySiblingsAbove() const;
     QImage compose(bool withDrawing) const;
     void applyPointer();
 

@@ -208,10 +208,11 @@ void shrinkRowsByBlocks(const ScaleSource& src, int factor, int partX, int y0, i
     while ((1 << areaShift) < factor * factor) ++areaShift;
     const std::uint32_t half = 1u << (areaShift - 1);
     // Column sums of one target row's source rows, four channels each.
-    std::vector<std::uint16_t> sums(factor > 2 ? std::size_t(partWidth) * std::size_t(factor) * 4 : 0);
+    const std::size_t columns = std::size_t(partWidth) * std::size_t(factor);
+    std::vector<std::uint16_t> sums(factor > 2 ? columns * 4 : 0);
     for (int ty = y0; ty < y1; ++ty) {
-        const std::uint32_t* first =
-            src.pixels + std::size_t(ty) * std::size_t(factor) * src.stride + std::size_t(partX) * std::size_t(factor);
+        const std::uint32_t* first = src.pixels + std::size_t(ty) * std::size_t(factor) * src.stride
+                                     + std::size_t(partX) * std::size_t(factor);
         std::uint32_t* line = out + std::size_t(ty - partY) * outStride;
         int tx = 0;
 #if defined(__SSE2__)
@@ -227,26 +228,29 @@ void shrinkRowsByBlocks(const ScaleSource& src, int factor, int partX, int y0, i
                                                 pairSums(at(first, 1), at(second, 1)), areaShift));
             }
         } else {
-            const std::size_t columns = std::size_t(partWidth) * std::size_t(factor);
             const __m128i zero = _mm_setzero_si128();
             for (int r = 0; r < factor; ++r) {
                 const std::uint32_t* row = first + std::size_t(r) * src.stride;
                 for (std::size_t x = 0; x + 4 <= columns; x += 4) {
                     const __m128i px = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
                     __m128i* to = reinterpret_cast<__m128i*>(sums.data() + 4 * x);
-                    const __m128i low = _mm_unpacklo_epi8(px, zero), high = _mm_unpackhi_epi8(px, zero);
+                    const __m128i low = _mm_unpacklo_epi8(px, zero);
+                    const __m128i high = _mm_unpackhi_epi8(px, zero);
                     _mm_storeu_si128(to, r == 0 ? low : _mm_add_epi16(_mm_loadu_si128(to), low));
-                    _mm_storeu_si128(to + 1, r == 0 ? high : _mm_add_epi16(_mm_loadu_si128(to + 1), high));
+                    _mm_storeu_si128(to + 1,
+                                     r == 0 ? high : _mm_add_epi16(_mm_loadu_si128(to + 1), high));
                 }
             }
             // columns is a multiple of four: every source column is summed.
             for (; tx + 4 <= partWidth; tx += 4) {
                 __m128i block[4];
                 for (int k = 0; k < 4; ++k) {
-                    const std::uint16_t* s = sums.data() + std::size_t(tx + k) * std::size_t(factor) * 4;
+                    const auto* s = reinterpret_cast<const std::uint64_t*>(sums.data())
+                                    + std::size_t(tx + k) * std::size_t(factor);
                     __m128i total = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s));
                     for (int c = 1; c < factor; ++c)
-                        total = _mm_add_epi16(total, _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + 4 * c)));
+                        total = _mm_add_epi16(
+                            total, _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + c)));
                     block[k] = total;
                 }
                 _mm_storeu_si128(reinterpret_cast<__m128i*>(line + tx),
@@ -260,7 +264,8 @@ void shrinkRowsByBlocks(const ScaleSource& src, int factor, int partX, int y0, i
             std::uint32_t total[4] = {0, 0, 0, 0};
             for (int r = 0; r < factor; ++r)
                 for (int c = 0; c < factor; ++c) {
-                    const std::uint32_t px = first[std::size_t(r) * src.stride + std::size_t(tx * factor + c)];
+                    const std::uint32_t px =
+                        first[std::size_t(r) * src.stride + std::size_t(tx * factor + c)];
                     for (int b = 0; b < 3; ++b) total[b] += (px >> (8 * b)) & 0xFFu;
                 }
             std::uint32_t px = 0xFF000000u;

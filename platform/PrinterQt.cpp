@@ -252,6 +252,15 @@ void PdfFilePrinter::prepareDevice(QPrinter& printer) const
     printer.setCreator(QStringLiteral("RKVViewer3"));
 }
 
+// A job never ended (the program closing on a print that failed half way)
+// leaves no part file behind.
+PdfFilePrinter::~PdfFilePrinter()
+{
+    if (!jobRunning()) return;
+    abandonJob();
+    QFile::remove(partName(target_));
+}
+
 bool PdfFilePrinter::setOutputFileName(const QString& path)
 {
     if (path.isEmpty()) return false;

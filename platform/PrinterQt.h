@@ -101,6 +101,7 @@ class PdfFilePrinter : public QtPrinter {
 public:
     static const QString Name;  // "PDF File"
 
+    ~PdfFilePrinter() override;
     QString DeviceName() const override { return Name; }
     bool WritesFile() const override { return true; }
     bool setOutputFileName(const QString& path) override;

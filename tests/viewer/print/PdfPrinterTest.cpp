@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 using Platform::PdfFilePrinter;
 using Platform::PrinterRegistry;
@@ -84,4 +85,18 @@ TEST_F(PdfPrinterTest, OneSheetPerPageOfAJob)
     EXPECT_EQ(placed.size(), 3 * 8 * 10);
     EXPECT_EQ(std::pair(placed.last().page, placed.last().xPpi), std::pair(3, 100));
     EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.part")}).isEmpty());
+}
+
+// A job given up half way (the program closing, a print that failed before
+// its end) leaves neither a part file nor a PDF behind.
+TEST(PdfFilePrinter, AJobNeverEndedLeavesNoFile)
+{
+    QTemporaryDir folder;
+    {
+        PdfFilePrinter printer;
+        ASSERT_TRUE(printer.setOutputFileName(QDir(folder.path()).filePath(QStringLiteral("cut.pdf"))));
+        ASSERT_TRUE(printer.Print(QStringLiteral("half a job")));
+        ASSERT_FALSE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+    }
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
 }

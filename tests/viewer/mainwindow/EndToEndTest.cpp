@@ -90,6 +90,7 @@ std::optional<QPoint> locate(const QImage& shotImage, const QImage& pictureImage
     const QImage shot = shotImage.convertToFormat(QImage::Format_RGB32);
     const QImage picture = pictureImage.convertToFormat(QImage::Format_RGB32);
     const int w = picture.width(), h = picture.height();
+    if (picture.isNull()) return std::nullopt;
     auto same = [&](int x, int y, int px, int py) { return shot.pixel(x + px, y + py) == picture.pixel(px, py); };
     for (int y = 0; y + h <= shot.height(); ++y)
         for (int x = 0; x + w <= shot.width(); ++x) {
@@ -102,93 +103,63 @@ std::optional<QPoint> locate(const QImage& shotImage, const QImage& pictureImage
     return std::nullopt;
 }
 
-// A shot of the screen and where on it the widgets of the report are,
-// relative to their reported rectangles; nothing while the window is not
-// seen yet.
-using Shooter = std::function<std::optional<std::pair<QImage, QPoint>>(const QString& reportDir)>;
-
 // Runs the program on the demo model in `env` until it has reported its
-// window and `shoot` has seen it (10 tries), then checks the shot: coloured
-// page pixels on the canvas and the first region names, in ink, in the
-// region list's viewport.
-void ExpectProgramShowsDemoModel(QProcessEnvironment env, const Shooter& shoot)
+// window and a shot of the screen shows the window as the program painted it
+// (10 tries), then checks that shot where the window is: coloured page pixels
+// on the canvas and the first region names, in ink, in the region list.
+void ExpectProgramShowsDemoModel(QProcessEnvironment env, const std::function<QImage()>& shoot)
 {
     const QDir programDir(qEnvironmentVariable("RKV_PROGRAM_DIR"));
     QTemporaryDir work;
-    const QString reportDir = work.filePath(QStringLiteral("report"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), work.path());
-    env.insert(QStringLiteral("RKV_WINDOW_REPORT"), reportDir);
+    env.insert("XDG_CONFIG_HOME", work.path());
+    env.insert("RKV_WINDOW_REPORT", work.path());
     QProcess viewer;
     viewer.setProcessEnvironment(env);
-    viewer.start(programDir.filePath(QStringLiteral("RKVViewer3")),
-                 {programDir.filePath(QStringLiteral("models/Cottage/Cottage.RKV3"))});
+    viewer.start(programDir.filePath("RKVViewer3"), {programDir.filePath("models/Cottage/Cottage.RKV3")});
     ASSERT_TRUE(viewer.waitForStarted(5000));
-    const QString reportFile = reportDir + QStringLiteral("/window.txt");
-    const bool reported = waitFor([&] { return QFileInfo::exists(reportFile); }, 30000);
-    std::optional<std::pair<QImage, QPoint>> shot;
-    for (int attempt = 0; reported && !shot && attempt < 10; ++attempt, QThread::msleep(500)) shot = shoot(reportDir);
+    const bool reported = waitFor([&] { return QFileInfo::exists(work.filePath("window.txt")); }, 30000);
+    const auto widgets = readReport(work.filePath("window.txt"));
+    QImage shot;
+    std::optional<QPoint> at;
+    for (int tries = 0; reported && !at && tries < 10; ++tries, QThread::msleep(500))
+        at = locate(shot = shoot(), QImage(work.filePath("window.png")));
     viewer.kill();
     viewer.waitForFinished(3000);
     ASSERT_TRUE(reported) << viewer.readAllStandardError().toStdString();
-    ASSERT_TRUE(shot) << "the window is not on the screen";
+    ASSERT_TRUE(at && widgets.count("frmMain") && widgets.count("RKVCanvas") && widgets.count("picRegions"));
 
-    const auto widgets = readReport(reportFile);
-    ASSERT_TRUE(widgets.count(QStringLiteral("RKVCanvas")) == 1 && widgets.count(QStringLiteral("picRegions")) == 1);
-    const QRect canvas = widgets.find(QStringLiteral("RKVCanvas"))->second.rect.translated(shot->second);
-    EXPECT_GT(countPixels(shot->first, canvas, coloured), canvas.width() * canvas.height() / 10) << "page in colour";
-    const QRect viewport = widgets.find(QStringLiteral("picRegions"))->second.rect;
+    // The report places the widgets where the program believes the window is.
+    const QPoint offset = *at - widgets.find("frmMain")->second.rect.topLeft();
+    const QRect canvas = widgets.find("RKVCanvas")->second.rect.translated(offset);
+    EXPECT_GT(countPixels(shot, canvas, coloured), canvas.width() * canvas.height() / 10) << "page in colour";
     QStringList shown;
-    auto labels = widgets.equal_range(QStringLiteral("lblRegionName"));
+    auto labels = widgets.equal_range("lblRegionName");
     for (auto it = labels.first; it != labels.second; ++it) {
-        if (!viewport.contains(it->second.rect)) continue;
+        if (!widgets.find("picRegions")->second.rect.contains(it->second.rect)) continue;
         shown << it->second.text;
-        EXPECT_GT(countPixels(shot->first, it->second.rect.translated(shot->second), dark), 10)
-            << it->second.text.toStdString();
+        EXPECT_GT(countPixels(shot, it->second.rect.translated(offset), dark), 10) << it->second.text.toStdString();
     }
     ASSERT_GE(shown.size(), 3);
     EXPECT_EQ(shown, CottageRegionNames().mid(0, shown.size()));
 }
 
-// A headless weston on a socket of its own, in a runtime folder of its own,
-// with its screenshot interface open; stopped with the object.
-struct HeadlessCompositor {
-    QTemporaryDir runtime;
-    QProcess server;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+// Runs a program to its end in `folder` (10 s at most).
+void runBriefly(const QString& program, const QStringList& arguments, const QProcessEnvironment& env,
+                const QString& folder = QDir::tempPath())
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000)) process.kill(), process.waitForFinished(3000);
+}
 
-    bool start(const QString& program)
+// A process stopped with the object.
+struct Server : QProcess {
+    ~Server() override
     {
-        // Wayland wants the runtime folder to be the user's alone.
-        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QString socket = QStringLiteral("rkv-test-%1").arg(QCoreApplication::applicationPid());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        env.remove(QStringLiteral("DISPLAY"));
-        server.setProcessEnvironment(env);
-        server.setStandardOutputFile(QProcess::nullDevice());
-        server.setStandardErrorFile(QProcess::nullDevice());
-        server.start(program, {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--use-pixman"),
-                               QStringLiteral("--width=1280"), QStringLiteral("--height=900"),
-                               QStringLiteral("--socket=") + socket, QStringLiteral("--idle-time=0"),
-                               QStringLiteral("--no-config"), QStringLiteral("--debug")});
-        env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
-        return server.waitForStarted(5000) && waitFor([&] { return QFileInfo::exists(runtime.filePath(socket)); }, 15000);
-    }
-    // A picture of the whole output, by weston's screenshooter.
-    QImage screenshot(const QString& shooter)
-    {
-        QTemporaryDir folder;
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(folder.path());
-        process.start(shooter, {});
-        if (!process.waitForFinished(10000)) process.kill(), process.waitForFinished(3000);
-        const QStringList shots = QDir(folder.path()).entryList({QStringLiteral("*.png")});
-        return shots.isEmpty() ? QImage() : QImage(folder.filePath(shots.first()));
-    }
-    ~HeadlessCompositor()
-    {
-        server.terminate();
-        if (!server.waitForFinished(5000)) server.kill(), server.waitForFinished(3000);
+        terminate();
+        if (!waitForFinished(5000)) kill(), waitForFinished(3000);
     }
 };
 
@@ -197,46 +168,55 @@ struct HeadlessCompositor {
 TEST(EndToEnd, DemoModelShowsColouredPageAndRegionNames)
 {
     const bool ci = !qEnvironmentVariableIsEmpty("CI");
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    const QString import = QStandardPaths::findExecutable(QStringLiteral("import"));
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    const QString import = QStandardPaths::findExecutable("import");
     if ((xvfb.isEmpty() || import.isEmpty()) && !ci) GTEST_SKIP() << "Xvfb or ImageMagick's import is not installed";
     ASSERT_FALSE(xvfb.isEmpty() || import.isEmpty());
     VirtualDisplay display;
     if (!display.start(xvfb) && !ci) GTEST_SKIP() << "no X server could be started";
     ASSERT_FALSE(display.name.isEmpty());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display.name);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    ExpectProgramShowsDemoModel(env, [&](const QString& reportDir) {
-        const QString file = reportDir + QStringLiteral("/shot.png");
-        QProcess::execute(import, {QStringLiteral("-display"), display.name, QStringLiteral("-window"),
-                                   QStringLiteral("root"), file});
-        return std::make_optional(std::make_pair(QImage(file), QPoint()));
+    env.insert("DISPLAY", display.name);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    QTemporaryDir shots;
+    ExpectProgramShowsDemoModel(env, [&] {
+        runBriefly(import, {"-display", display.name, "-window", "root", shots.filePath("shot.png")}, env);
+        return QImage(shots.filePath("shot.png"));
     });
 }
 
+// Under a headless weston of its own, which places the window where it
+// likes; the program then knows its widgets only relative to the window.
 TEST(EndToEnd, DemoModelShowsOnWayland)
 {
     const bool ci = !qEnvironmentVariableIsEmpty("CI");
-    const QString weston = QStandardPaths::findExecutable(QStringLiteral("weston"));
-    const QString shooter = QStandardPaths::findExecutable(QStringLiteral("weston-screenshooter"));
-    const bool plugin = QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath)
-                                          + QStringLiteral("/platforms/libqwayland-generic.so"));
+    const QString weston = QStandardPaths::findExecutable("weston");
+    const QString shooter = QStandardPaths::findExecutable("weston-screenshooter");
+    const bool plugin = QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqwayland-generic.so");
     if ((weston.isEmpty() || shooter.isEmpty() || !plugin) && !ci)
         GTEST_SKIP() << "weston or Qt's Wayland platform plugin is not installed";
     ASSERT_FALSE(weston.isEmpty() || shooter.isEmpty() || !plugin);
-    HeadlessCompositor compositor;
-    ASSERT_TRUE(compositor.start(weston));
-    QProcessEnvironment env = compositor.env;
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    // Weston places the window where it likes; the program knows its
-    // widgets only relative to the window, which it reports at 0, 0.
-    ExpectProgramShowsDemoModel(env, [&](const QString& reportDir) -> std::optional<std::pair<QImage, QPoint>> {
-        const QImage shot = compositor.screenshot(shooter);
-        const auto at = locate(shot, QImage(reportDir + QStringLiteral("/window.png")));
-        const auto widgets = readReport(reportDir + QStringLiteral("/window.txt"));
-        const auto window = widgets.find(QStringLiteral("frmMain"));
-        if (!at || window == widgets.end()) return std::nullopt;
-        return std::make_pair(shot, *at - window->second.rect.topLeft());
+    // The runtime folder must be the user's alone.
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString socket = QString("rkv-test-%1").arg(QCoreApplication::applicationPid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("WAYLAND_DISPLAY", socket);
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    env.remove("DISPLAY");
+    Server compositor;
+    compositor.setProcessEnvironment(env);
+    compositor.setStandardOutputFile(QProcess::nullDevice());
+    compositor.setStandardErrorFile(QProcess::nullDevice());
+    // --debug opens the screenshooter's interface.
+    compositor.start(weston, {"--backend=headless-backend.so", "--use-pixman", "--width=1280", "--height=900",
+                              "--socket=" + socket, "--idle-time=0", "--no-config", "--debug"});
+    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(runtime.filePath(socket)); }, 15000));
+    QTemporaryDir shots;
+    ExpectProgramShowsDemoModel(env, [&] {
+        runBriefly(shooter, {}, env, shots.path());
+        const QStringList files = QDir(shots.path()).entryList({"*.png"});
+        return files.isEmpty() ? QImage() : QImage(shots.filePath(files.last()));
     });
 }

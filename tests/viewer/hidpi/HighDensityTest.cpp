@@ -1,14 +1,10 @@
-// The main window at device pixel ratio 2. The ratio is fixed when the
-// application starts, so this executable sets the scale factor before the
-// test main creates it.
+// The main window at device pixel ratio 2, which is fixed when the
+// application starts: this executable sets it before the test main does.
 #include "Metrics.h"
-#include "SettingsStore.h"
-#include "Twips.h"
 #include "frmMain.h"
 
 #include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 static const bool scaledByTwo = qputenv("QT_SCALE_FACTOR", "2");
@@ -19,28 +15,23 @@ static const bool scaledByTwo = qputenv("QT_SCALE_FACTOR", "2");
 // small.
 TEST(HighDensity, LayoutInLogicalPixelsAndPagePixelsSharp)
 {
-    QTemporaryDir settings;
-    const QString previous = Platform::SettingsStore::setFolder(settings.path());
-    {
-        frmMain window;
-        window.show();
-        window.OpenModelFile(QDir(qEnvironmentVariable("RKV_PROGRAM_DIR")).filePath("models/Cottage/Cottage.RKV3"));
-        EXPECT_EQ(Platform::Metrics::twipsPerPixelX(), 15.0);
-        EXPECT_EQ(window.width(), 433) << "6500 twips";
+    frmMain window;
+    window.show();
+    window.OpenModelFile(QDir(qEnvironmentVariable("RKV_PROGRAM_DIR")).filePath("models/Cottage/Cottage.RKV3"));
+    EXPECT_EQ(Platform::Metrics::twipsPerPixelX(), 15.0);
+    EXPECT_EQ(window.width(), 433) << "6500 twips";
 
-        QWidget* view = window.findChild<QWidget*>(QStringLiteral("picView"));
-        ASSERT_TRUE(view);
-        const QImage shot = view->grab(view->visibleRegion().boundingRect()).toImage();
-        ASSERT_EQ(shot.devicePixelRatio(), 2.0);
-        int blended = 0, edges = 0;
-        for (int y = 0; y + 1 < shot.height(); y += 2)
-            for (int x = 0; x + 3 < shot.width(); x += 2) {
-                const QRgb p = shot.pixel(x, y);
-                blended += p != shot.pixel(x + 1, y) || p != shot.pixel(x, y + 1) || p != shot.pixel(x + 1, y + 1);
-                edges += p != shot.pixel(x + 2, y);
-            }
-        EXPECT_EQ(blended, 0);
-        EXPECT_GT(edges, 100) << "the shot shows lines of the page";
-    }
-    Platform::SettingsStore::setFolder(previous);
+    QWidget* view = window.findChild<QWidget*>("picView");
+    ASSERT_TRUE(view);
+    const QImage shot = view->grab(view->visibleRegion().boundingRect()).toImage();
+    ASSERT_EQ(shot.devicePixelRatio(), 2.0);
+    int blended = 0, edges = 0;
+    for (int y = 0; y + 1 < shot.height(); y += 2)
+        for (int x = 0; x + 3 < shot.width(); x += 2) {
+            const QRgb p = shot.pixel(x, y);
+            blended += p != shot.pixel(x + 1, y) || p != shot.pixel(x, y + 1) || p != shot.pixel(x + 1, y + 1);
+            edges += p != shot.pixel(x + 2, y);
+        }
+    EXPECT_EQ(blended, 0);
+    EXPECT_GT(edges, 100) << "the shot shows lines of the page";
 }

@@ -15,11 +15,9 @@ namespace {
 
 // Runs a program to its end: its exit code (-1 when it could not run) and
 // everything it printed.
-std::pair<int, QString> run(const QString& program, const QStringList& arguments,
-                            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+std::pair<int, QString> run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
-    process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     const bool ran = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
@@ -91,9 +89,9 @@ TEST(InstallLayoutTest, InstalledProgramFitsTheDesktopAndFindsItsData)
     EXPECT_TRUE(readFile(root.filePath("share/applications/mimeinfo.cache")).contains(type + "=RKVViewer3.desktop;"));
 
     // A double click as a GIO file manager makes it, on a desktop that knows
-    // only this prefix: the model's type, its default program, and opening
-    // it runs the entry's command line on it. The program shows the model
-    // and, from its Help menu, the installed help.
+    // only this prefix: GIO finds the model's type and its default program
+    // and runs the entry's command line on the model. The program shows the
+    // model and, from its Help menu, the installed help.
     QTemporaryDir home;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* folder : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_CACHE_HOME"})
@@ -104,8 +102,6 @@ TEST(InstallLayoutTest, InstalledProgramFitsTheDesktopAndFindsItsData)
     env.insert("RKV_WINDOW_REPORT", home.filePath("report"));
     env.insert("RKV_WINDOW_REPORT_HELP", "1");
     const QString model = QDir(folder).filePath("models/Cottage/Cottage.RKV3");
-    EXPECT_TRUE(run("gio", {"info", "-a", "standard::content-type", model}, env).second.contains(type));
-    EXPECT_TRUE(run("gio", {"mime", type}, env).second.contains(": RKVViewer3.desktop\n"));
     // The program outlives GIO: it writes to the test's own output, not
     // to a pipe that closes when GIO ends.
     QProcess gio;

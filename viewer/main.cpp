@@ -22,9 +22,15 @@ int main(int argc, char** argv)
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) window.OpenModelFile(QFileInfo(args.at(1)).absoluteFilePath());
 
-    // For the end-to-end test: describe the window once it has settled.
+    // For the end-to-end tests: describe the window once it has settled;
+    // with RKV_WINDOW_REPORT_HELP set, after opening Help, Contents, so the
+    // report describes the help window too.
     const QString reportFolder = qEnvironmentVariable("RKV_WINDOW_REPORT");
+    const bool reportHelp = !qEnvironmentVariableIsEmpty("RKV_WINDOW_REPORT_HELP");
     if (!reportFolder.isEmpty())
-        QTimer::singleShot(500, &window, [&window, reportFolder] { WriteWindowReport(window, reportFolder); });
+        QTimer::singleShot(500, &window, [&window, reportFolder, reportHelp] {
+            if (reportHelp) window.mnuHelpContents->trigger();
+            WriteWindowReport(window, reportFolder);
+        });
     return app.exec();
 }

@@ -1,6 +1,8 @@
 #include "MousePointerImages.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -94,7 +96,14 @@ QCursor cursor(int index)
 {
     if (index < 0 || index >= Count) return QCursor(Qt::ArrowCursor);
     const QPoint hot = hotSpot(index);
-    return QCursor(QPixmap::fromImage(image(index)), hot.x(), hot.y());
+    // On a high-density X11 screen each picture pixel becomes a square block
+    // of device pixels, so the pointer keeps its size beside the desktop's
+    // own and stays crisp. Qt's X11 cursors take the picture and the hot spot
+    // in device pixels, so both are scaled; Wayland scales a cursor itself.
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    const int factor = x11 ? std::max(1, int(std::lround(qGuiApp->devicePixelRatio()))) : 1;
+    const QImage picture = image(index).scaled(Side * factor, Side * factor);
+    return QCursor(QPixmap::fromImage(picture), hot.x() * factor, hot.y() * factor);
 }
 
 }  // namespace MousePointerImages

@@ -1,28 +1,64 @@
 #include "ToolPictures.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace {
 
-constexpr int Side = 32;
+// The pictures are drawn on a 32 x 32 grid.
+constexpr qreal Side = 32;
 
-QPixmap blankPicture()
-{
-    QPixmap picture(Side, Side);
-    picture.fill(Qt::transparent);
-    return picture;
-}
+using Drawing = void (*)(QPainter&);
+
+// An icon drawn anew for every size it is asked for, in device pixels: on a
+// high-density screen the picture gets all the detail the screen holds
+// instead of a small bitmap blown up and blurred.
+class DrawnIconEngine : public QIconEngine {
+public:
+    explicit DrawnIconEngine(Drawing draw) : draw_(draw) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        {
+            QPainter p(&picture);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(size.width() / Side, size.height() / Side);
+            draw_(p);
+        }
+        if (mode == QIcon::Normal || !qobject_cast<QApplication*>(QCoreApplication::instance())) return picture;
+        // Disabled and selected pictures look as the style makes them.
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, picture, &option);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap picture = pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+    QIconEngine* clone() const override { return new DrawnIconEngine(draw_); }
+    QString key() const override { return QStringLiteral("RKVDrawnIcon"); }
+
+private:
+    Drawing draw_;
+};
+
+QIcon drawnIcon(Drawing draw) { return QIcon(new DrawnIconEngine(draw)); }
 
 const QColor Ink(20, 20, 20);
 
 // A magnifying glass: lens upper left, handle to the lower right, with a bar
 // across the lens and, for zooming in, a second bar down it.
-QPixmap magnifier(bool plus)
+void drawMagnifier(QPainter& p, bool plus)
 {
-    QPixmap picture = blankPicture();
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Ink, 5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(20, 20), QPointF(28.5, 28.5));
     p.setPen(QPen(Ink, 2.5));
@@ -31,16 +67,10 @@ QPixmap magnifier(bool plus)
     p.setPen(QPen(Ink, 2.5, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(8, 13), QPointF(18, 13));
     if (plus) p.drawLine(QPointF(13, 8), QPointF(13, 18));
-    return picture;
 }
 
-}  // namespace
-
-QPixmap PanToolPicture()
+void drawHand(QPainter& p)
 {
-    QPixmap picture = blankPicture();
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Ink, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(255, 226, 190));
 
@@ -61,16 +91,13 @@ QPixmap PanToolPicture()
     // Lines between the fingers down to the palm.
     p.setPen(QPen(Ink, 1));
     for (qreal x : {12.7, 17.0, 21.3}) p.drawLine(QPointF(x, 10), QPointF(x, 17));
-    return picture;
 }
 
-QPixmap InspectorToolPicture()
+void drawDropper(QPainter& p)
 {
-    QPixmap picture = blankPicture();
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
     // A dropper lying from the upper right to the lower left: rubber bulb,
     // collar, glass tube with colour in it, and a drop below its tip.
+    p.save();
     p.translate(16, 16);
     p.rotate(45);
     p.setPen(QPen(Ink, 1.4));
@@ -91,10 +118,15 @@ QPixmap InspectorToolPicture()
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 110, 210));
     p.drawRect(QRectF(-2.2, 2, 4.4, 6));
-    p.resetTransform();
+    p.restore();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 110, 210));
     p.drawEllipse(QPointF(5, 27), 2.5, 2.5);
-    return picture;
 }
 
-QPixmap ZoomInPicture() { return magnifier(true); }
-QPixmap ZoomOutPicture() { return magnifier(false); }
+}  // namespace
+
+QIcon PanToolPicture() { return drawnIcon(drawHand); }
+QIcon InspectorToolPicture() { return drawnIcon(drawDropper); }
+QIcon ZoomInPicture() { return drawnIcon([](QPainter& p) { drawMagnifier(p, true); }); }
+QIcon ZoomOutPicture() { return drawnIcon([](QPainter& p) { drawMagnifier(p, false); }); }

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QTextStream>
 #include <QWidget>
@@ -17,7 +19,19 @@ QString textOf(const QWidget* widget)
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
     if (const auto* combo = qobject_cast<const QComboBox*>(widget)) return combo->currentText();
     if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) return frame->title();
+    if (const auto* list = qobject_cast<const QListWidget*>(widget))
+        return list->currentItem() ? list->currentItem()->text() : QString();
+    if (const auto* edit = qobject_cast<const QPlainTextEdit*>(widget))
+        return edit->toPlainText().section(QLatin1Char('\n'), 0, 0).trimmed();
     return {};
+}
+
+void writeLine(QTextStream& out, const QWidget& widget)
+{
+    const QPoint at = widget.mapToGlobal(QPoint(0, 0));
+    const QString text = widget.isWindow() ? widget.windowTitle() : textOf(&widget);
+    out << widget.objectName() << '\t' << at.x() << '\t' << at.y() << '\t' << widget.width() << '\t'
+        << widget.height() << '\t' << QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
 }
 
 }  // namespace
@@ -30,13 +44,10 @@ void WriteWindowReport(QWidget& window, const QString& folder)
     QSaveFile file(folder + QStringLiteral("/window.txt"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return;
     QTextStream out(&file);
+    writeLine(out, window);
     const QList<QWidget*> children = window.findChildren<QWidget*>();
-    for (const QWidget* child : children) {
-        if (child->objectName().isEmpty() || !child->isVisible()) continue;
-        const QPoint at = child->mapToGlobal(QPoint(0, 0));
-        out << child->objectName() << '\t' << at.x() << '\t' << at.y() << '\t' << child->width() << '\t'
-            << child->height() << '\t' << textOf(child).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
-    }
+    for (const QWidget* child : children)
+        if (!child->objectName().isEmpty() && child->isVisible()) writeLine(out, *child);
     out.flush();
     file.commit();
 }

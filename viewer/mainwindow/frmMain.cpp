@@ -11,6 +11,7 @@
 #include "SwatchList.h"
 #include "Twips.h"
 #include "ViewerSettings.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -170,8 +171,15 @@ void frmMain::RestoreWindowGeometry()
 {
     restoredTwips_ = {StoredTwips(Setting::MainLeft), StoredTwips(Setting::MainTop),
                       StoredTwips(Setting::MainWidth), StoredTwips(Setting::MainHeight)};
-    move(Twips::toPixelsX(restoredTwips_[0]), Twips::toPixelsY(restoredTwips_[1]));
     resize(std::max(1, Twips::toPixelsX(restoredTwips_[2])), std::max(1, Twips::toPixelsY(restoredTwips_[3])));
+    // Where the window system places the window itself (Wayland), the stored
+    // position is neither applied nor checked against the screens: it stays
+    // as read, for the next run on a desktop that lets the program place it.
+    if (Platform::windowSystemPlacesWindows()) {
+        restoredPixels_ = {x(), y(), width(), height()};
+        return;
+    }
+    move(Twips::toPixelsX(restoredTwips_[0]), Twips::toPixelsY(restoredTwips_[1]));
 
     // A position stored on a screen that is no longer there would leave the
     // window out of reach: it comes back onto the primary screen.
@@ -201,8 +209,12 @@ void frmMain::SaveWindowGeometry()
     const std::array<double, 4> twips{Twips::fromPixelsX(pixels[0]), Twips::fromPixelsY(pixels[1]),
                                       Twips::fromPixelsX(pixels[2]), Twips::fromPixelsY(pixels[3])};
     const Setting keys[] = {Setting::MainLeft, Setting::MainTop, Setting::MainWidth, Setting::MainHeight};
+    // A position the window system chose and the program cannot read is
+    // not the user's: the stored one is kept.
+    const bool placedBySystem = Platform::windowSystemPlacesWindows();
     for (size_t i = 0; i < 4; ++i) {
-        const double value = pixels[i] == restoredPixels_[i] ? restoredTwips_[i] : twips[i];
+        const bool kept = pixels[i] == restoredPixels_[i] || (i < 2 && placedBySystem);
+        const double value = kept ? restoredTwips_[i] : twips[i];
         SaveSetting(keys[i], QString::number(std::lround(value)));
     }
 }

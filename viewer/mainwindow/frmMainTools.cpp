@@ -60,12 +60,12 @@ void frmMain::connectToolControls()
 void frmMain::createToolButtons()
 {
     auto pictureButton = [this](const char* name, const QString& caption, const QString& tip,
-                                const QPixmap& picture) {
+                                const QIcon& picture) {
         auto* button = new QToolButton(picTools);
         button->setObjectName(QString::fromLatin1(name));
         button->setText(caption);
         button->setToolTip(tip);
-        button->setIcon(QIcon(picture));
+        button->setIcon(picture);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setAutoRaise(false);
         return button;

@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <signal.h>
 
 namespace {
 
@@ -84,4 +87,36 @@ TEST(InstallLayoutTest, InstalledProgramFitsTheDesktopAndFindsItsData)
     const QString globs = readFile(root.filePath("share/mime/globs2"));
     EXPECT_TRUE(globs.contains(type + ":*.rkv3\n") && globs.contains(type + ":*.RKV3:cs")) << globs.toStdString();
     EXPECT_TRUE(readFile(root.filePath("share/applications/mimeinfo.cache")).contains(type + "=RKVViewer3.desktop;"));
+
+    // A double click as a GIO file manager makes it, on a desktop that knows
+    // only this prefix: GIO finds the model's type and its default program
+    // and runs the entry's command line on the model. The program shows the
+    // model and, from its Help menu, the installed help.
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* folder : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_CACHE_HOME"})
+        env.insert(folder, home.filePath(folder));
+    env.insert("XDG_DATA_DIRS", root.filePath("share"));
+    env.insert("PATH", root.filePath("bin") + ":" + env.value("PATH"));
+    env.remove("DBUS_SESSION_BUS_ADDRESS");
+    env.insert("RKV_WINDOW_REPORT", home.filePath("report"));
+    env.insert("RKV_WINDOW_REPORT_HELP", "1");
+    const QString model = QDir(folder).filePath("models/Cottage/Cottage.RKV3");
+    // The program outlives GIO: it writes to the test's own output, not
+    // to a pipe that closes when GIO ends.
+    QProcess gio;
+    gio.setProcessEnvironment(env);
+    gio.setProcessChannelMode(QProcess::ForwardedChannels);
+    gio.start("gio", {"open", model});
+    EXPECT_TRUE(gio.waitForFinished(30000) && gio.exitCode() == 0);
+    QString report;
+    for (int tries = 0; report.isEmpty() && tries < 300; ++tries, QThread::msleep(100))
+        report = readFile(home.filePath("report/window.txt"));
+    // GIO leaves the program running on its own: it is the one process
+    // running this prefix's executable.
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs))
+        if (QFileInfo(QString("/proc/%1/exe").arg(pid)).symLinkTarget() == root.filePath("bin/RKVViewer3"))
+            ::kill(pid.toInt(), SIGKILL);
+    EXPECT_TRUE(report.contains("RKVViewer 3 (Cottage.RKV3") && report.contains("\tPage 1/4\n")) << report.toStdString();
+    EXPECT_TRUE(report.contains("\tIntroduction\n") && report.contains("\tINTRODUCTION\n")) << report.toStdString();
 }

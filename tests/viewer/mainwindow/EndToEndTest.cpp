@@ -1,11 +1,14 @@
-// The real program on the demo model under a virtual X server: the window
-// shows coloured page pixels and the model's region names.
+// The real program on the demo model under a virtual X server and under a
+// headless Wayland compositor: the window shows coloured page pixels and the
+// model's region names.
 #include "CottageRegions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -78,58 +82,141 @@ int countPixels(const QImage& shot, const QRect& rect, const std::function<bool(
 bool coloured(QRgb p) { return std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)}) > 40; }
 bool dark(QRgb p) { return qGray(p) < 110; }
 
+// Where the picture lies in the shot: a sparse grid of its pixels rules most
+// places out at once, and 98 % of all its pixels must match there (a caret
+// or a hover may have changed a few since it was painted).
+std::optional<QPoint> locate(const QImage& shotImage, const QImage& pictureImage)
+{
+    const QImage shot = shotImage.convertToFormat(QImage::Format_RGB32);
+    const QImage picture = pictureImage.convertToFormat(QImage::Format_RGB32);
+    const int w = picture.width(), h = picture.height();
+    if (picture.isNull()) return std::nullopt;
+    auto same = [&](int x, int y, int px, int py) { return shot.pixel(x + px, y + py) == picture.pixel(px, py); };
+    for (int y = 0; y + h <= shot.height(); ++y)
+        for (int x = 0; x + w <= shot.width(); ++x) {
+            int misses = 0, matching = 0;
+            for (int i = 0; i < 64 && misses < 3; ++i) misses += !same(x, y, (i % 8) * (w - 1) / 7, (i / 8) * (h - 1) / 7);
+            for (int py = 0; misses < 3 && py < h; ++py)
+                for (int px = 0; px < w; ++px) matching += same(x, y, px, py);
+            if (matching >= w * h * 98 / 100) return QPoint(x, y);
+        }
+    return std::nullopt;
+}
+
+// Runs the program on the demo model in `env` until it has reported its
+// window and a shot of the screen shows the window as the program painted it
+// (10 tries), then checks that shot where the window is: coloured page pixels
+// on the canvas and the first region names, in ink, in the region list.
+void ExpectProgramShowsDemoModel(QProcessEnvironment env, const std::function<QImage()>& shoot)
+{
+    const QDir programDir(qEnvironmentVariable("RKV_PROGRAM_DIR"));
+    QTemporaryDir work;
+    env.insert("XDG_CONFIG_HOME", work.path());
+    env.insert("RKV_WINDOW_REPORT", work.path());
+    QProcess viewer;
+    viewer.setProcessEnvironment(env);
+    viewer.start(programDir.filePath("RKVViewer3"), {programDir.filePath("models/Cottage/Cottage.RKV3")});
+    ASSERT_TRUE(viewer.waitForStarted(5000));
+    const bool reported = waitFor([&] { return QFileInfo::exists(work.filePath("window.txt")); }, 30000);
+    const auto widgets = readReport(work.filePath("window.txt"));
+    QImage shot;
+    std::optional<QPoint> at;
+    for (int tries = 0; reported && !at && tries < 10; ++tries, QThread::msleep(500))
+        at = locate(shot = shoot(), QImage(work.filePath("window.png")));
+    viewer.kill();
+    viewer.waitForFinished(3000);
+    ASSERT_TRUE(reported) << viewer.readAllStandardError().toStdString();
+    ASSERT_TRUE(at && widgets.count("frmMain") && widgets.count("RKVCanvas") && widgets.count("picRegions"));
+
+    // The report places the widgets where the program believes the window is.
+    const QPoint offset = *at - widgets.find("frmMain")->second.rect.topLeft();
+    const QRect canvas = widgets.find("RKVCanvas")->second.rect.translated(offset);
+    EXPECT_GT(countPixels(shot, canvas, coloured), canvas.width() * canvas.height() / 10) << "page in colour";
+    QStringList shown;
+    auto labels = widgets.equal_range("lblRegionName");
+    for (auto it = labels.first; it != labels.second; ++it) {
+        if (!widgets.find("picRegions")->second.rect.contains(it->second.rect)) continue;
+        shown << it->second.text;
+        EXPECT_GT(countPixels(shot, it->second.rect.translated(offset), dark), 10) << it->second.text.toStdString();
+    }
+    ASSERT_GE(shown.size(), 3);
+    EXPECT_EQ(shown, CottageRegionNames().mid(0, shown.size()));
+}
+
+// Runs a program to its end in `folder` (10 s at most).
+void runBriefly(const QString& program, const QStringList& arguments, const QProcessEnvironment& env,
+                const QString& folder = QDir::tempPath())
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000)) process.kill(), process.waitForFinished(3000);
+}
+
+// A process stopped with the object.
+struct Server : QProcess {
+    ~Server() override
+    {
+        terminate();
+        if (!waitForFinished(5000)) kill(), waitForFinished(3000);
+    }
+};
+
 }  // namespace
 
 TEST(EndToEnd, DemoModelShowsColouredPageAndRegionNames)
 {
     const bool ci = !qEnvironmentVariableIsEmpty("CI");
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    const QString import = QStandardPaths::findExecutable(QStringLiteral("import"));
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    const QString import = QStandardPaths::findExecutable("import");
     if ((xvfb.isEmpty() || import.isEmpty()) && !ci) GTEST_SKIP() << "Xvfb or ImageMagick's import is not installed";
     ASSERT_FALSE(xvfb.isEmpty() || import.isEmpty());
     VirtualDisplay display;
     if (!display.start(xvfb) && !ci) GTEST_SKIP() << "no X server could be started";
     ASSERT_FALSE(display.name.isEmpty());
-
-    const QDir programDir(qEnvironmentVariable("RKV_PROGRAM_DIR"));
-    QTemporaryDir work;
-    const QString reportDir = work.filePath(QStringLiteral("report"));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display.name);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), work.path());
-    env.insert(QStringLiteral("RKV_WINDOW_REPORT"), reportDir);
-    QProcess viewer;
-    viewer.setProcessEnvironment(env);
-    viewer.start(programDir.filePath(QStringLiteral("RKVViewer3")),
-                 {programDir.filePath(QStringLiteral("models/Cottage/Cottage.RKV3"))});
-    ASSERT_TRUE(viewer.waitForStarted(5000));
-    const QString reportFile = reportDir + QStringLiteral("/window.txt");
-    const bool reported = waitFor([&] { return QFileInfo::exists(reportFile); }, 30000);
-    const QString shotFile = work.filePath(QStringLiteral("shot.png"));
-    QProcess::execute(import, {QStringLiteral("-display"), display.name, QStringLiteral("-window"),
-                               QStringLiteral("root"), shotFile});
-    viewer.kill();
-    viewer.waitForFinished(3000);
-    ASSERT_TRUE(reported) << viewer.readAllStandardError().toStdString();
+    env.insert("DISPLAY", display.name);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    QTemporaryDir shots;
+    ExpectProgramShowsDemoModel(env, [&] {
+        runBriefly(import, {"-display", display.name, "-window", "root", shots.filePath("shot.png")}, env);
+        return QImage(shots.filePath("shot.png"));
+    });
+}
 
-    const QImage shot(shotFile);
-    ASSERT_FALSE(shot.isNull());
-    const auto widgets = readReport(reportFile);
-    ASSERT_TRUE(widgets.count(QStringLiteral("RKVCanvas")) == 1 && widgets.count(QStringLiteral("picRegions")) == 1);
-    const QRect canvas = widgets.find(QStringLiteral("RKVCanvas"))->second.rect;
-    EXPECT_GT(countPixels(shot, canvas, coloured), canvas.width() * canvas.height() / 10) << "page pixels in colour";
-
-    // The labels inside the list's viewport show the first regions' names.
-    const QRect viewport = widgets.find(QStringLiteral("picRegions"))->second.rect;
-    const QStringList names = CottageRegionNames();
-    QStringList shown;
-    auto labels = widgets.equal_range(QStringLiteral("lblRegionName"));
-    for (auto it = labels.first; it != labels.second; ++it) {
-        if (!viewport.contains(it->second.rect)) continue;
-        shown << it->second.text;
-        EXPECT_GT(countPixels(shot, it->second.rect, dark), 10) << it->second.text.toStdString();
-    }
-    ASSERT_GE(shown.size(), 3);
-    EXPECT_EQ(shown, names.mid(0, shown.size()));
+// Under a headless weston of its own, which places the window where it
+// likes; the program then knows its widgets only relative to the window.
+TEST(EndToEnd, DemoModelShowsOnWayland)
+{
+    const bool ci = !qEnvironmentVariableIsEmpty("CI");
+    const QString weston = QStandardPaths::findExecutable("weston");
+    const QString shooter = QStandardPaths::findExecutable("weston-screenshooter");
+    const bool plugin = QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqwayland-generic.so");
+    if ((weston.isEmpty() || shooter.isEmpty() || !plugin) && !ci)
+        GTEST_SKIP() << "weston or Qt's Wayland platform plugin is not installed";
+    ASSERT_FALSE(weston.isEmpty() || shooter.isEmpty() || !plugin);
+    // The runtime folder must be the user's alone.
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString socket = QString("rkv-test-%1").arg(QCoreApplication::applicationPid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("WAYLAND_DISPLAY", socket);
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    env.remove("DISPLAY");
+    Server compositor;
+    compositor.setProcessEnvironment(env);
+    compositor.setStandardOutputFile(QProcess::nullDevice());
+    compositor.setStandardErrorFile(QProcess::nullDevice());
+    // --debug opens the screenshooter's interface.
+    compositor.start(weston, {"--backend=headless-backend.so", "--use-pixman", "--width=1280", "--height=900",
+                              "--socket=" + socket, "--idle-time=0", "--no-config", "--debug"});
+    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(runtime.filePath(socket)); }, 15000));
+    QTemporaryDir shots;
+    ExpectProgramShowsDemoModel(env, [&] {
+        runBriefly(shooter, {}, env, shots.path());
+        const QStringList files = QDir(shots.path()).entryList({"*.png"});
+        return files.isEmpty() ? QImage() : QImage(shots.filePath(files.last()));
+    });
 }

@@ -7,6 +7,7 @@
 #include "RKV3CanvasCtlTestPeer.h"
 #include "SwatchMime.h"
 #include "Twips.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,6 +73,24 @@ TEST_F(MainWindowFixture, ExitWhileMaximizedKeepsStoredGeometryAndOddValuesAreMe
     EXPECT_EQ(stored("MainLeft"), "abc");
     EXPECT_EQ(stored("MainWidth"), "9000");
     EXPECT_EQ(stored("LastModelPath"), LastModelPath);
+}
+
+// As on Wayland: the window system places the window, and what Qt reads back
+// as its position is the frame's offset.
+TEST_F(MainWindowFixture, WhereTheSystemPlacesWindowsTheStoredPositionStays)
+{
+    const auto previous = Platform::setWindowSystemPlacesWindows(true);
+    store("MainLeft", "-9000000");  // off every screen
+    store("MainTop", "1200");
+    frmMain& w = window();
+    w.show();
+    w.move(-3, -30);
+    w.resize(w.width() + 20, w.height());
+    w.close();
+    Platform::setWindowSystemPlacesWindows(previous);
+    EXPECT_EQ(stored("MainLeft"), "-9000000");
+    EXPECT_EQ(stored("MainTop"), "1200");
+    EXPECT_EQ(stored("MainWidth"), "6795") << "a size the user changed is still saved";
 }
 
 TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)

@@ -1,5 +1,7 @@
 #include "RatioReporter.h"
 
+#include <QApplication>
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -72,4 +74,19 @@ std::optional<double> RatioReporter::medianRatio(const std::string& numerator,
     const auto bottom = median_.find(denominator);
     if (top == median_.end() || bottom == median_.end() || bottom->second <= 0.0) return std::nullopt;
     return top->second / bottom->second;
+}
+
+int RunBenchmarks(int argc, char** argv, const std::function<void()>& prepare,
+                  const std::function<void(const RatioReporter&)>& report)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RatioReporter reporter(RatioReporter::optionsFromArguments(argc, argv));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    prepare();
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    report(reporter);
+    return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -37,3 +38,11 @@ private:
     std::map<std::string, double> best_;
     std::map<std::string, double> median_;
 };
+
+// The whole run of a benchmark program: the offscreen platform unless the
+// environment names another, the application the canvas needs, the command
+// line, then prepare() (what must exist before anything is timed), every
+// benchmark through a RatioReporter, and report() with that reporter.
+// Returns the program's exit status (1 for an unknown argument).
+int RunBenchmarks(int argc, char** argv, const std::function<void()>& prepare,
+                  const std::function<void(const RatioReporter&)>& report);

@@ -254,19 +254,19 @@ void printFigure(const char* name, std::optional<double> value)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    RatioReporter reporter(RatioReporter::optionsFromArguments(argc, argv));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    setup();  // the page and its file, made before anything is measured
-    const double rss = peakRssRatio();
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    printFigure("render_full_vs_memcpy", reporter.medianRatio("BM_RenderFull", "BM_Memcpy"));
-    printFigure("recolour_region_vs_memcpy", reporter.medianRatio("BM_RecolourRegion", "BM_Memcpy"));
-    printFigure("zoom_relayout_vs_memcpy", reporter.medianRatio("BM_ZoomTo50", "BM_Memcpy"));
-    printFigure("open_page_vs_decode", reporter.medianRatio("BM_OpenPage", "BM_DecodePng"));
-    printFigure("peak_rss_vs_page_bytes", rss);
-    return 0;
+    double rss = 0;
+    return RunBenchmarks(
+        argc, argv,
+        [&] {
+            setup();  // the page and its file, made before anything is measured
+            rss = peakRssRatio();
+        },
+        [&](const RatioReporter& reporter) {
+            printFigure("render_full_vs_memcpy", reporter.medianRatio("BM_RenderFull", "BM_Memcpy"));
+            printFigure("recolour_region_vs_memcpy",
+                        reporter.medianRatio("BM_RecolourRegion", "BM_Memcpy"));
+            printFigure("zoom_relayout_vs_memcpy", reporter.medianRatio("BM_ZoomTo50", "BM_Memcpy"));
+            printFigure("open_page_vs_decode", reporter.medianRatio("BM_OpenPage", "BM_DecodePng"));
+            printFigure("peak_rss_vs_page_bytes", rss);
+        });
 }

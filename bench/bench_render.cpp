@@ -17,7 +17,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -119,20 +118,16 @@ BENCHMARK(BM_MemcpyPage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    RatioReporter reporter(RatioReporter::optionsFromArguments(argc, argv));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    // Make the page before timing starts, so neither benchmark pays for it.
-    data();
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    if (const auto ratio = reporter.ratio("BM_RenderRKVPage", "BM_MemcpyPage"))
-        std::printf("render/memcpy ratio: %.2f\n", *ratio);
-    else
-        std::printf("render/memcpy ratio: not measured (both BM_RenderRKVPage and BM_MemcpyPage must run)\n");
-    if (const auto ratio = reporter.ratio("BM_RenderPage", "BM_MemcpyPage"))
-        std::printf("per-pixel loop/memcpy ratio: %.2f\n", *ratio);
-    return 0;
+    return RunBenchmarks(
+        argc, argv,
+        [] { data(); },  // the page, made before timing starts so neither benchmark pays for it
+        [](const RatioReporter& reporter) {
+            if (const auto ratio = reporter.ratio("BM_RenderRKVPage", "BM_MemcpyPage"))
+                std::printf("render/memcpy ratio: %.2f\n", *ratio);
+            else
+                std::printf("render/memcpy ratio: not measured (both BM_RenderRKVPage and "
+                            "BM_MemcpyPage must run)\n");
+            if (const auto ratio = reporter.ratio("BM_RenderPage", "BM_MemcpyPage"))
+                std::printf("per-pixel loop/memcpy ratio: %.2f\n", *ratio);
+        });
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 
 namespace Platform {
 
@@ -27,6 +28,8 @@ QString InputBox::show(const QString& prompt, const QString& title, const QStrin
     QInputDialog box(owner ? owner : QApplication::activeWindow());
     box.setWindowTitle(request.title);
     box.setLabelText(prompt);
+    // The prompt is shown as written, never as markup.
+    if (auto* label = box.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
     box.setTextValue(defaultText);
     box.setInputMode(QInputDialog::TextInput);
     // Cancel, Escape and the close box all answer with an empty text.

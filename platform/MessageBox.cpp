@@ -65,6 +65,8 @@ MsgAnswer MessageBox::show(const QString& text, MsgButtons buttons, MsgIcon icon
 
     QMessageBox box(toQtIcon(icon), request.title, text, toQtButtons(buttons),
                     QApplication::activeWindow());
+    // Messages may carry names and paths from files: never markup.
+    box.setTextFormat(Qt::PlainText);
     return fromQtButton(box.exec(), buttons);
 }
 

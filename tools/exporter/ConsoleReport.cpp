@@ -1,5 +1,7 @@
 #include "ConsoleReport.h"
 
+#include "TerminalText.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
@@ -26,11 +28,12 @@ ConsoleReport::~ConsoleReport()
 Platform::MsgAnswer ConsoleReport::answer(const Platform::MessageRequest& request)
 {
     ++messages_;
-    // One message, one line, word for word.
+    // One message, one line, word for word: the message's own line breaks
+    // become blanks, and a lone CR, which could draw over the line, is shown
+    // escaped with the other controls.
     QString text = request.text;
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     writeLine(text);
     switch (request.buttons) {
     case Platform::MsgButtons::OkOnly: return Platform::MsgAnswer::Ok;
@@ -48,7 +51,9 @@ void ConsoleReport::writeLine(const QString& text)
     // A message takes the progress line's place; the next step draws it again.
     if (progressShown_) std::fputs("\r\033[K", stderr);
     progressShown_ = false;
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    // Every line carries names from files: their control characters are shown
+    // escaped, never sent to the terminal.
+    std::fprintf(stderr, "%s\n", TerminalText(text).toLocal8Bit().constData());
     std::fflush(stderr);
 }
 

@@ -4,6 +4,7 @@
 #include "ConsoleReport.h"
 #include "ExportOptions.h"
 #include "ModelExporter.h"
+#include "TerminalText.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -27,7 +28,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     const ParsedCommandLine parsed = ParseCommandLine(arguments);
     if (!parsed.options) {
-        std::fputs(parsed.text.toLocal8Bit().constData(), parsed.toStandardError ? stderr : stdout);
+        // A usage error quotes the argument it could not take.
+        std::fputs(TerminalText(parsed.text).toLocal8Bit().constData(), parsed.toStandardError ? stderr : stdout);
         return parsed.status;
     }
 

@@ -1,5 +1,7 @@
 #include "Swatch.h"
 
+#include "PlainText.h"
+
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -8,7 +10,11 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-Swatch::Swatch(QWidget* parent) : ColorSwatch(parent) {}
+Swatch::Swatch(QWidget* parent) : ColorSwatch(parent)
+{
+    // The tool tip is a colour's or region's name, read from a file.
+    Platform::ShowToolTipAsPlainText(this);
+}
 
 SwatchValues Swatch::Values() const
 {

@@ -32,7 +32,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption)
 {
-    return named(new QLabel(caption, parent), name);
+    // The palette's and scheme's labels show file names.
+    auto* control = named(new QLabel(caption, parent), name);
+    control->setTextFormat(Qt::PlainText);
+    return control;
 }
 
 }  // namespace

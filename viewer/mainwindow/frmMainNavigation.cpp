@@ -8,6 +8,7 @@
 #include "ModelOpening.h"
 #include "ModelState.h"
 #include "PathNames.h"
+#include "PlainText.h"
 #include "ProgramState.h"
 #include "RKV3CanvasCtl.h"
 #include "RecentModels.h"
@@ -38,8 +39,9 @@ void frmMain::SetModelTitle()
         setWindowTitle(QString::fromLatin1(WindowCaption));
         return;
     }
-    setWindowTitle(QString::fromLatin1(WindowCaption) + QStringLiteral(" (") + Model.ModelFileName
-                   + QStringLiteral(", ") + Model.Pages[page - 1].Title + QLatin1Char(')'));
+    setWindowTitle(QString::fromLatin1(WindowCaption) + QStringLiteral(" (")
+                   + Platform::PlainTitlePart(Model.ModelFileName) + QStringLiteral(", ")
+                   + Platform::PlainTitlePart(Model.Pages[page - 1].Title) + QLatin1Char(')'));
 }
 
 void frmMain::LoadCurrentPage()

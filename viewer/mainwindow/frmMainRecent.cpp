@@ -2,6 +2,7 @@
 #include "frmMain.h"
 
 #include "PathNames.h"
+#include "PlainText.h"
 #include "RecentModels.h"
 
 #include <QAction>
@@ -31,7 +32,8 @@ void frmMain::ShowRecentModels()
         QAction* item = mnuFileRecent->addAction(caption);
         item->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i + 1));
         item->setStatusTip(path);
-        item->setToolTip(path);
+        // A menu shows an item's tool tip as markup when it looks like some.
+        item->setToolTip(Platform::PlainToolTip(path));
         // Queued: the handlers rebuild this menu, which must not delete the
         // item while it is still delivering its trigger.
         connect(item, &QAction::triggered, this, [this, path] { OpenRecentModel(path); }, Qt::QueuedConnection);

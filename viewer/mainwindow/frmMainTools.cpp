@@ -89,6 +89,8 @@ void frmMain::createToolButtons()
 
     lblSelectedRegion = new QLabel(QStringLiteral("Region Inspector: Inactive"), picTools);
     lblSelectedRegion->setObjectName(QStringLiteral("lblSelectedRegion"));
+    // It shows the names of the region and of its colour as written.
+    lblSelectedRegion->setTextFormat(Qt::PlainText);
     lblSelectedRegion->setEnabled(false);
     lblSelectedRegion->setVisible(false);
 }

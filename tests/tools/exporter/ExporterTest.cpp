@@ -174,9 +174,12 @@ TEST_F(ExporterTest, ExitStatusSaysWhatWentWrong)
 
 TEST_F(ExporterTest, PagesThatFailAreNamedAndTheOthersWritten)
 {
-    // Page 2 is missing and page 3 is no picture; pages 1 and 4 are fine.
-    const QString manifest = writeModel(4, 100);
-    QFile::remove(out(u"p2.png"_s));
+    // Page 2 (its name and folder hold terminal controls) is missing, page 3 no picture; 1 and 4 are fine.
+    const QString hostile = u"p2\x1b[1A\x1b[2K\b\x7f\u009b.png"_s;
+    writeModel(4, 100, {60, 40}, {u"p1.png"_s, hostile, u"p3.png"_s, u"p4.png"_s});
+    QFile::remove(out(hostile));
+    ASSERT_TRUE(QFile::link(dir.path(), out(u"m\r"_s)));
+    const QString manifest = out(u"m\r/Model.RKV3"_s);
     QFile text(out(u"p3.png"_s));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("not a picture");
@@ -185,7 +188,8 @@ TEST_F(ExporterTest, PagesThatFailAreNamedAndTheOthersWritten)
     const ExportRun pictures = runExport({manifest, u"-o"_s, out(u"png"_s)});
     EXPECT_EQ(pictures.status, 3);
     EXPECT_EQ(QDir(out(u"png"_s)).entryList(QDir::Files), (QStringList{u"p1.png"_s, u"p4.png"_s}));
-    EXPECT_TRUE(pictures.errors.contains(u"rkv3export: page 2: no page image at"_s)) << pictures.errors.toStdString();
+    EXPECT_TRUE(pictures.errors.contains(u"image at "_s + out(u"m\\x0d/p2\\x1b[1A\\x1b[2K\\x08\\x7f\\x9b.png\n"_s)))
+        << pictures.errors.toStdString();
     EXPECT_TRUE(pictures.errors.contains(u"Error Loading Bytemaps\nrkv3export: page 3:"_s));
 
     // The last page that loads ends the job, whichever pages fail after it.

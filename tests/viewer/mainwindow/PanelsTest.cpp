@@ -18,7 +18,13 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
+#include <QWindow>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
 
 using namespace mdlRKVUtilities;
 
@@ -164,6 +170,39 @@ TEST_F(MainWindowFixture, RegionThreeDroppedOnRegionFiveRecoloursThePage)
     Model.RegionCount = 300;
     w.ShowScheme();
     EXPECT_EQ(w.regionList->RowCount(), 255) << "region numbers end at 255";
+}
+
+// A reader of the FIFO would wait for ever: the guard lets it go and tells,
+// so that a name taken for markup fails the test instead of hanging it.
+TEST_F(MainWindowFixture, HostileNamesShowAsWrittenAndNothingTheyNameIsRead)
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    std::atomic<bool> read = false;
+    const std::jthread guard([&](const std::stop_token& stop) {
+        for (; !stop.stop_requested(); std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+            if (const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) read = true, ::close(fd);
+    });
+    frmMain& w = window();
+    w.show();
+    open(writeModel("boat", 1, {"Hull", "Deck", "Mast"}, 3));
+    w.optTools_Click(1);
+    for (const QString& name : QStringList{"<img src=\"" + QString(fifo) + "\">", "<h1>Big</h1>", "&amp; [*]  <b>x",
+                                           "<img src=\"/dev/zero\">"}) {
+        Model.Pages[0].Title = name;
+        w.cmdNextPage_Click();  // the last page already: shown again, with its title
+        EXPECT_EQ(w.windowHandle()->title(), "RKVViewer 3 (boat.RKV3, " + name + ")");
+        w.picColor_DragDrop(3, 0x336699, "-20", name);
+        QHelpEvent tip(QEvent::ToolTip, {3, 2}, w.regionList->swatch(3)->mapToGlobal(QPoint(3, 2)));
+        QApplication::sendEvent(w.regionList->swatch(3), &tip);
+        QTextDocument shown;
+        shown.setHtml(QToolTip::text());
+        ASSERT_EQ(std::pair(shown.toPlainText(), bool(read)), std::pair(name, false));
+        w.RKVCanvas_MouseDown(1, 0, 2, 2);
+        EXPECT_EQ(std::pair(w.lblSelectedRegion->textFormat(), w.lblSelectedRegion->text()),
+                  std::pair(Qt::PlainText, "Region Inspector: Mast (" + name + ")"));
+    }
 }
 
 TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromptOff)

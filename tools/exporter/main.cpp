@@ -17,7 +17,8 @@ QtMessageHandler qtDefaultHandler = nullptr;
 // messages; only its critical errors are let through.
 void keepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg) qtDefaultHandler(type, context, text);
+    // They may quote a file's name: its controls are shown escaped.
+    if (type == QtCriticalMsg || type == QtFatalMsg) qtDefaultHandler(type, context, TerminalText(text));
 }
 
 }  // namespace

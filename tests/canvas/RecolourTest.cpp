@@ -21,6 +21,30 @@ QImage BlockPage(int width, int height)
     return page;
 }
 
+// Blocks of factor x factor pixels whose sums, channel by channel, lie
+// exactly half way between two multiples of the block's area in most blocks
+// (just below and just above it in the rest), at even and odd quotients:
+// truncating, rounding half to even or rounding half down then differ from
+// rounding half up. The odd pixels move about within each block.
+QImage HalfwayPage(int width, int height, int factor)
+{
+    const int area = factor * factor;
+    const int remainders[4] = {area / 2, area / 2 - 1, area / 2, area / 2 + 1};
+    QImage page(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int bx = x / factor, by = y / factor, k = (y % factor) * factor + x % factor;
+            int channel[3];
+            for (int c = 0; c < 3; ++c) {
+                const int quotient = (bx * 37 + by * 11 + c * 71) % 254;
+                const int remainder = remainders[(bx + 2 * by + c) % 4];
+                channel[c] = quotient + ((k + bx + 3 * by + c) % area < remainder ? 1 : 0);
+            }
+            page.setPixel(x, y, PagePixel(channel[2], channel[1], channel[0]));
+        }
+    return page;
+}
+
 void colourAll(RKV3CanvasCtl& c, int shift)
 {
     for (short r = 0; r < 256; ++r) c.UpdatePaletteColor(r, r * 0x030507 + shift, short(-127 + shift));
@@ -96,29 +120,35 @@ TEST(PageScaler, PartsMadeApartFitTheWholeAndAveragesKeepUniformColours)
     for (std::uint32_t px : small) ASSERT_EQ(px, PagePixel(10, 200, 30));
 }
 
-TEST(PageScaler, HalvingAndQuarteringAverageWholeBlocksRoundedHalfUp)
+TEST(PageScaler, BlocksOf2To16AverageRoundedHalfUp)
 {
-    const QImage page = PatternPage(244, 188);
-    const ScaleSource source{reinterpret_cast<const std::uint32_t*>(page.constBits()),
-                             std::size_t(page.bytesPerLine() / 4), 244, 188};
-    for (int factor : {2, 4}) {
-        const int w = 244 / factor, h = 188 / factor;
-        std::vector<std::uint32_t> got(std::size_t(w * h));
-        // Parts with widths that are not a multiple of four.
-        for (const QRect r : {QRect(0, 0, 7, h), QRect(7, 0, w - 7, 5), QRect(7, 5, w - 7, h - 5)})
-            ScaleDownPart(source, w, h, r.x(), r.y(), r.width(), r.height(),
-                          got.data() + r.y() * w + r.x(), std::size_t(w));
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                int sum[3] = {0, 0, 0};
-                for (int dy = 0; dy < factor; ++dy)
-                    for (int dx = 0; dx < factor; ++dx)
-                        for (int c = 0; c < 3; ++c)
-                            sum[c] += (page.pixel(x * factor + dx, y * factor + dy) >> (8 * c)) & 0xFF;
-                std::uint32_t want = 0xFF000000u;
-                for (int c = 0; c < 3; ++c)
-                    want |= std::uint32_t((sum[c] + factor * factor / 2) / (factor * factor)) << (8 * c);
-                ASSERT_EQ(got[std::size_t(y * w + x)], want) << factor << " at " << x << "," << y;
-            }
+    const int width = 16 * 23, height = 16 * 13;
+    for (int factor : {2, 4, 8, 16}) {
+        const int w = width / factor, h = height / factor, area = factor * factor;
+        int halves = 0;
+        for (const QImage& page : {PatternPage(width, height), HalfwayPage(width, height, factor)}) {
+            const ScaleSource source{reinterpret_cast<const std::uint32_t*>(page.constBits()),
+                                     std::size_t(page.bytesPerLine() / 4), width, height};
+            std::vector<std::uint32_t> got(std::size_t(w * h));
+            // Parts with widths that are not a multiple of four.
+            for (const QRect r : {QRect(0, 0, 7, h), QRect(7, 0, w - 7, 5), QRect(7, 5, w - 7, h - 5)})
+                ScaleDownPart(source, w, h, r.x(), r.y(), r.width(), r.height(),
+                              got.data() + r.y() * w + r.x(), std::size_t(w));
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    int sum[3] = {0, 0, 0};
+                    for (int dy = 0; dy < factor; ++dy)
+                        for (int dx = 0; dx < factor; ++dx)
+                            for (int c = 0; c < 3; ++c)
+                                sum[c] += (page.pixel(x * factor + dx, y * factor + dy) >> (8 * c)) & 0xFF;
+                    std::uint32_t want = 0xFF000000u;
+                    for (int c = 0; c < 3; ++c) {
+                        halves += sum[c] % area == area / 2;
+                        want |= std::uint32_t((sum[c] + area / 2) / area) << (8 * c);
+                    }
+                    ASSERT_EQ(got[std::size_t(y * w + x)], want) << factor << " at " << x << "," << y;
+                }
+        }
+        EXPECT_GT(halves, w * h) << "the data must meet halves for " << factor;
     }
 }

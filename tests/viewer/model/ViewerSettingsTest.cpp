@@ -1,10 +1,15 @@
 // The viewer's settings table: keys, defaults and the Boolean texts.
 #include "ProgramInfo.h"
+#include "RecentModels.h"
 #include "SettingsStore.h"
 #include "ViewerSettings.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <latch>
+#include <thread>
+#include <vector>
 
 using namespace mdlRKVUtilities;
 
@@ -37,4 +42,32 @@ TEST(ViewerSettings, BooleansAreTrueAndFalseTextsAndAnythingElseFallsBack)
     EXPECT_FALSE(BoolFromSettingText("False", true));
     EXPECT_TRUE(BoolFromSettingText("yes", true));
     EXPECT_FALSE(BoolFromSettingText("", false));
+}
+
+// Six windows opening six models at the same moment, each with a settings
+// store of its own (a QSettings per call, as separate programs have): every
+// model must be in the list afterwards, whoever wrote last.
+TEST(ViewerSettings, RecentModelsOpenedAtOnceAreAllKept)
+{
+    QTemporaryDir folder;
+    const QString previous = Platform::SettingsStore::setFolder(folder.path());
+    for (int round = 0; round < 8; ++round) {
+        ClearRecentModels();
+        std::latch start(6);
+        std::vector<std::thread> windows;
+        QStringList opened;
+        for (int i = 0; i < 6; ++i) {
+            opened << QStringLiteral("/models/m%1-%2/Model%3.RKV3").arg(round).arg(i).arg(5 - i);
+            windows.emplace_back([&start, path = opened.last()] {
+                start.arrive_and_wait();
+                RememberRecentModel(path);
+            });
+        }
+        for (std::thread& window : windows) window.join();
+        QStringList kept = RecentModels();
+        kept.sort();
+        opened.sort();
+        ASSERT_EQ(kept.join(' ').toStdString(), opened.join(' ').toStdString()) << "round " << round;
+    }
+    Platform::SettingsStore::setFolder(previous);
 }

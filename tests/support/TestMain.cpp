@@ -1,6 +1,7 @@
 // Test entry point: every test runs inside one QApplication on Qt's offscreen
 // platform, so widget tests never need a display.
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,6 +13,13 @@ int main(int argc, char** argv)
     // a folder of this run's own.
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    // Nor the user's documents folder: the desktop's name for it points into
+    // this run's folder, where tests find it as RKV_TEST_DOCUMENTS.
+    const QString documents = configHome.filePath(QStringLiteral("Documents"));
+    QFile names(configHome.filePath(QStringLiteral("user-dirs.dirs")));
+    if (names.open(QIODevice::WriteOnly)) names.write("XDG_DOCUMENTS_DIR=\"" + documents.toLocal8Bit() + "\"\n");
+    names.close();
+    qputenv("RKV_TEST_DOCUMENTS", documents.toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     // Where tests find the program folder of the build tree (the test

@@ -45,9 +45,8 @@ TEST(PathNames, RelativeNamesFoundWhateverTheirCase)
     EXPECT_FALSE(FileExists(folder + QStringLiteral("Images")));  // a folder is no file
     EXPECT_FALSE(FileExists(QString()));
 
-    // A hostile name in a folder of 20,000 files: 4 KB of "A/../" (the
-    // folder holds "a"), a link back to the folder itself, and climbs above
-    // it. Each used to list the big folder once per part of the name.
+    // Hostile names in a folder of 20,000 files (4 KB of "A/../" beside "a",
+    // a link to the folder itself, climbs) list it once, not once a part.
     ASSERT_TRUE(QDir(folder).mkpath(QStringLiteral("a")));
     ASSERT_TRUE(QFile::link(folder, folder + QStringLiteral("Loop")));
     for (int i = 0; i < 20000; ++i) QFile(folder + QStringLiteral("f%1.png").arg(i)).open(QIODevice::WriteOnly);

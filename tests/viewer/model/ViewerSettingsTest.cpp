@@ -9,7 +9,6 @@
 
 #include <latch>
 #include <thread>
-#include <vector>
 
 using namespace mdlRKVUtilities;
 
@@ -44,29 +43,20 @@ TEST(ViewerSettings, BooleansAreTrueAndFalseTextsAndAnythingElseFallsBack)
     EXPECT_FALSE(BoolFromSettingText("", false));
 }
 
-// Six windows opening six models at the same moment, each with a settings
-// store of its own (a QSettings per call, as separate programs have): every
-// model must be in the list afterwards, whoever wrote last.
+// Six windows opening models at once, each through a settings store of its
+// own: every model stays in the list, whoever writes last.
 TEST(ViewerSettings, RecentModelsOpenedAtOnceAreAllKept)
 {
     QTemporaryDir folder;
     const QString previous = Platform::SettingsStore::setFolder(folder.path());
+    const QStringList opened{"/m/a/M5.RKV3", "/m/b/M4.RKV3", "/m/c/M3.RKV3", "/m/e/M2.RKV3", "/m/f/M1.rkv3", "/m/g/0"};
     for (int round = 0; round < 8; ++round) {
         ClearRecentModels();
         std::latch start(6);
-        std::vector<std::thread> windows;
-        QStringList opened;
-        for (int i = 0; i < 6; ++i) {
-            opened << QStringLiteral("/models/m%1-%2/Model%3.RKV3").arg(round).arg(i).arg(5 - i);
-            windows.emplace_back([&start, path = opened.last()] {
-                start.arrive_and_wait();
-                RememberRecentModel(path);
-            });
-        }
-        for (std::thread& window : windows) window.join();
+        for (std::vector<std::jthread> windows; const QString& path : opened)
+            windows.emplace_back([&start, &path] { start.arrive_and_wait(), RememberRecentModel(path); });
         QStringList kept = RecentModels();
         kept.sort();
-        opened.sort();
         ASSERT_EQ(kept.join(' ').toStdString(), opened.join(' ').toStdString()) << "round " << round;
     }
     Platform::SettingsStore::setFolder(previous);

@@ -7,9 +7,9 @@
 #include "MaterialSamples.h"
 #include "NumericText.h"
 #include "PathNames.h"
-#include "SaveFolders.h"
 #include "PictureBox.h"
 #include "ProgramState.h"
+#include "SaveFolders.h"
 #include "SingleLineValidator.h"
 #include "cCommonDialog.h"
 

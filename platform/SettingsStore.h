@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QLockFile>
 #include <QString>
+
+#include <utility>
 
 namespace Platform {
 
@@ -18,6 +22,27 @@ public:
     // failed write keeps the old settings; false when the write failed.
     static bool write(const QString& application, const QString& section, const QString& key,
                       const QString& value);
+
+    // Several keys of one section stored in one replacement of the file, so
+    // another program reading it sees all of them changed or none.
+    static bool write(const QString& application, const QString& section,
+                      const QList<std::pair<QString, QString>>& keysAndValues);
+
+    // While it lives, holds off every other Lock on the application's
+    // settings, in this process and in others: a lock file beside the ini
+    // file. A value read, changed and written back under it (a list that
+    // several windows add to) loses no other window's change. Should the
+    // lock not come within a few seconds (a folder that cannot be written,
+    // a hung holder), the work goes ahead unlocked rather than not at all.
+    class Lock {
+    public:
+        explicit Lock(const QString& application);
+        Lock(const Lock&) = delete;
+        Lock& operator=(const Lock&) = delete;
+
+    private:
+        QLockFile file;
+    };
 
     // Points the store at another folder and returns the one it replaces;
     // an empty folder means the user's config folder.

@@ -21,6 +21,21 @@ QImage BlockPage(int width, int height)
     return page;
 }
 
+// Every block of 2 x 2 to 16 x 16 pixels sums to exactly half way between
+// two multiples of its area (checkers of q and q + 1, q even or odd), but
+// for the blocks that hold a pixel made one more or one less.
+QImage HalfwayPage(int width, int height)
+{
+    QImage page(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int q = (x / 16 * 5 + y / 16 * 3) % 250 + 1, odd = (x + y) & 1;
+            const int nudge = x % 16 == 5 && y % 16 == 10 ? q % 3 - 1 : 0;
+            page.setPixel(x, y, PagePixel(q + odd + nudge, 253 - q + 1 - odd, q * 7 % 251 + odd - nudge));
+        }
+    return page;
+}
+
 void colourAll(RKV3CanvasCtl& c, int shift)
 {
     for (short r = 0; r < 256; ++r) c.UpdatePaletteColor(r, r * 0x030507 + shift, short(-127 + shift));
@@ -96,13 +111,13 @@ TEST(PageScaler, PartsMadeApartFitTheWholeAndAveragesKeepUniformColours)
     for (std::uint32_t px : small) ASSERT_EQ(px, PagePixel(10, 200, 30));
 }
 
-TEST(PageScaler, HalvingAndQuarteringAverageWholeBlocksRoundedHalfUp)
+TEST(PageScaler, BlocksOf2To16AverageRoundedHalfUp)
 {
-    const QImage page = PatternPage(244, 188);
+    const QImage page = HalfwayPage(368, 208);
     const ScaleSource source{reinterpret_cast<const std::uint32_t*>(page.constBits()),
-                             std::size_t(page.bytesPerLine() / 4), 244, 188};
-    for (int factor : {2, 4}) {
-        const int w = 244 / factor, h = 188 / factor;
+                             std::size_t(page.bytesPerLine() / 4), 368, 208};
+    for (int factor : {2, 4, 8, 16}) {
+        const int w = 368 / factor, h = 208 / factor;
         std::vector<std::uint32_t> got(std::size_t(w * h));
         // Parts with widths that are not a multiple of four.
         for (const QRect r : {QRect(0, 0, 7, h), QRect(7, 0, w - 7, 5), QRect(7, 5, w - 7, h - 5)})

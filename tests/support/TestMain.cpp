@@ -1,6 +1,7 @@
 // Test entry point: every test runs inside one QApplication on Qt's offscreen
 // platform, so widget tests never need a display.
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,6 +13,11 @@ int main(int argc, char** argv)
     // a folder of this run's own.
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    // Nor the user's documents: the desktop's name for them points here too.
+    QFile names(configHome.filePath(QStringLiteral("user-dirs.dirs")));
+    if (names.open(QIODevice::WriteOnly)) names.write("XDG_DOCUMENTS_DIR=\"" + configHome.path().toLocal8Bit() + "/Documents\"\n");
+    names.close();
+    qputenv("RKV_TEST_DOCUMENTS", configHome.filePath(QStringLiteral("Documents")).toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     // Where tests find the program folder of the build tree (the test

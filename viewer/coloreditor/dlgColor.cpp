@@ -9,6 +9,7 @@
 #include "PathNames.h"
 #include "PictureBox.h"
 #include "ProgramState.h"
+#include "SaveFolders.h"
 #include "SingleLineValidator.h"
 #include "cCommonDialog.h"
 
@@ -309,7 +310,9 @@ void dlgColor::cmdSaveNew_Click()
     QString filter = ColorFile::Filter();
     qint32 filterIndex = 1, flags = 0;
     commonDialog().VBGetSaveFileName(fileName, fileTitle, true, filter, filterIndex,
-                                     mdlRKVUtilities::LastColorPath, QStringLiteral("Save RKV3 Color"),
+                                     mdlRKVUtilities::SaveStartFolder(mdlRKVUtilities::LastColorPath,
+                                                                      QStringLiteral("colors")),
+                                     QStringLiteral("Save RKV3 Color"),
                                      QStringLiteral(".RKL"), this, flags);
     if (fileName.isEmpty()) return;
     // A colour file holds the slider's offset, the range its reader takes.

@@ -13,6 +13,7 @@
 #include "PathNames.h"
 #include "ProgramState.h"
 #include "RKV3CanvasCtl.h"
+#include "SaveFolders.h"
 #include "SingleLineValidator.h"
 #include "Swatch.h"
 #include "SwatchList.h"
@@ -288,7 +289,8 @@ void frmMain::cmdSavePalette_Click()
     QString filter = PaletteFilter;
     qint32 filterIndex = 1;
     qint32 flags = 0;
-    chooser.VBGetSaveFileName(path, title, true, filter, filterIndex, LastPalettePath,
+    chooser.VBGetSaveFileName(path, title, true, filter, filterIndex,
+                              SaveStartFolder(LastPalettePath, QStringLiteral("palettes")),
                               QStringLiteral("Save Color Palette"), QStringLiteral(".RPL"), this, flags);
     if (path.isEmpty()) return;
     // A failed save has told the user; the palette is still unsaved.
@@ -344,7 +346,8 @@ void frmMain::cmdSaveScheme_Click()
     QString filter = SchemeSaveFilter;
     qint32 filterIndex = 1;
     qint32 flags = 0;
-    chooser.VBGetSaveFileName(path, title, true, filter, filterIndex, LastSchemePath,
+    chooser.VBGetSaveFileName(path, title, true, filter, filterIndex,
+                              SaveStartFolder(LastSchemePath, QStringLiteral("schemes")),
                               QStringLiteral("Save Color Scheme"), QStringLiteral(".RKS3"), this, flags);
     if (path.isEmpty()) return;
     // A failed save has told the user; the scheme is still unsaved.

@@ -3,7 +3,9 @@
 #include "RegularFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QHash>
 
 namespace mdlRKVUtilities {
 
@@ -14,17 +16,49 @@ qsizetype lastSeparator(const QString& path)
     return qMax(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
 }
 
+// The entries of the folders one lookup has listed, by the folders' real
+// paths: a name may reach the same folder many times (through links to "."
+// or to a folder above), and a folder of a model may hold thousands of
+// files, so each is listed at most once.
+using FolderListings = QHash<QString, QStringList>;
+
 // The entry of folder whose name equals name regardless of case, preferring
 // the exact spelling; empty when there is none.
-QString findEntry(const QString& folder, const QString& name)
+QString findEntry(const QString& folder, const QString& name, FolderListings& listings)
 {
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
     if (QFileInfo::exists(dir.filePath(name))) return name;
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
-    return QString();
+    const QString key = QFileInfo(dir.path()).canonicalFilePath();
+    if (key.isEmpty()) return QString();  // no such folder
+    auto listed = listings.find(key);
+    if (listed == listings.end()) {
+        QStringList entries;
+        QDirIterator it(dir.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        while (it.hasNext()) entries.append(it.nextFileInfo().fileName());
+        listed = listings.insert(key, entries);
+    }
+    // The first match in name order, as a sorted listing would give it.
+    QString found;
+    for (const QString& entry : *listed)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (found.isEmpty() || entry < found))
+            found = entry;
+    return found;
+}
+
+// The parts of a relative name with "." and empty parts dropped and each
+// ".." taking away the part before it, so "A/../B" is looked up as "B". The
+// ".." parts that climb above the start are kept, in front.
+QStringList collapsedParts(const QString& name)
+{
+    QStringList parts;
+    for (const QString& part : name.split(QLatin1Char('/'))) {
+        if (part.isEmpty() || part == QLatin1String(".")) continue;
+        if (part == QLatin1String("..") && !parts.isEmpty() && parts.last() != QLatin1String(".."))
+            parts.removeLast();
+        else
+            parts.append(part);
+    }
+    return parts;
 }
 
 }  // namespace
@@ -48,14 +82,16 @@ QString ResolveRelativePath(const QString& folder, const QString& relativeName)
     if (name.isEmpty() || QFileInfo::exists(asWritten)) return asWritten;
 
     // Walk the name part by part, matching each in the folder found so far.
-    QString resolved = base;
-    const QStringList parts = name.split(QLatin1Char('/'));
+    // An absolute name stays absolute.
+    QString resolved = name.startsWith(QLatin1Char('/')) ? base + QLatin1Char('/') : base;
+    FolderListings listings;
+    const QStringList parts = collapsedParts(name);
     for (int i = 0; i < parts.size(); ++i) {
         const QString& part = parts[i];
-        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")) {
+        if (part == QLatin1String("..")) {
             resolved += part;
         } else {
-            const QString entry = findEntry(resolved, part);
+            const QString entry = findEntry(resolved, part, listings);
             if (entry.isEmpty()) return asWritten;
             resolved += entry;
         }

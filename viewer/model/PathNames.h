@@ -22,8 +22,11 @@ bool FileExists(const QString& path);
 // The path of a name relative to a folder, as the file system should see it.
 // "\" in the name becomes "/". When the result does not exist as written,
 // each part of the name is looked up in its folder regardless of case (models
-// are often made on file systems that ignore case); the first match found is
-// used. When nothing matches, the name is returned as written.
+// are often made on file systems that ignore case); the exact spelling wins,
+// else the first match in name order. "." and ".." are taken out of the name
+// as text first ("A/../B" is looked up as "B"), and each folder is listed at
+// most once per lookup, so a long or looping name in a folder of many files
+// resolves at once. When nothing matches, the name is returned as written.
 QString ResolveRelativePath(const QString& folder, const QString& relativeName);
 
 }  // namespace mdlRKVUtilities

@@ -1,9 +1,13 @@
 #include "RecentModels.h"
 
+#include "ProgramInfo.h"
+#include "SettingsStore.h"
 #include "ViewerSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <functional>
 
 namespace mdlRKVUtilities {
 
@@ -20,6 +24,16 @@ QString Normalized(const QString& path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
+// The stored list read, changed and written back under the settings lock.
+// No window works from a copy of its own: each reads the list afresh under
+// the lock, so windows opening models at the same moment each add to what
+// the others left, and none writes over another's entry.
+void ChangeRecentModels(const std::function<QStringList(QStringList)>& change)
+{
+    const Platform::SettingsStore::Lock lock(Platform::programTitle());
+    SaveRecentModels(change(RecentModels()));
+}
+
 }  // namespace
 
 QStringList RecentModels()
@@ -34,7 +48,9 @@ QStringList RecentModels()
 
 void SaveRecentModels(const QStringList& paths)
 {
-    for (int i = 0; i < RecentModelLimit; ++i) SaveSetting(KeyOf(i), paths.value(i));
+    QList<std::pair<Setting, QString>> values;
+    for (int i = 0; i < RecentModelLimit; ++i) values.append({KeyOf(i), paths.value(i)});
+    SaveSettings(values);
 }
 
 QStringList WithRecentModel(QStringList paths, const QString& path)
@@ -49,19 +65,20 @@ QStringList WithRecentModel(QStringList paths, const QString& path)
 void RememberRecentModel(const QString& path)
 {
     if (path.isEmpty()) return;
-    SaveRecentModels(WithRecentModel(RecentModels(), path));
+    ChangeRecentModels([&path](const QStringList& paths) { return WithRecentModel(paths, path); });
 }
 
 void ForgetRecentModel(const QString& path)
 {
-    QStringList paths = RecentModels();
-    paths.removeAll(path);
-    SaveRecentModels(paths);
+    ChangeRecentModels([&path](QStringList paths) {
+        paths.removeAll(path);
+        return paths;
+    });
 }
 
 void ClearRecentModels()
 {
-    SaveRecentModels({});
+    ChangeRecentModels([](const QStringList&) { return QStringList(); });
 }
 
 }  // namespace mdlRKVUtilities

@@ -68,9 +68,16 @@ QString GetSetting(Setting setting)
 
 bool SaveSetting(Setting setting, const QString& value)
 {
+    return SaveSettings({{setting, value}});
+}
+
+bool SaveSettings(const QList<std::pair<Setting, QString>>& values)
+{
+    QList<std::pair<QString, QString>> keysAndValues;
+    for (const auto& [setting, value] : values) keysAndValues.append({SettingKey(setting), value});
     // Told once until a write succeeds again.
     static bool failureShown = false;
-    if (Platform::SettingsStore::write(Platform::programTitle(), Section, SettingKey(setting), value)) {
+    if (Platform::SettingsStore::write(Platform::programTitle(), Section, keysAndValues)) {
         failureShown = false;
         return true;
     }

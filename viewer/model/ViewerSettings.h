@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace mdlRKVUtilities {
 
@@ -43,6 +46,8 @@ QString GetSetting(Setting setting);
 // settings file is then kept whole, and the user is told once ("Error
 // saving settings.") rather than for every key of the same shutdown.
 bool SaveSetting(Setting setting, const QString& value);
+// Stores several values in one write of the settings file, told as above.
+bool SaveSettings(const QList<std::pair<Setting, QString>>& values);
 
 // Booleans are stored as the texts "True" and "False". A text that is
 // neither reads as `fallback`.

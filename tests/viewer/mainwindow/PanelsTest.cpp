@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -25,6 +27,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
+
+#include <unistd.h>
 
 using namespace mdlRKVUtilities;
 
@@ -251,4 +255,28 @@ TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromp
     const Platform::FileChooserRequest& load = chooser.requests().last();
     EXPECT_EQ(load.title, "Load Color Scheme");
     EXPECT_TRUE(load.filter.startsWith(QStringLiteral("RKV3 ColorScheme(*.RKS3)")));
+}
+
+// An installed program's samples, in a folder a user may not write (nor root
+// here: immutable). Saves start in the user's own folders, made on first use;
+// loads still start among the samples; the folder saved to is remembered.
+TEST_F(MainWindowFixture, SavesOfAnInstalledProgramStartInTheUsersOwnFolders)
+{
+    QTemporaryDir prefix;
+    const QString share = prefix.path() + "/share/", own = qEnvironmentVariable("RKV_TEST_DOCUMENTS") + "/RKVViewer3/";
+    ASSERT_TRUE(QDir().mkpath(share) && QFile::setPermissions(share, QFile::ReadOwner | QFile::ExeOwner));
+    if (geteuid() == 0 && QProcess::execute("chattr", {"+i", share}) != 0) GTEST_SKIP() << "no chattr";
+    const auto unlock = qScopeGuard([&] { QProcess::execute("chattr", {"-i", share}); });
+    store("LastPalettePath", share);
+    store("LastSchemePath", share);
+    chooser.queueCancel();
+    window().cmdSavePalette_Click();
+    chooser.queueFile(own + "schemes/Mine");
+    window().cmdSaveScheme_Click();
+    chooser.queueCancel();
+    window().cmdLoadPalette_Click();
+    const QStringList want{own + "palettes/", own + "schemes/", share};
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(chooser.requests().value(i).initialDir, want[i]) << i;
+    window().close();
+    EXPECT_EQ(stored("LastSchemePath"), own + "schemes/") << "set by a successful save only";
 }

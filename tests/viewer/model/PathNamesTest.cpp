@@ -44,4 +44,17 @@ TEST(PathNames, RelativeNamesFoundWhateverTheirCase)
     EXPECT_FALSE(FileExists(folder + QStringLiteral("images/p02.png")));
     EXPECT_FALSE(FileExists(folder + QStringLiteral("Images")));  // a folder is no file
     EXPECT_FALSE(FileExists(QString()));
+
+    // Hostile names in a folder of 20,000 files (4 KB of "A/../" beside "a",
+    // a link to the folder itself, climbs) list it once, not once a part.
+    ASSERT_TRUE(QDir(folder).mkpath(QStringLiteral("a")));
+    ASSERT_TRUE(QFile::link(folder, folder + QStringLiteral("Loop")));
+    for (int i = 0; i < 20000; ++i) QFile(folder + QStringLiteral("f%1.png").arg(i)).open(QIODevice::WriteOnly);
+    const QString climb = QStringLiteral("A/../").repeated(820) + QStringLiteral("iMAGES/p01.png");
+    EXPECT_EQ(ResolveRelativePath(folder, climb), folder + QStringLiteral("Images/P01.png"));
+    EXPECT_EQ(ResolveRelativePath(folder, QStringLiteral("loop/").repeated(30) + QStringLiteral("F19999.PNG")),
+              folder + QStringLiteral("Loop/").repeated(30) + QStringLiteral("f19999.png"));
+    const QString top = QDir(folder).dirName();
+    EXPECT_EQ(ResolveRelativePath(folder + QStringLiteral("Images/"), "A/../../.././" + top + "/images/P01.PNG"),
+              folder + QStringLiteral("Images/../../") + top + QStringLiteral("/Images/P01.png"));
 }

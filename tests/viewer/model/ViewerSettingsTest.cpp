@@ -1,10 +1,14 @@
 // The viewer's settings table: keys, defaults and the Boolean texts.
 #include "ProgramInfo.h"
+#include "RecentModels.h"
 #include "SettingsStore.h"
 #include "ViewerSettings.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <latch>
+#include <thread>
 
 using namespace mdlRKVUtilities;
 
@@ -37,4 +41,23 @@ TEST(ViewerSettings, BooleansAreTrueAndFalseTextsAndAnythingElseFallsBack)
     EXPECT_FALSE(BoolFromSettingText("False", true));
     EXPECT_TRUE(BoolFromSettingText("yes", true));
     EXPECT_FALSE(BoolFromSettingText("", false));
+}
+
+// Six windows opening models at once, each through a settings store of its
+// own: every model stays in the list, whoever writes last.
+TEST(ViewerSettings, RecentModelsOpenedAtOnceAreAllKept)
+{
+    QTemporaryDir folder;
+    const QString previous = Platform::SettingsStore::setFolder(folder.path());
+    const QStringList opened{"/m/a/M5.RKV3", "/m/b/M4.RKV3", "/m/c/M3.RKV3", "/m/e/M2.RKV3", "/m/f/M1.rkv3", "/m/g/0"};
+    for (int round = 0; round < 8; ++round) {
+        ClearRecentModels();
+        std::latch start(6);
+        for (std::vector<std::jthread> windows; const QString& path : opened)
+            windows.emplace_back([&start, &path] { start.arrive_and_wait(), RememberRecentModel(path); });
+        QStringList kept = RecentModels();
+        kept.sort();
+        ASSERT_EQ(kept.join(' ').toStdString(), opened.join(' ').toStdString()) << "round " << round;
+    }
+    Platform::SettingsStore::setFolder(previous);
 }

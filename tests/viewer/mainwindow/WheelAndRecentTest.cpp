@@ -1,13 +1,15 @@
-// Zooming with Ctrl+wheel, and the File menu's recent models.
+// The wheel and the page keys over the canvas, and the File menu's recent models.
 #include "MainWindowFixture.h"
 
 #include "RKV3CanvasCtl.h"
+#include "SignedScrollBar.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QTest>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -62,6 +64,16 @@ TEST_F(MainWindowFixture, CtrlWheelStepsTheZoomListWithinItsLimits)
     turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
     EXPECT_EQ(w.RKVCanvas->Zoom(), 100) << "no step past the list's end";
 
+    // A notch down moves the view up by the wheel's lines of arrow steps;
+    // with Shift, two notches move it left.
+    auto* vsc = w.RKVCanvas->findChild<SignedScrollBar*>("vscPicture");
+    auto* hsc = w.RKVCanvas->findChild<SignedScrollBar*>("hscPicture");
+    const int top = vsc->Value(), left = hsc->Value(), lines = QApplication::wheelScrollLines();
+    turnWheel(w.RKVCanvas, -120, Qt::NoModifier);
+    turnWheel(w.RKVCanvas, -240, Qt::ShiftModifier);
+    EXPECT_EQ(QPoint(hsc->Value(), vsc->Value()),
+              QPoint(left - 2 * lines * hsc->singleStep(), top - lines * vsc->singleStep()));
+
     for (int i = 0; i < 12; ++i) turnWheel(w.RKVCanvas, -120, Qt::ControlModifier);
     EXPECT_EQ(w.cboZoom->currentText(), "10%");
     EXPECT_EQ(w.RKVCanvas->Zoom(), 10);
@@ -104,4 +116,21 @@ TEST_F(MainWindowFixture, RecentModelsKeepOrderAndLimitAndDropAMissingModel)
     EXPECT_TRUE(recentCaptions(w).isEmpty());
     EXPECT_FALSE(w.mnuFileRecent->isEnabled());
     EXPECT_EQ(stored("RecentModel1"), "");
+}
+
+TEST_F(MainWindowFixture, PageKeysTurnPagesUnlessAScrollBarHasTheFocus)
+{
+    frmMain& w = window();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    open(writeModel("ship", 3, {"Hull"}, 3, {900, 700}));
+    QTest::keyClick(w.RKVCanvas, Qt::Key_PageDown);
+    EXPECT_EQ(w.RKVCanvas->CanvasImage().size(), pageSize(2, {900, 700})) << "page 2 is on the screen";
+    auto* vsc = w.RKVCanvas->findChild<SignedScrollBar*>("vscPicture");
+    vsc->setFocus();
+    const int before = vsc->value();
+    QTest::keyClick(vsc, Qt::Key_PageDown);
+    EXPECT_EQ(vsc->value(), before + vsc->pageStep()) << "its large change";
+    EXPECT_EQ(mdlRKVUtilities::Model.CurrentPage, 2);
 }

@@ -137,7 +137,7 @@ TEST_F(MainWindowFixture, PaletteStepsUndoWithTheirListAndLabel)
     chooser.queueFile(dir.filePath("rust.RPL"));
     w.cmdSavePalette_Click();
     w.mnuEditUndo->trigger();
-    EXPECT_TRUE(PaletteModified && w.paletteList->nameLabel(255)->text() == "Ink 255");
+    EXPECT_TRUE(PaletteModified && PaletteNames[255] == "Ink 255");
     EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Rename Color");
 }
 

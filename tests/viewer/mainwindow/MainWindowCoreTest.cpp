@@ -119,8 +119,9 @@ TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)
     EXPECT_EQ(boxes.count(), 1);
 }
 
-// Every path that replaces or closes the colouring stops when a save asked
-// for is not made (its chooser cancelled), after a No on every other row.
+// Open, Close, Exit, Open Recent and a dropped model each stop when a save asked for is not
+// made (its chooser cancelled), after a No on every other row; No gives a change up only when
+// what was asked goes ahead.
 TEST_F(MainWindowFixture, SaveNotMadeStopsEveryPathAndNoClearsOnlyWhenItGoesAhead)
 {
     frmMain& w = window();
@@ -129,7 +130,7 @@ TEST_F(MainWindowFixture, SaveNotMadeStopsEveryPathAndNoClearsOnlyWhenItGoesAhea
     open(boat);
     const std::function<void()> paths[] = {[&] { w.mnuFileOpen_Click(); }, [&] { w.mnuFileClose_Click(); },
                                            [&] { w.close(); }, [&] { w.OpenRecentModel(ship); },
-                                           [&] { w.OpenModelFile(ship); /* as a dropped model */ }};
+                                           [&] { w.OpenModelFile(ship); }};
     for (int row = 0; row < 5; ++row) {
         boxes.clear();
         const int chosen = chooser.count();
@@ -143,14 +144,12 @@ TEST_F(MainWindowFixture, SaveNotMadeStopsEveryPathAndNoClearsOnlyWhenItGoesAhea
     }
     w.mnuFileOpen_Click();  // No to both, and the chooser is cancelled
     EXPECT_TRUE(PaletteModified && SchemeModified);
-
-    // Opened with prompting off, the model's own scheme is unchanged.
     PromptSaveOnChanges = false;
     open(ship);
     PromptSaveOnChanges = true;
     boxes.clear();
     w.close();
-    EXPECT_EQ(boxes.count(), 1) << "the palette alone is asked about";
+    EXPECT_EQ(boxes.count(), 1) << "a model just opened has its own scheme unchanged";
 }
 
 TEST_F(MainWindowFixture, OpeningOneAndThreePageModelsAndClosing)

@@ -45,11 +45,8 @@ protected:
                                        QLatin1String(key), value);
     }
 
-    // Writes a model of region `region` (title "Hull" for page 1, "Sheet n"
-    // after it) and returns its manifest. Page 1 is 24 x 16 pixels (or
-    // `size`) in shade 127; each later page n is pageSize(n), wider and taller
-    // by unequal steps, in its own shade pageShade(n), so a test can tell
-    // which page is shown.
+    // Writes a model whose page n is pageSize(n, size) pixels of region `region` in its own shade
+    // (title "Hull" for page 1, "Sheet n" after it) and returns its manifest.
     QString writeModel(const QString& name, int pages, const QStringList& regionNames, int region = 3,
                        QSize size = {24, 16})
     {
@@ -57,7 +54,7 @@ protected:
         model.name = name;
         for (int n = 1; n <= pages; ++n) {
             QImage image(pageSize(n, size), QImage::Format_RGB32);
-            image.fill(qRgb(pageShade(n), region, 255));
+            image.fill(qRgb(127 - 23 * (n - 1), region, 255));
             model.pages.push_back({QStringLiteral("p%1.png").arg(n),
                                    n == 1 ? QStringLiteral("Hull") : QStringLiteral("Sheet %1").arg(n), image});
         }
@@ -68,7 +65,6 @@ protected:
     }
 
     static QSize pageSize(int n, QSize first = {24, 16}) { return first + QSize(7, 3) * (n - 1); }
-    static int pageShade(int n) { return 127 - 23 * (n - 1); }
 
     // File, Open answered with the manifest.
     void open(const QString& manifest)

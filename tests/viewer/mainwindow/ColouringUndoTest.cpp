@@ -1,7 +1,6 @@
 // Undo and redo of colouring steps: pages, palettes, swatches and flags.
 #include "MainWindowFixture.h"
 
-#include "ProgramInfo.h"
 #include "RKV3CanvasCtl.h"
 #include "RKV3CanvasCtlTestPeer.h"
 #include "ScriptedInputBoxes.h"
@@ -141,8 +140,7 @@ TEST_F(MainWindowFixture, PaletteStepsUndoWithTheirListAndLabel)
     EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Rename Color");
 }
 
-// An undo queued before an operation that lets pending events run waits for
-// it, and then takes back that whole operation; regions above 200.
+// An undo queued before an operation that lets pending events run undoes that whole operation.
 TEST_F(MainWindowFixture, UndoQueuedDuringAnOperationWaitsForIt)
 {
     frmMain& w = window();
@@ -167,9 +165,6 @@ TEST_F(MainWindowFixture, UndoQueuedDuringAnOperationWaitsForIt)
     undoDuring([&] { w.cmdLoadScheme_Click(); });
     EXPECT_EQ(SchemeNames[201], "Red");
     EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Load Scheme");
-    chooser.queueFile(Platform::programFolder() + "/palettes/BasicColors.RPL");
-    undoDuring([&] { w.cmdLoadPalette_Click(); });
-    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Load Palette");
 
     w.AssignRegionSwatch(233, 0x00FF00, -30, "Green");  // undone, it would bring Red back
     undoDuring([&] { open(writeModel("ship", 2, {"Hull"}, 233)); });

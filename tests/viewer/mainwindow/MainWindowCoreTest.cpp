@@ -119,9 +119,7 @@ TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)
     EXPECT_EQ(boxes.count(), 1);
 }
 
-// Open, Close, Exit, Open Recent and a dropped model each stop when a save asked for is not
-// made (its chooser cancelled), after a No on every other row; No gives a change up only when
-// what was asked goes ahead.
+// Open, Close, Exit, Open Recent and a dropped model: a save not made stops each (a No first on odd rows).
 TEST_F(MainWindowFixture, SaveNotMadeStopsEveryPathAndNoClearsOnlyWhenItGoesAhead)
 {
     frmMain& w = window();

@@ -37,15 +37,15 @@ QString frmAbout::CreditsText()
     return QStringLiteral(
                "RKVViewer3 is written and kept by the RKVViewer3 developers.\r\n"
                "\r\n"
-               "The page canvas, the colour editor with its material preview, the print layout, "
-               "the help texts and the Cottage sample model, its palettes, schemes and colours "
+               "The page canvas, the color editor with its material preview, the print layout, "
+               "the help texts and the Cottage sample model, its palettes, schemes and colors "
                "were all made for this program; the sample model is drawn by our own model "
                "generator.\r\n"
                "\r\n"
                "Built with the Qt toolkit, version %1, used under the GNU Lesser General Public "
                "License, version 3.\r\n"
                "\r\n"
-               "Thanks to everyone who builds, colours and prints paper models, and tells us what "
+               "Thanks to everyone who builds, colors and prints paper models, and tells us what "
                "would make the next version better.")
         .arg(QString::fromLatin1(QT_VERSION_STR));
 }

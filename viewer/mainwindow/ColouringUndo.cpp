@@ -138,3 +138,43 @@ void ColouringHistory::positionChanged(int index)
     SchemeModified = flags_[index].scheme;
     PaletteModified = flags_[index].palette;
 }
+
+void ColouringHistory::Undo()
+{
+    run(Request::Undo);
+}
+
+void ColouringHistory::Redo()
+{
+    run(Request::Redo);
+}
+
+void ColouringHistory::run(Request request)
+{
+    if (holds_ > 0) {
+        waiting_.append(request);
+        return;
+    }
+    // A step being restored is itself an operation: anything asked for
+    // meanwhile waits for it.
+    const Hold hold(*this);
+    if (request == Request::Undo)
+        stack_->undo();
+    else
+        stack_->redo();
+}
+
+void ColouringHistory::runWaiting()
+{
+    while (holds_ == 0 && !waiting_.isEmpty()) run(waiting_.takeFirst());
+}
+
+ColouringHistory::Hold::Hold(ColouringHistory& history) : history_(history)
+{
+    ++history_.holds_;
+}
+
+ColouringHistory::Hold::~Hold()
+{
+    if (--history_.holds_ == 0) history_.runWaiting();
+}

@@ -54,7 +54,7 @@ public:
 
     QUndoStack* Stack() const { return stack_; }
 
-    // Records a step that has been made, named by text ("Colour Region 5");
+    // Records a step that has been made, named by text ("Color Window Glass");
     // a step that changed nothing is not recorded.
     void RecordScheme(const QString& text, const SchemeState& before, const SchemeState& after);
     void RecordPalette(const QString& text, const PaletteState& before, const PaletteState& after);
@@ -64,6 +64,25 @@ public:
 
     // Forgets every step (a model was opened or closed).
     void Clear();
+
+    // Undo and redo as the Edit menu asks for them. Operations that change
+    // the colouring let pending events run while they work (choosers, page
+    // loading, rendering); an undo or redo arriving meanwhile would act on a
+    // half-finished step. So while any Hold lives they wait, and run in the
+    // order asked once the last Hold has ended.
+    void Undo();
+    void Redo();
+
+    class Hold {
+    public:
+        explicit Hold(ColouringHistory& history);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        ColouringHistory& history_;
+    };
 
 private:
     // Positions 0 to count: the flags the sets have there.
@@ -80,4 +99,10 @@ private:
     SchemeRestorer restoreScheme_;
     PaletteRestorer restorePalette_;
     QVector<Flags> flags_;
+
+    enum class Request { Undo, Redo };
+    void run(Request request);
+    void runWaiting();
+    int holds_ = 0;
+    QVector<Request> waiting_;
 };

@@ -226,25 +226,37 @@ void frmMain::mnuEditPromptSave_Click()
     SaveSetting(Setting::PromptSaveOnChanges, BoolSettingText(PromptSaveOnChanges));
 }
 
-void frmMain::AskToSaveChanges()
+frmMain::SavePromptAnswers frmMain::AskToSaveChanges(bool palette, bool scheme)
 {
     using Platform::MessageBox;
     using Platform::MsgAnswer;
     using Platform::MsgButtons;
-    if (PaletteModified && PromptSaveOnChanges) {
-        if (MessageBox::show(QStringLiteral("Palette has been modified. Save changes?"), MsgButtons::YesNo)
-            == MsgAnswer::Yes)
-            cmdSavePalette_Click();
-        else
-            PaletteModified = false;
-    }
-    if (SchemeModified && PromptSaveOnChanges) {
-        if (MessageBox::show(QStringLiteral("Scheme has been modified. Save changes?"), MsgButtons::YesNo)
-            == MsgAnswer::Yes)
-            cmdSaveScheme_Click();
-        else
-            SchemeModified = false;
-    }
+    SavePromptAnswers answers;
+    // Palette first, then scheme. Yes saves at once; when that save does not
+    // happen (its chooser cancelled, the file not written) the unsaved work
+    // would be lost, so the operation that asked stops there.
+    auto ask = [&](const bool& modified, const QString& text, void (frmMain::*save)(), bool& forget) {
+        if (!answers.goOn || !modified || !PromptSaveOnChanges) return;
+        if (MessageBox::show(text, MsgButtons::YesNo) == MsgAnswer::No) {
+            forget = true;
+            return;
+        }
+        (this->*save)();
+        answers.goOn = !modified;  // a save that happened clears the flag
+    };
+    if (palette)
+        ask(PaletteModified, QStringLiteral("Palette has been modified. Save changes?"),
+            &frmMain::cmdSavePalette_Click, answers.forgetPalette);
+    if (scheme)
+        ask(SchemeModified, QStringLiteral("Scheme has been modified. Save changes?"), &frmMain::cmdSaveScheme_Click,
+            answers.forgetScheme);
+    return answers;
+}
+
+void frmMain::ForgetUnsavedChanges(const SavePromptAnswers& answers)
+{
+    if (answers.forgetPalette) PaletteModified = false;
+    if (answers.forgetScheme) SchemeModified = false;
 }
 
 void frmMain::mnuFileExit_Click()
@@ -252,9 +264,11 @@ void frmMain::mnuFileExit_Click()
     close();
 }
 
-void frmMain::Form_QueryUnload()
+bool frmMain::Form_QueryUnload()
 {
-    AskToSaveChanges();
+    const SavePromptAnswers answers = AskToSaveChanges();
+    if (answers.goOn) ForgetUnsavedChanges(answers);
+    return answers.goOn;
 }
 
 void frmMain::Form_Unload()
@@ -268,11 +282,14 @@ void frmMain::Form_Unload()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // The closing is never cancelled; it runs its steps once even when the
-    // window system asks twice.
+    // The closing runs its steps once even when the window system asks
+    // twice. It stops only when a save the user asked for did not happen.
     if (!unloaded_) {
+        if (!Form_QueryUnload()) {
+            event->ignore();
+            return;
+        }
         unloaded_ = true;
-        Form_QueryUnload();
         Form_Unload();
     }
     event->accept();

@@ -91,9 +91,29 @@ public:
     // ------------------------------------------------ start-up and shutdown
     void Form_Load();
     void mnuEditPromptSave_Click();
-    void AskToSaveChanges();
+    // What the save prompts settled for an operation about to replace or
+    // close the palette or the scheme.
+    struct SavePromptAnswers {
+        // False when a save was asked for and did not happen (its chooser
+        // cancelled, the file not written): the operation must stop, so the
+        // unsaved work stays.
+        bool goOn = true;
+        // Answered No: the change is given up once the operation goes ahead
+        // (ForgetUnsavedChanges); until then the flag stays set, so an
+        // operation cancelled later still has it asked about.
+        bool forgetPalette = false;
+        bool forgetScheme = false;
+    };
+    // The one place the save prompts are asked: "Palette has been modified.
+    // Save changes?" when palette is true, then "Scheme has been modified.
+    // Save changes?" when scheme is true, each only while its flag and
+    // PromptSaveOnChanges are set, with Yes and No. Yes runs Save Palette or
+    // Save Scheme at once; a save that does not happen asks nothing more.
+    SavePromptAnswers AskToSaveChanges(bool palette = true, bool scheme = true);
+    void ForgetUnsavedChanges(const SavePromptAnswers& answers);
     void mnuFileExit_Click();
-    void Form_QueryUnload();
+    // The save prompts before the window closes; false keeps it open.
+    bool Form_QueryUnload();
     void Form_Unload();
 
     // ------------------------------------------------ opening and navigation
@@ -180,6 +200,8 @@ public:
     // colour, offset and name; SchemeModified is set; the page is rendered
     // again under the busy pointer.
     void AssignRegionSwatch(qint16 region, qint32 color, qint32 offset, const QString& name);
+    // The undo step of a drop on region r: "Color Window Glass".
+    static QString ColorRegionStepName(int region);
 
     // ColorEditTarget: the colour editor writes its result into palette
     // swatch index and the name label beside it.
@@ -197,7 +219,8 @@ public:
     // page) or the palette (with its list) back to a recorded state.
     void RestoreScheme(const SchemeState& state);
     void RestorePalette(const PaletteState& state);
-    // Renders the page again under the busy pointer (frmMainPanels.cpp).
+    // Renders the page again under the busy pointer, letting no pending
+    // events run, for a step being restored (frmMainPanels.cpp).
     void RenderPageAgain();
 
     // ------------------------------ wheel and keys over the canvas (frmMainWheel.cpp)
@@ -222,6 +245,7 @@ public:
     void mnuFileRecentClear_Click();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

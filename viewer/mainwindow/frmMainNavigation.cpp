@@ -46,6 +46,7 @@ void frmMain::SetModelTitle()
 
 void frmMain::LoadCurrentPage()
 {
+    const ColouringHistory::Hold hold(*Colouring);
     LoadPage(*RKVCanvas, PagePath(Model.CurrentPage));
 }
 
@@ -78,9 +79,24 @@ void frmMain::OpenModelFrom(QString path)
         return;
     }
 
-    // 2, 3.
-    AskToSaveChanges();
-    if (!OpenModel(*RKVCanvas, path)) return;
+    // Undo and redo wait while the model opens: page loading lets pending
+    // events run, and a step of the old model must never touch the new one.
+    const ColouringHistory::Hold hold(*Colouring);
+
+    // 2, 3. A save asked for that did not happen stops the open; a prompt
+    // answered No gives up its change only once the new model is open, so a
+    // cancelled chooser or a model that fails leaves both flags as they were.
+    const SavePromptAnswers answers = AskToSaveChanges();
+    if (!answers.goOn) return;
+    const bool opened = OpenModel(*RKVCanvas, path, [this, &answers] {
+        // The new model's scheme is its own, unchanged; the palette stays, so
+        // its flag stays unless its change was given up. A new model starts
+        // a new history.
+        ForgetUnsavedChanges(answers);
+        SchemeModified = false;
+        Colouring->Clear();
+    });
+    if (!opened) return;
 
     // 4, 5. One chooser entry per page; page 1 is already the current one,
     // so the click this raises loads nothing.
@@ -123,8 +139,7 @@ void frmMain::OpenModelFrom(QString path)
     SetModelTitle();
     mnuFilePrintAll->setEnabled(Model.PageCount >= 2);
 
-    // A new model starts a new history and leads the recent models.
-    Colouring->Clear();
+    // The model leads the recent models.
     RememberRecentModel(path);
     ShowRecentModels();
 }
@@ -168,7 +183,9 @@ void frmMain::cmdPrevPage_Click()
 
 void frmMain::mnuFileClose_Click()
 {
-    AskToSaveChanges();
+    const ColouringHistory::Hold hold(*Colouring);
+    // A save asked for that did not happen keeps the model open.
+    if (!AskToSaveChanges().goOn) return;
     CloseModel();
 }
 

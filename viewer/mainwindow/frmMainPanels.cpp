@@ -172,6 +172,8 @@ void frmMain::picPalette_Click(qint16 index)
     QPointer<Swatch> swatch = paletteList->swatch(index);
     QPointer<QLabel> label = paletteList->nameLabel(index);
     if (!swatch || !label || index >= PaletteCapacity) return;
+    // The editor is modal: undo and redo wait until its result is recorded.
+    const ColouringHistory::Hold hold(*Colouring);
     const qint32 oldColor = swatch->BackColor();
     const qint32 oldOffset = SwatchMime::OffsetOfTag(swatch->Tag());
     const QString oldName = label->text();
@@ -195,7 +197,7 @@ void frmMain::picPalette_Click(qint16 index)
     label->setText(newName);
     PaletteColors[size_t(index)] = {RedOf(newColor), GreenOf(newColor), BlueOf(newColor), Offset16(newOffset)};
     PaletteNames[size_t(index)] = newName;
-    Colouring->RecordPalette(QStringLiteral("Edit Palette Colour"), before, CapturePalette());
+    Colouring->RecordPalette(QStringLiteral("Edit Palette Color"), before, CapturePalette());
 }
 
 void frmMain::lblColorName_Click(qint16 index)
@@ -203,6 +205,7 @@ void frmMain::lblColorName_Click(qint16 index)
     Swatch* swatch = paletteList->swatch(index);
     QLabel* label = paletteList->nameLabel(index);
     if (!swatch || !label || index >= PaletteCapacity) return;
+    const ColouringHistory::Hold hold(*Colouring);
     const QString answer =
         OneLine(Platform::InputBox::show(QStringLiteral("Enter new color name:"), QStringLiteral("Rename Color"),
                                          QString(), this));
@@ -212,7 +215,7 @@ void frmMain::lblColorName_Click(qint16 index)
     label->setText(answer);
     PaletteNames[size_t(index)] = answer;
     PaletteModified = true;
-    Colouring->RecordPalette(QStringLiteral("Rename Colour"), before, CapturePalette());
+    Colouring->RecordPalette(QStringLiteral("Rename Color"), before, CapturePalette());
 }
 
 void frmMain::picColor_DragDrop(qint16 region, qint32 color, const QString& tag, const QString& name)
@@ -225,6 +228,7 @@ void frmMain::picColor_DragDrop(qint16 region, qint32 color, const QString& tag,
 void frmMain::AssignRegionSwatch(qint16 region, qint32 color, qint32 offset, const QString& name)
 {
     if (region < 1 || region >= SchemeSize) return;
+    const ColouringHistory::Hold hold(*Colouring);
     const SchemeState before = CaptureScheme();
     if (Swatch* swatch = regionList->swatch(region); swatch && region <= regionList->RowCount()) {
         swatch->setBackColor(color);
@@ -235,24 +239,33 @@ void frmMain::AssignRegionSwatch(qint16 region, qint32 color, qint32 offset, con
     SchemeColors[size_t(region)] = {RedOf(color), GreenOf(color), BlueOf(color), Offset16(offset)};
     SchemeNames[size_t(region)] = name;
     SchemeModified = true;
+    // The step is recorded before the render lets pending events run, so a
+    // second drop arriving meanwhile comes after it in the history.
+    Colouring->RecordScheme(ColorRegionStepName(region), before, CaptureScheme());
     RenderAgain(*RKVCanvas);
-    Colouring->RecordScheme(QStringLiteral("Colour Region %1").arg(region), before, CaptureScheme());
+}
+
+QString frmMain::ColorRegionStepName(int region)
+{
+    // Named as the user knows the region: by the model's name for it, or by
+    // its number when the model names none.
+    const QString name = Model.RegionNames.value(region - 1).trimmed();
+    return QStringLiteral("Color ") + (name.isEmpty() ? QStringLiteral("Region %1").arg(region) : name);
 }
 
 void frmMain::RenderPageAgain()
 {
-    RenderAgain(*RKVCanvas);
+    // No pending events run here: a drop arriving in the middle of an undo
+    // would be recorded inside it.
+    Platform::BusyPointer busy;
+    RKVCanvas->RenderRKVPage();
 }
 
 void frmMain::cmdLoadPalette_Click()
 {
-    if (PaletteModified && PromptSaveOnChanges) {
-        if (Platform::MessageBox::show(QStringLiteral("Palette has been modified. Save changes?"),
-                                       Platform::MsgButtons::YesNo) == Platform::MsgAnswer::Yes)
-            cmdSavePalette_Click();
-        else
-            PaletteModified = false;
-    }
+    const ColouringHistory::Hold hold(*Colouring);
+    const SavePromptAnswers answers = AskToSaveChanges(true, false);
+    if (!answers.goOn) return;
 
     cCommonDialog chooser;
     QString path;
@@ -265,7 +278,10 @@ void frmMain::cmdLoadPalette_Click()
                               QStringLiteral("Load Palette"), QString(), this, flags);
     if (path.isEmpty() || !FileExists(path)) return;
 
+    // The step keeps the flag the palette had: undoing the load brings back
+    // an unsaved palette as unsaved, even when its prompt was answered No.
     const PaletteState step = CapturePalette();
+    ForgetUnsavedChanges(answers);
     const PaletteSnapshot before = CurrentPalette();
     const bool loaded = LoadPalette(path);
     ShowPalette();
@@ -283,6 +299,7 @@ void frmMain::cmdLoadPalette_Click()
 
 void frmMain::cmdSavePalette_Click()
 {
+    const ColouringHistory::Hold hold(*Colouring);
     cCommonDialog chooser;
     QString path;
     QString title;
@@ -304,13 +321,9 @@ void frmMain::cmdSavePalette_Click()
 
 void frmMain::cmdLoadScheme_Click()
 {
-    if (SchemeModified && PromptSaveOnChanges) {
-        if (Platform::MessageBox::show(QStringLiteral("Scheme has been modified. Save changes?"),
-                                       Platform::MsgButtons::YesNo) == Platform::MsgAnswer::Yes)
-            cmdSaveScheme_Click();
-        else
-            SchemeModified = false;
-    }
+    const ColouringHistory::Hold hold(*Colouring);
+    const SavePromptAnswers answers = AskToSaveChanges(false, true);
+    if (!answers.goOn) return;
 
     cCommonDialog chooser;
     QString path;
@@ -324,22 +337,25 @@ void frmMain::cmdLoadScheme_Click()
     if (path.isEmpty() || !FileExists(path)) return;
 
     const SchemeState step = CaptureScheme();
+    ForgetUnsavedChanges(answers);
     const SchemeSnapshot before = CurrentScheme();
     const bool loaded = LoadScheme(path);
     ShowScheme();
     if (loaded) lblSchemeName->setText(QStringLiteral("Scheme: ") + chooser.VBGetFileTitle(path));
     ApplyScheme(*RKVCanvas);
-    RenderAgain(*RKVCanvas);
     if (loaded) SchemeModified = false;
     // Part of the file was read: the scheme now matches no file.
     else if (!(CurrentScheme() == before)) SchemeModified = true;
     UpdatePanelScrollBars();
     if (loaded) LastSchemePath = FolderOf(path);
+    // Recorded before the render lets pending events run.
     Colouring->RecordScheme(QStringLiteral("Load Scheme"), step, CaptureScheme());
+    RenderAgain(*RKVCanvas);
 }
 
 void frmMain::cmdSaveScheme_Click()
 {
+    const ColouringHistory::Hold hold(*Colouring);
     cCommonDialog chooser;
     QString path;
     QString title;

@@ -20,11 +20,18 @@ void frmMain::createUndoItems()
 {
     Colouring = new ColouringHistory([this](const SchemeState& state) { RestoreScheme(state); },
                                      [this](const PaletteState& state) { RestorePalette(state); }, this);
-    // The items name the step they undo or redo: "&Undo Colour Region 5".
-    mnuEditUndo = Colouring->Stack()->createUndoAction(mnuEdit, QStringLiteral("&Undo"));
+    // The items name the step they undo or redo: "&Undo Color Hull". They
+    // go through the history's own Undo and Redo, which wait while an
+    // operation is under way, instead of straight to the stack.
+    QUndoStack* stack = Colouring->Stack();
+    mnuEditUndo = stack->createUndoAction(mnuEdit, QStringLiteral("&Undo"));
     mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
     mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditRedo = Colouring->Stack()->createRedoAction(mnuEdit, QStringLiteral("&Redo"));
+    mnuEditRedo = stack->createRedoAction(mnuEdit, QStringLiteral("&Redo"));
+    disconnect(mnuEditUndo, &QAction::triggered, stack, nullptr);
+    disconnect(mnuEditRedo, &QAction::triggered, stack, nullptr);
+    connect(mnuEditUndo, &QAction::triggered, Colouring, &ColouringHistory::Undo);
+    connect(mnuEditRedo, &QAction::triggered, Colouring, &ColouringHistory::Redo);
     mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
     mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     mnuEdit->addAction(mnuEditUndo);

@@ -5,8 +5,11 @@
 #include "RKV3CanvasCtl.h"
 #include "SignedScrollBar.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
@@ -60,13 +63,34 @@ void frmMain::createNavigationKeys()
     actZoomOut = key("actZoomOut", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] {
         if (cmdZoomOut->isEnabled()) cmdZoomOut_Click();
     });
-    // The page keys act as the page buttons do, while they are enabled.
+    // The page keys act as the page buttons do, while they are enabled; a
+    // focused scroll bar or list keeps them (event below).
     actPageUp = key("actPageUp", {QKeySequence(Qt::Key_PageUp)}, [this] {
         if (cmdPrevPage->isEnabled()) cmdPrevPage_Click();
     });
     actPageDown = key("actPageDown", {QKeySequence(Qt::Key_PageDown)}, [this] {
         if (cmdNextPage->isEnabled()) cmdNextPage_Click();
     });
+}
+
+bool frmMain::event(QEvent* event)
+{
+    // A key is offered to the window's shortcuts before the focused control
+    // sees it; the offer passes from the control up to the window. Taking it
+    // here for Page Up and Page Down leaves them to a focused scroll bar,
+    // which moves by its large change (as its arrows move the small one), or
+    // to a focused list, which moves itself.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QWidget* focus = QApplication::focusWidget();
+        if ((key == Qt::Key_PageUp || key == Qt::Key_PageDown) && focus
+            && (qobject_cast<const QAbstractSlider*>(focus) || qobject_cast<const QAbstractItemView*>(focus)
+                || qobject_cast<const QComboBox*>(focus))) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::event(event);
 }
 
 bool frmMain::RKVCanvas_Wheel(QWheelEvent* event)

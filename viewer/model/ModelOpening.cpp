@@ -40,10 +40,11 @@ bool manifestFailed()
 
 }  // namespace
 
-bool OpenModel(RKV3CanvasCtl& canvas, QString& path)
+bool OpenModel(RKV3CanvasCtl& canvas, QString& path, const std::function<void()>& opened)
 {
     if (path.isEmpty() && !chooseManifest(canvas, path)) return false;
     if (!OpenModelAt(canvas, path)) return false;
+    if (opened) opened();
     LoadPage(canvas, PagePath(1));
     LastModelPath = FolderOf(path);
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class RKV3CanvasCtl;
 
@@ -17,8 +18,11 @@ namespace mdlRKVUtilities {
 // scheme when it names none or none is there), pushed into the canvas, the
 // model becomes the open one with page 1 current, page 1 is handed to
 // LoadPage (whatever it returns), LastModelPath becomes the manifest's
-// folder, and the result is true. The palette is not touched.
-bool OpenModel(RKV3CanvasCtl& canvas, QString& path);
+// folder, and the result is true. The palette is not touched. When given,
+// opened runs as soon as the model has become the open one, before page 1
+// loads: page loading lets pending events run, and the caller may need to
+// settle its own state (its undo history, its flags) before any of them can.
+bool OpenModel(RKV3CanvasCtl& canvas, QString& path, const std::function<void()>& opened = {});
 
 // The part of OpenModel that needs no person and shows no page: opens the
 // manifest at path, loads and pushes its scheme and makes it the open model

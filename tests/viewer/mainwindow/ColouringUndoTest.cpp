@@ -3,12 +3,15 @@
 
 #include "RKV3CanvasCtl.h"
 #include "RKV3CanvasCtlTestPeer.h"
+#include "ScriptedInputBoxes.h"
 #include "Swatch.h"
 #include "SwatchList.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <cstring>
+#include <functional>
 
 using namespace mdlRKVUtilities;
 
@@ -41,7 +44,7 @@ TEST_F(MainWindowFixture, UndoAndRedoOfADropRestoreCanvasPaletteAndPageExactly)
     const QImage red = w.RKVCanvas->CanvasImage().copy();
     const RegionPaletteEntry redEntry = peer.Palette().entry(3);
     ASSERT_FALSE(SameBytes(red, grey));
-    EXPECT_EQ(w.mnuEditUndo->text(), "&Undo Colour Region 3");
+    EXPECT_EQ(w.mnuEditUndo->text(), "&Undo Color Mast");
 
     w.mnuEditUndo->trigger();
     EXPECT_TRUE(SameBytes(w.RKVCanvas->CanvasImage(), grey));
@@ -50,7 +53,7 @@ TEST_F(MainWindowFixture, UndoAndRedoOfADropRestoreCanvasPaletteAndPageExactly)
     EXPECT_EQ(w.regionList->swatch(3)->Tag(), "-127");
     EXPECT_EQ(SchemeNames[3], DefaultGrayName());
     EXPECT_FALSE(SchemeModified);
-    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Colour Region 3");
+    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Color Mast");
 
     w.mnuEditRedo->trigger();
     EXPECT_TRUE(SameBytes(w.RKVCanvas->CanvasImage(), red));
@@ -105,11 +108,10 @@ TEST_F(MainWindowFixture, PaletteStepsUndoWithTheirListAndLabel)
 {
     frmMain& w = window();
     open(writeModel("ship", 1, {"Hull"}));
-    PaletteCount = 2;
-    PaletteColors[0] = {10, 20, 30, -5};
-    PaletteColors[1] = {40, 50, 60, -6};
-    PaletteNames[0] = "One";
-    PaletteNames[1] = "Two";
+    PaletteCount = PaletteCapacity;
+    for (int i = 0; i < PaletteCapacity; ++i)
+        PaletteColors[size_t(i)] = {quint8(i), quint8(255 - i / 2), quint8(i / 3), qint16(-i % 256)},
+        PaletteNames[size_t(i)] = QStringLiteral("Ink %1").arg(i);
     QTemporaryDir dir;
     chooser.queueFile(dir.filePath("two.RPL"));
     w.cmdSavePalette_Click();
@@ -118,13 +120,54 @@ TEST_F(MainWindowFixture, PaletteStepsUndoWithTheirListAndLabel)
 
     chooser.queueFile(dir.filePath("two.RPL"));
     w.cmdLoadPalette_Click();
-    ASSERT_EQ(w.paletteList->RowCount(), 2);
+    ASSERT_EQ(w.paletteList->RowCount(), PaletteCapacity);
     ASSERT_TRUE(w.paletteList->ContentShown());
     w.mnuEditUndo->trigger();
     EXPECT_EQ(PaletteCount, 0);
     EXPECT_FALSE(w.paletteList->ContentShown()) << "no palette was shown before the load";
     EXPECT_EQ(w.lblPaletteName->text(), "Palette: two.RPL") << "the label the save gave";
     w.mnuEditRedo->trigger();
-    EXPECT_EQ(w.paletteList->nameLabel(1)->text(), "Two");
-    EXPECT_TRUE(w.paletteList->ContentShown());
+    EXPECT_EQ(w.paletteList->nameLabel(256)->text(), "Ink 256");
+
+    // A rename undone past a save of the palette leaves it unsaved.
+    Platform::ScriptedInputBoxes input;
+    input.queueAnswer("Rust");
+    w.lblColorName_Click(255);
+    chooser.queueFile(dir.filePath("rust.RPL"));
+    w.cmdSavePalette_Click();
+    w.mnuEditUndo->trigger();
+    EXPECT_TRUE(PaletteModified && PaletteNames[255] == "Ink 255");
+    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Rename Color");
+}
+
+// An undo queued before an operation that lets pending events run undoes that whole operation.
+TEST_F(MainWindowFixture, UndoQueuedDuringAnOperationWaitsForIt)
+{
+    frmMain& w = window();
+    QStringList names;
+    for (int r = 1; r <= 240; ++r) names << (r == 233 ? QStringLiteral("Window Glass") : QStringLiteral("P%1").arg(r));
+    open(writeModel("boat", 1, names, 233));
+    const QImage grey = w.RKVCanvas->CanvasImage().copy();
+    QTemporaryDir dir;
+    chooser.queueFile(dir.filePath("grey.RKS3"));
+    w.cmdSaveScheme_Click();
+    const auto undoDuring = [&](const std::function<void()>& operation) {
+        QMetaObject::invokeMethod(w.mnuEditUndo, "trigger", Qt::QueuedConnection);
+        operation();
+        QCoreApplication::processEvents();
+    };
+    w.AssignRegionSwatch(201, 0x0000FF, -10, "Red");
+    undoDuring([&] { w.AssignRegionSwatch(233, 0x00FF00, -30, "Green"); });
+    EXPECT_EQ(SchemeNames[201], "Red") << "the drop before stays";
+    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Color Window Glass");
+    EXPECT_TRUE(SameBytes(w.RKVCanvas->CanvasImage(), grey));
+    chooser.queueFile(dir.filePath("grey.RKS3"));
+    undoDuring([&] { w.cmdLoadScheme_Click(); });
+    EXPECT_EQ(SchemeNames[201], "Red");
+    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Load Scheme");
+
+    w.AssignRegionSwatch(233, 0x00FF00, -30, "Green");  // undone, it would bring Red back
+    undoDuring([&] { open(writeModel("ship", 2, {"Hull"}, 233)); });
+    EXPECT_EQ(SchemeNames[201], DefaultGrayName());
+    EXPECT_FALSE(SchemeModified || w.mnuEditUndo->isEnabled());
 }

@@ -49,6 +49,7 @@ TEST_F(MainWindowFixture, DroppedModelFileOpensAfterTheSavePromptsOthersAreRefus
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.shown()[0].text, "Palette has been modified. Save changes?");
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Hull)");
+    EXPECT_FALSE(PaletteModified) << "No gave the change up once the model opened";
     EXPECT_EQ(chooser.count(), 0);
 }
 

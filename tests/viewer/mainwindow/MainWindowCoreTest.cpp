@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
+#include <functional>
 
 using namespace mdlRKVUtilities;
 
@@ -97,17 +98,15 @@ TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)
 {
     frmMain& w = window();
     PaletteModified = SchemeModified = true;
-    boxes.queueAnswer(Platform::MsgAnswer::Yes);  // save the palette: its chooser is cancelled
     w.close();
     ASSERT_EQ(boxes.count(), 2);
     EXPECT_EQ(boxes.shown()[0].text, "Palette has been modified. Save changes?");
     EXPECT_EQ(boxes.shown()[0].buttons, Platform::MsgButtons::YesNo);
     EXPECT_EQ(boxes.shown()[1].text, "Scheme has been modified. Save changes?");
-    EXPECT_EQ(chooser.count(), 1) << "Yes runs Save Palette";
-    EXPECT_TRUE(PaletteModified) << "a cancelled save leaves the flag";
-    EXPECT_FALSE(SchemeModified) << "No clears it";
+    EXPECT_FALSE(PaletteModified || SchemeModified) << "No clears them";
 
     boxes.clear();
+    PaletteModified = true;
     w.mnuEditPromptSave->trigger();
     EXPECT_FALSE(PromptSaveOnChanges);
     EXPECT_EQ(stored("PromptSaveOnChanges"), "False");
@@ -118,6 +117,37 @@ TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)
     EXPECT_EQ(stored("PromptSaveOnChanges"), "True");
     w.mnuFileOpen_Click();
     EXPECT_EQ(boxes.count(), 1);
+}
+
+// Open, Close, Exit, Open Recent and a dropped model: a save not made stops each (a No first on odd rows).
+TEST_F(MainWindowFixture, SaveNotMadeStopsEveryPathAndNoClearsOnlyWhenItGoesAhead)
+{
+    frmMain& w = window();
+    w.show();
+    const QString boat = writeModel("boat", 1, {"Hull"}), ship = writeModel("ship", 2, {"Hull"});
+    open(boat);
+    const std::function<void()> paths[] = {[&] { w.mnuFileOpen_Click(); }, [&] { w.mnuFileClose_Click(); },
+                                           [&] { w.close(); }, [&] { w.OpenRecentModel(ship); },
+                                           [&] { w.OpenModelFile(ship); }};
+    for (int row = 0; row < 5; ++row) {
+        boxes.clear();
+        const int chosen = chooser.count();
+        PaletteModified = SchemeModified = true;
+        if (row % 2) boxes.queueAnswer(Platform::MsgAnswer::No);
+        boxes.queueAnswer(Platform::MsgAnswer::Yes);
+        paths[row]();
+        EXPECT_EQ(boxes.count() + 10 * (chooser.count() - chosen), 11 + row % 2) << row;
+        EXPECT_TRUE(PaletteModified && SchemeModified && w.isVisible()) << row;
+        EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (boat.RKV3, Hull)") << row;
+    }
+    w.mnuFileOpen_Click();  // No to both, and the chooser is cancelled
+    EXPECT_TRUE(PaletteModified && SchemeModified);
+    PromptSaveOnChanges = false;
+    open(ship);
+    PromptSaveOnChanges = true;
+    boxes.clear();
+    w.close();
+    EXPECT_EQ(boxes.count(), 1) << "a model just opened has its own scheme unchanged";
 }
 
 TEST_F(MainWindowFixture, OpeningOneAndThreePageModelsAndClosing)
@@ -180,6 +210,7 @@ TEST_F(MainWindowFixture, PageButtonsClampAndReload)
     EXPECT_EQ(w.cboPage->currentIndex(), 2);
     EXPECT_FALSE(w.cmdNextPage->isEnabled());
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Sheet 3)");
+    EXPECT_EQ(w.RKVCanvas->CanvasImage().size(), pageSize(3)) << "page 3 is on the screen";
     w.cmdPrevPage->click();
     EXPECT_TRUE(w.cmdNextPage->isEnabled());
     w.cboPage->setCurrentIndex(0);

@@ -45,23 +45,26 @@ protected:
                                        QLatin1String(key), value);
     }
 
-    // Writes a model whose pages are 24 x 16 pixels (or `size`) of region `region`
+    // Writes a model whose page n is pageSize(n, size) pixels of region `region` in its own shade
     // (title "Hull" for page 1, "Sheet n" after it) and returns its manifest.
     QString writeModel(const QString& name, int pages, const QStringList& regionNames, int region = 3,
                        QSize size = {24, 16})
     {
         GeneratedModel model;
         model.name = name;
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(qRgb(127, region, 255));
-        for (int n = 1; n <= pages; ++n)
+        for (int n = 1; n <= pages; ++n) {
+            QImage image(pageSize(n, size), QImage::Format_RGB32);
+            image.fill(qRgb(127 - 23 * (n - 1), region, 255));
             model.pages.push_back({QStringLiteral("p%1.png").arg(n),
                                    n == 1 ? QStringLiteral("Hull") : QStringLiteral("Sheet %1").arg(n), image});
+        }
         model.regionNames = regionNames;
         const QString folder = modelsDir_.filePath(name);
         EXPECT_TRUE(ModelWriter::write(model, folder));
         return QDir(folder).filePath(model.manifestFileName());
     }
+
+    static QSize pageSize(int n, QSize first = {24, 16}) { return first + QSize(7, 3) * (n - 1); }
 
     // File, Open answered with the manifest.
     void open(const QString& manifest)

@@ -10,6 +10,7 @@
 #include "Twips.h"
 #include "dlgColor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
@@ -111,11 +112,14 @@ TEST_F(MainWindowFixture, EditorWriteBackOnlyWhenSomethingChanged)
     EXPECT_FALSE(PaletteModified);
     EXPECT_EQ(w.paletteList->nameLabel(2)->text(), "Colour 2");
 
-    editPaletteColour(w, 2, [](dlgColor& editor) {
+    editPaletteColour(w, 2, [&w](dlgColor& editor) {
         editor.findChild<QLineEdit*>("txtColorName")->setText("Rust");
         editor.findChild<QLineEdit*>("txtBlendOffset")->setText("-40");
+        w.Colouring->Undo();  // asked for while the editor is open: it waits for the edit
         press(editor, "CmdOK");
     });
+    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Edit Palette Color");
+    w.mnuEditRedo->trigger();
     EXPECT_TRUE(PaletteModified);
     EXPECT_EQ(PaletteNames[2], "Rust");
     EXPECT_EQ(PaletteColors[2], (ColorRecord{20, 20, 30, -40}));

@@ -1,13 +1,15 @@
-// Zooming with Ctrl+wheel, and the File menu's recent models.
+// The wheel and the page keys over the canvas, and the File menu's recent models.
 #include "MainWindowFixture.h"
 
 #include "RKV3CanvasCtl.h"
+#include "SignedScrollBar.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QTest>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -44,7 +46,9 @@ TEST_F(MainWindowFixture, CtrlWheelStepsTheZoomListWithinItsLimits)
 {
     frmMain& w = window();
     w.show();
-    open(writeModel("ship", 1, {"Hull"}, 3, {3000, 3000}));
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    open(writeModel("ship", 2, {"Hull"}, 3, {3000, 3000}));
     w.cboZoom->setCurrentIndex(5);  // 60%: the page is far larger than the canvas
     const QPointF anchor = pagePointUnderWheel(w);
     turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
@@ -61,6 +65,22 @@ TEST_F(MainWindowFixture, CtrlWheelStepsTheZoomListWithinItsLimits)
     EXPECT_EQ(w.cboZoom->currentText(), "100%");
     turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
     EXPECT_EQ(w.RKVCanvas->Zoom(), 100) << "no step past the list's end";
+
+    // A notch down moves the view up by the wheel's lines of arrow steps, two with Shift move it left;
+    // Page Down moves a focused bar by its large change, and the pages only from the page itself.
+    auto* vsc = w.RKVCanvas->findChild<SignedScrollBar*>("vscPicture");
+    auto* hsc = w.RKVCanvas->findChild<SignedScrollBar*>("hscPicture");
+    const int top = vsc->Value(), left = hsc->Value(), lines = QApplication::wheelScrollLines();
+    turnWheel(w.RKVCanvas, -120, Qt::NoModifier);
+    turnWheel(w.RKVCanvas, -240, Qt::ShiftModifier);
+    EXPECT_EQ(QPoint(hsc->Value(), vsc->Value()),
+              QPoint(left - 2 * lines * hsc->singleStep(), top - lines * vsc->singleStep()));
+    vsc->setFocus();
+    QTest::keyClick(vsc, Qt::Key_PageDown);
+    EXPECT_EQ(vsc->Value(), top - lines * vsc->singleStep() - vsc->pageStep());
+    w.RKVCanvas->setFocus();
+    QTest::keyClick(w.RKVCanvas, Qt::Key_PageDown);
+    EXPECT_EQ(w.RKVCanvas->CanvasImage().size(), pageSize(2, {3000, 3000})) << "page 2 is on the screen";
 
     for (int i = 0; i < 12; ++i) turnWheel(w.RKVCanvas, -120, Qt::ControlModifier);
     EXPECT_EQ(w.cboZoom->currentText(), "10%");

@@ -25,7 +25,6 @@ ConsoleReport::~ConsoleReport()
 
 Platform::MsgAnswer ConsoleReport::answer(const Platform::MessageRequest& request)
 {
-    ++messages_;
     // One message, one line, word for word.
     QString text = request.text;
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));

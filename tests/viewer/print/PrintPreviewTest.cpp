@@ -5,7 +5,10 @@
 #include "PrinterRecording.h"
 #include "dlgPrint.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -49,4 +52,34 @@ TEST_F(PrintPreviewTest, ATiledPageIsOneSheetTiledOrCentred)
     dialog.findChild<QPushButton*>("cmdPreview")->click();
     EXPECT_EQ(preview.sheetCounts(), (QList<int>{1, 1}));
     EXPECT_TRUE(boxes.shown().isEmpty()) << "no print error on the preview's sheets";
+}
+
+// The preview window's "Sheet n of m" follows the sheet shown.
+TEST_F(PrintPreviewTest, TheSheetLabelFollowsTheSheetShown)
+{
+    QPrinter sheets(QPrinter::HighResolution);
+    Platform::PrintPreviewWindow window(
+        sheets,
+        [](QPrinter& target) {
+            QPainter painter(&target);
+            for (int sheet = 1; sheet <= 3; ++sheet) {
+                if (sheet > 1) target.newPage();
+                painter.drawText(100, 100, QString::number(sheet));
+            }
+        },
+        nullptr);
+    window.show();
+    auto* label = window.findChild<QLabel*>(QStringLiteral("lblSheet"));
+    ASSERT_NE(label, nullptr);
+    const auto action = [&window](const char* text) {
+        for (QAction* a : window.findChildren<QAction*>())
+            if (a->text() == QLatin1String(text)) return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    EXPECT_EQ(label->text().trimmed(), "Sheet 1 of 3");
+    for (const auto& [button, shown] : {std::pair("Next Sheet", "Sheet 2 of 3"), {"Next Sheet", "Sheet 3 of 3"},
+                                        {"Next Sheet", "Sheet 3 of 3"}, {"Previous Sheet", "Sheet 2 of 3"}}) {
+        action(button)->trigger();
+        EXPECT_EQ(label->text().trimmed(), shown) << button;
+    }
 }

@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace mdlRKVUtilities;
@@ -237,7 +239,7 @@ TEST_F(ExporterTest, PagesThatFailAreNamedAndTheOthersWritten)
     // A PDF that cannot be written at all is one message with the reason.
     const ExportRun folder = runExport({manifest, u"-q"_s, u"-f"_s, u"pdf"_s, u"-o"_s, out(u"png"_s)});
     EXPECT_EQ(std::pair(folder.status, folder.errors),
-              std::pair(3, u"rkv3export: cannot write %1: Is a directory\n"_s.arg(out(u"png"_s))));
+              std::pair(3, u"rkv3export: cannot write %1: %2\n"_s.arg(out(u"png"_s), QString::fromLocal8Bit(std::strerror(EISDIR)))));
 }
 
 TEST_F(ExporterTest, FullDiskKeepsTheOldPdfAndPictureAndFails)

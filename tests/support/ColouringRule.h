@@ -12,22 +12,21 @@ struct RegionColour {
     int red, green, blue, offset;
 };
 
-// Each pixel's region colour, plus its shading level and the blend offset,
-// each channel held to 0..255, then darkened by one for each ink step below
-// 255 and held again.
-inline QImage ColourByRule(const QImage& raw, const std::function<RegionColour(int region)>& colourOf)
+// Each pixel (red the shading level, green the region, blue the ink) takes
+// its region's colour plus the shading level and the blend offset, each
+// channel held to 0..255, then darkened by one for each ink step below 255
+// and held again.
+inline QImage ColourByRule(QImage page, const std::function<RegionColour(int region)>& colourOf)
 {
-    const QImage page = raw.convertToFormat(QImage::Format_RGB32);
-    QImage coloured(page.size(), QImage::Format_RGB32);
+    page = page.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x) {
             const QRgb pixel = page.pixel(x, y);
-            const int shade = qRed(pixel), ink = qBlue(pixel);
             const RegionColour c = colourOf(qGreen(pixel));
             const auto channel = [&](int colour) {
-                return std::clamp(std::clamp(shade + colour + c.offset, 0, 255) + ink - 255, 0, 255);
+                return std::clamp(std::clamp(qRed(pixel) + colour + c.offset, 0, 255) + qBlue(pixel) - 255, 0, 255);
             };
-            coloured.setPixel(x, y, qRgb(channel(c.red), channel(c.green), channel(c.blue)));
+            page.setPixel(x, y, qRgb(channel(c.red), channel(c.green), channel(c.blue)));
         }
-    return coloured;
+    return page;
 }

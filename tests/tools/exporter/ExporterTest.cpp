@@ -153,9 +153,10 @@ TEST_F(ExporterTest, EverySheetHoldsItsOwnPageTiledAtItsResolutionWithItsHeader)
             const int fit = int(areaWidth * 100 / expected.width()) * int(areaHeight * 100 / expected.height());
             const auto copies = std::count_if(placed.begin(), placed.end(), [&](const auto& p) { return p.first == sheet; });
             EXPECT_EQ(copies, fit) << "sheet " << sheet;
-            for (const auto& [on, picture] : placed) {
-                if (on == sheet) EXPECT_EQ(picture, expected) << "sheet " << sheet;
-            }
+            for (const auto& [on, picture] : placed)
+                if (on == sheet) {
+                    EXPECT_EQ(picture, expected) << "sheet " << sheet;
+                }
         }
     };
     ASSERT_EQ(runExport({manifest, u"-o"_s, pdf}).status, 0);

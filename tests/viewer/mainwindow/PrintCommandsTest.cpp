@@ -13,39 +13,44 @@
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
 
-// Region r's colour in the test model's scheme; the paper stays white.
-RegionColour kiteColour(int region)
+// The test model's scheme gives region r this colour; the paper stays white.
+RegionColour kiteColour(int r)
 {
-    if (region == 0) return {255, 255, 255, 0};
-    return {(region * 29 + 7) & 0xFF, (region * 3) & 0xFF, 255 - region, -127 + (region % 5) * 9};
+    return r == 0 ? RegionColour{255, 255, 255, 0}
+                  : RegionColour{(r * 29 + 7) & 0xFF, (r * 3) & 0xFF, 255 - r, -127 + (r % 5) * 9};
 }
-
 QImage kitePage(int page) { return PatternPage(40 + 10 * page, 30 + 7 * page, page); }
 
 }  // namespace
 
-class PrintCommandsTest : public MainWindowFixture {
-protected:
-    void SetUp() override
-    {
-        MainWindowFixture::SetUp();
-        previous = Platform::PrinterRegistry::install(
-            {{std::make_shared<Platform::PdfFilePrinter>()}, Platform::PdfFilePrinter::Name});
+TEST_F(MainWindowFixture, PrintCommandsSendTheirOwnPagesToThePdfPrinter)
+{
+    QTemporaryDir folder;
+    GeneratedModel kite{QStringLiteral("Kite"), 50, QStringLiteral("Kite.RKS3"), {}, {}, {QStringLiteral("Spar")}};
+    for (int r = 1; r <= 255; ++r) {
+        const RegionColour c = kiteColour(r);
+        kite.scheme.set(r, SchemeColor{c.red, c.green, c.blue, c.offset, QStringLiteral("Colour %1").arg(r)});
     }
-    void TearDown() override
-    {
-        Platform::PrinterRegistry::install(std::move(previous));
-        MainWindowFixture::TearDown();
-    }
+    for (int n = 1; n <= 3; ++n)
+        kite.pages.push_back({QStringLiteral("p%1.png").arg(n), QStringLiteral("Sail %1").arg(n), kitePage(n)});
+    ASSERT_TRUE(ModelWriter::write(kite, folder.filePath(QStringLiteral("kite"))));
+    open(folder.filePath(QStringLiteral("kite/Kite.RKV3")));
+    window().cmdNextPage_Click();
+    const auto previous = Platform::PrinterRegistry::install(
+        {{std::make_shared<Platform::PdfFilePrinter>()}, Platform::PdfFilePrinter::Name});
+    const auto restore = qScopeGuard([&previous] { Platform::PrinterRegistry::install(previous); });
 
-    // Runs a File menu command; its print dialog prints one copy of each
-    // page centred on the sheet into `pdf`.
-    void print(QAction* command, const QString& pdf)
-    {
+    // Each command's dialog prints one copy of each page centred on a sheet;
+    // sheet k carries page pages[k - 1] coloured by the scheme's rule.
+    for (const auto& [command, pages, title] :
+         {std::tuple(window().mnuFilePrint, QList<int>{2}, "Kite - Sail 2 (Page 2 of 3)"),
+          {window().mnuFilePrintAll, QList<int>{1, 2, 3}, "Kite"}}) {
+        const QString pdf = folder.filePath(command->text().remove(QLatin1Char('&')) + QStringLiteral(".pdf"));
         chooser.queueFile(pdf);
         QTimer press;
         QObject::connect(&press, &QTimer::timeout, [this, &press] {
@@ -57,52 +62,12 @@ protected:
         });
         press.start(10);
         command->trigger();
-    }
-
-    // The sheets of a PDF: one picture each, page `pages[k]` coloured by the
-    // scheme's rule on sheet k + 1.
-    void expectSheets(const QString& pdf, const QList<int>& pages)
-    {
         const QList<std::pair<int, QImage>> placed = poppler::sheetImages(pdf, folder.path());
-        ASSERT_EQ(placed.size(), pages.size()) << pdf.toStdString();
-        for (int k = 0; k < pages.size(); ++k) {
-            EXPECT_EQ(placed[k].first, k + 1);
-            EXPECT_EQ(placed[k].second, ColourByRule(kitePage(pages[k]), kiteColour)) << "sheet " << k + 1;
-        }
+        ASSERT_EQ(placed.size(), pages.size()) << title;
+        for (int k = 0; k < pages.size(); ++k)
+            EXPECT_EQ(placed[k], std::pair(k + 1, ColourByRule(kitePage(pages[k]), kiteColour))) << title;
+        EXPECT_EQ(poppler::title(pdf), title);
     }
-
-    QTemporaryDir folder;
-    Platform::PrinterRegistry::Installed previous;
-};
-
-TEST_F(PrintCommandsTest, PrintCurrentPageAndPrintAllPagesSendTheirOwnPagesToThePdfPrinter)
-{
-    GeneratedModel kite;
-    kite.name = QStringLiteral("Kite");
-    kite.resolution = 50;
-    kite.schemeFileName = QStringLiteral("Kite.RKS3");
-    for (int r = 1; r <= 255; ++r) {
-        const RegionColour c = kiteColour(r);
-        kite.scheme.set(r, SchemeColor{c.red, c.green, c.blue, c.offset, QStringLiteral("Colour %1").arg(r)});
-    }
-    for (int n = 1; n <= 3; ++n)
-        kite.pages.push_back({QStringLiteral("p%1.png").arg(n), QStringLiteral("Sail %1").arg(n), kitePage(n)});
-    kite.regionNames = QStringList{QStringLiteral("Spar")};
-    ASSERT_TRUE(ModelWriter::write(kite, folder.filePath(QStringLiteral("kite"))));
-    open(folder.filePath(QStringLiteral("kite/Kite.RKV3")));
-    window().cmdNextPage_Click();
-
-    const QString current = folder.filePath(QStringLiteral("current.pdf"));
-    print(window().mnuFilePrint, current);
-    expectSheets(current, {2});
-    EXPECT_EQ(poppler::title(current), "Kite - Sail 2 (Page 2 of 3)");
-
-    const QString all = folder.filePath(QStringLiteral("all.pdf"));
-    print(window().mnuFilePrintAll, all);
-    expectSheets(all, {1, 2, 3});
-    EXPECT_EQ(poppler::title(all), "Kite");
-    EXPECT_TRUE(poppler::text(all).contains(QStringLiteral("Sail 3 (Page 3 of 3)")));
-    // The page that was on screen is back.
-    EXPECT_EQ(window().RKVCanvas->Picture(), ColourByRule(kitePage(2), kiteColour));
+    EXPECT_EQ(window().RKVCanvas->Picture(), ColourByRule(kitePage(2), kiteColour)) << "page 2 is back";
     EXPECT_EQ(boxes.count(), 0);
 }

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMap>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -58,28 +59,20 @@ TEST_F(PrintPreviewTest, ATiledPageIsOneSheetTiledOrCentred)
 TEST_F(PrintPreviewTest, TheSheetLabelFollowsTheSheetShown)
 {
     QPrinter sheets(QPrinter::HighResolution);
-    Platform::PrintPreviewWindow window(
-        sheets,
-        [](QPrinter& target) {
-            QPainter painter(&target);
-            for (int sheet = 1; sheet <= 3; ++sheet) {
-                if (sheet > 1) target.newPage();
-                painter.drawText(100, 100, QString::number(sheet));
-            }
-        },
-        nullptr);
+    Platform::PrintPreviewWindow window(sheets, [](QPrinter& target) {
+        QPainter painter(&target);
+        for (int sheet = 1; sheet <= 3; ++sheet) {
+            if (sheet > 1) target.newPage();
+            painter.drawText(100, 100, QString::number(sheet));
+        }
+    }, nullptr);
     window.show();
+    QMap<QString, QAction*> actions;
+    for (QAction* action : window.findChildren<QAction*>()) actions[action->text()] = action;
     auto* label = window.findChild<QLabel*>(QStringLiteral("lblSheet"));
-    ASSERT_NE(label, nullptr);
-    const auto action = [&window](const char* text) {
-        for (QAction* a : window.findChildren<QAction*>())
-            if (a->text() == QLatin1String(text)) return a;
-        return static_cast<QAction*>(nullptr);
-    };
-    EXPECT_EQ(label->text().trimmed(), "Sheet 1 of 3");
-    for (const auto& [button, shown] : {std::pair("Next Sheet", "Sheet 2 of 3"), {"Next Sheet", "Sheet 3 of 3"},
+    for (const auto& [button, shown] : {std::pair("", "Sheet 1 of 3"), {"Next Sheet", "Sheet 2 of 3"},
                                         {"Next Sheet", "Sheet 3 of 3"}, {"Previous Sheet", "Sheet 2 of 3"}}) {
-        action(button)->trigger();
+        if (*button) actions.value(QString::fromLatin1(button))->trigger();
         EXPECT_EQ(label->text().trimmed(), shown) << button;
     }
 }

@@ -8,7 +8,6 @@
 
 #include <QComboBox>
 #include <QtEndian>
-#include <cmath>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,20 +87,13 @@ TEST_F(dlgPrintTest, A4IsStoredAsNineWithOffsetsInInchesAndRestored)
         EXPECT_TRUE(child<QRadioButton>(dialog, "optPaperSize_1")->isChecked());
         EXPECT_EQ(child<QLabel>(dialog, "lblUnits_1")->text(), "mm");
         EXPECT_EQ(child<QLineEdit>(dialog, "txtHOffset")->text(), "6.35");
-        // A4 is 210 x 297 mm, its paper measured in whole device pixels
-        // (600 across, 300 down an inch); the printer keeps its left and top
-        // margins of 0.2 and 0.35 in, and its printable area is 0.5 in less.
-        const double paperWidth = std::lround(210 / 25.4 * 600) / 600.0;
-        const double paperHeight = std::lround(297 / 25.4 * 300) / 300.0;
-        for (const auto& [name, inches] : {std::pair("PrintWidth", 210 / 25.4 - 0.5),
-                                           {"PrintHeight", 297 / 25.4 - 0.5},
-                                           {"LeftPrintMargin", 0.2},
-                                           {"TopPrintMargin", 0.35},
-                                           {"RightPrintMargin", paperWidth - 0.2 - (210 / 25.4 - 0.5)},
-                                           {"BottomPrintMargin", paperHeight - 0.35 - (297 / 25.4 - 0.5)}}) {
-            const QString text = child<QLabel>(dialog, (QByteArray("lbl") + name).constData())->text();
-            EXPECT_TRUE(text.endsWith(QStringLiteral(": %1 mm").arg(inches * 25.4, 0, 'f', 2))) << text.toStdString();
-        }
+        // A4 is 210 x 297 mm; the printer keeps its left and top margins of
+        // 0.2 and 0.35 in, and its printable area is 0.5 in less each way.
+        for (const auto& [name, text] : {std::pair("lblPrintWidth", "Print Width: 197.30 mm"),
+                                         {"lblPrintHeight", "Print Height: 284.30 mm"},
+                                         {"lblLeftPrintMargin", "Left Margin: 5.08 mm"},
+                                         {"lblTopPrintMargin", "Top Margin: 8.89 mm"}})
+            EXPECT_EQ(child<QLabel>(dialog, name)->text(), text);
         EXPECT_EQ(dialog.windowTitle(), "RKV3Printer (Part Size: 102.4467x76.2 mm)");
         child<QLineEdit>(dialog, "txtVOffset")->setText(QStringLiteral("5"));
         EXPECT_FLOAT_EQ(dialog.Settings().VOffset, 0.2f);

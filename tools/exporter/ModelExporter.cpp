@@ -175,9 +175,9 @@ bool ModelExporter::writePdf(const QList<int>& pages)
     job.TileMode = options_.tileMode;
     job.HOffset = options_.hOffset;
     job.VOffset = options_.vOffset;
-    int loaded = 0;
+    int step = 0;
     const PrintedPages result = PrintModelPages(canvas_, job, pages, [&](int page) {
-        report_.progress(++loaded, int(pages.size()));
+        report_.progress(++step, int(pages.size()));
         return loadPage(page);
     });
     for (const int page : result.notPrinted)

@@ -18,52 +18,59 @@ PrintPreview::Responder& responder()
     return installed;
 }
 
-// The preview window: the sheets one at a time, with zoom and sheet
-// navigation. It has no print button of its own: printing stays with the
-// dialog that opened it.
-void ShowPreviewWindow(QPrinter& sheets, const PrintPreview::Job& job, QWidget* owner)
+}  // namespace
+
+PrintPreviewWindow::PrintPreviewWindow(QPrinter& sheets, const PrintPreview::Job& job, QWidget* owner)
+    : QDialog(owner)
 {
-    QDialog window(owner);
-    window.setObjectName(QStringLiteral("dlgPrintPreview"));
-    window.setWindowTitle(QStringLiteral("Print Preview"));
-    auto* preview = new QPrintPreviewWidget(&sheets, &window);
-    preview->setObjectName(QStringLiteral("picPreview"));
-    QObject::connect(preview, &QPrintPreviewWidget::paintRequested, &window,
-                     [&job](QPrinter* printer) { job(*printer); });
+    setObjectName(QStringLiteral("dlgPrintPreview"));
+    setWindowTitle(QStringLiteral("Print Preview"));
+    picPreview_ = new QPrintPreviewWidget(&sheets, this);
+    picPreview_->setObjectName(QStringLiteral("picPreview"));
+    connect(picPreview_, &QPrintPreviewWidget::paintRequested, this, [job](QPrinter* printer) { job(*printer); });
 
-    auto* tools = new QToolBar(&window);
-    auto* sheetLabel = new QLabel(&window);
-    const auto showSheet = [preview, sheetLabel] {
-        sheetLabel->setText(QStringLiteral("  Sheet %1 of %2  ").arg(preview->currentPage()).arg(preview->pageCount()));
-    };
-    QObject::connect(tools->addAction(QStringLiteral("Previous Sheet")), &QAction::triggered, preview,
-                     [preview] { preview->setCurrentPage(preview->currentPage() - 1); });
-    tools->addWidget(sheetLabel);
-    QObject::connect(tools->addAction(QStringLiteral("Next Sheet")), &QAction::triggered, preview,
-                     [preview] { preview->setCurrentPage(preview->currentPage() + 1); });
+    auto* tools = new QToolBar(this);
+    lblSheet_ = new QLabel(this);
+    lblSheet_->setObjectName(QStringLiteral("lblSheet"));
+    connect(tools->addAction(QStringLiteral("Previous Sheet")), &QAction::triggered, this,
+            [this] { showSheet(picPreview_->currentPage() - 1); });
+    tools->addWidget(lblSheet_);
+    connect(tools->addAction(QStringLiteral("Next Sheet")), &QAction::triggered, this,
+            [this] { showSheet(picPreview_->currentPage() + 1); });
     tools->addSeparator();
-    QObject::connect(tools->addAction(QStringLiteral("Whole Sheet")), &QAction::triggered, preview,
-                     &QPrintPreviewWidget::fitInView);
-    QObject::connect(tools->addAction(QStringLiteral("Fit Width")), &QAction::triggered, preview,
-                     &QPrintPreviewWidget::fitToWidth);
-    QObject::connect(tools->addAction(QStringLiteral("Zoom In")), &QAction::triggered, preview,
-                     [preview] { preview->zoomIn(); });
-    QObject::connect(tools->addAction(QStringLiteral("Zoom Out")), &QAction::triggered, preview,
-                     [preview] { preview->zoomOut(); });
+    connect(tools->addAction(QStringLiteral("Whole Sheet")), &QAction::triggered, picPreview_,
+            &QPrintPreviewWidget::fitInView);
+    connect(tools->addAction(QStringLiteral("Fit Width")), &QAction::triggered, picPreview_,
+            &QPrintPreviewWidget::fitToWidth);
+    connect(tools->addAction(QStringLiteral("Zoom In")), &QAction::triggered, picPreview_,
+            [this] { picPreview_->zoomIn(); });
+    connect(tools->addAction(QStringLiteral("Zoom Out")), &QAction::triggered, picPreview_,
+            [this] { picPreview_->zoomOut(); });
     tools->addSeparator();
-    QObject::connect(tools->addAction(QStringLiteral("Close")), &QAction::triggered, &window, &QDialog::accept);
-    QObject::connect(preview, &QPrintPreviewWidget::previewChanged, sheetLabel, showSheet);
+    connect(tools->addAction(QStringLiteral("Close")), &QAction::triggered, this, &QDialog::accept);
+    // The preview says when scrolling or zooming brings another sheet into
+    // view, not when it is told to show one.
+    connect(picPreview_, &QPrintPreviewWidget::previewChanged, this, [this] { updateSheetLabel(); });
 
-    auto* layout = new QVBoxLayout(&window);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tools);
-    layout->addWidget(preview, 1);
-    window.resize(720, 860);
-    preview->fitInView();
-    window.exec();
+    layout->addWidget(picPreview_, 1);
+    resize(720, 860);
+    picPreview_->fitInView();
 }
 
-}  // namespace
+void PrintPreviewWindow::showSheet(int sheet)
+{
+    picPreview_->setCurrentPage(sheet);
+    updateSheetLabel();
+}
+
+void PrintPreviewWindow::updateSheetLabel()
+{
+    lblSheet_->setText(
+        QStringLiteral("  Sheet %1 of %2  ").arg(picPreview_->currentPage()).arg(picPreview_->pageCount()));
+}
 
 void PrintPreview::show(QPrinter& sheets, const Job& job, QWidget* owner)
 {
@@ -71,7 +78,8 @@ void PrintPreview::show(QPrinter& sheets, const Job& job, QWidget* owner)
         responder()(sheets, job, owner);
         return;
     }
-    ShowPreviewWindow(sheets, job, owner);
+    PrintPreviewWindow window(sheets, job, owner);
+    window.exec();
 }
 
 PrintPreview::Responder PrintPreview::setResponder(Responder next)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QDialog>
 #include <QList>
 #include <functional>
 
+class QLabel;
+class QPrintPreviewWidget;
 class QPrinter;
 class QWidget;
 
@@ -24,6 +27,23 @@ public:
     // Installs a responder (an empty one restores the window); returns the
     // previous one.
     static Responder setResponder(Responder responder);
+};
+
+// The preview window: the sheets one at a time, with sheet navigation
+// ("Sheet n of m" follows the sheet shown, however it is reached) and zoom.
+// It has no print button of its own: printing stays with the dialog that
+// opened it.
+class PrintPreviewWindow : public QDialog {
+    Q_OBJECT
+public:
+    PrintPreviewWindow(QPrinter& sheets, const PrintPreview::Job& job, QWidget* owner);
+
+private:
+    void showSheet(int sheet);
+    void updateSheetLabel();
+
+    QPrintPreviewWidget* picPreview_ = nullptr;
+    QLabel* lblSheet_ = nullptr;
 };
 
 // Scripted stand-in for tests: while it lives, each preview runs its job

@@ -50,6 +50,9 @@ public:
     virtual ~Printer() = default;
 
     virtual QString DeviceName() const = 0;
+    // The title of the next job: a PDF's document title, a print queue's job
+    // name. A job already running keeps the title it began with.
+    virtual bool setDocumentTitle(const QString& title) { return true; }
     // True for a printer that writes a file and needs its name
     // (setOutputFileName) before a job starts.
     virtual bool WritesFile() const { return false; }

@@ -67,6 +67,12 @@ void QtPrinter::PrepareSheets(QPrinter& sheets) const
     sheets.setCopyCount(1);
 }
 
+bool QtPrinter::setDocumentTitle(const QString& title)
+{
+    if (!jobRunning()) device().setDocName(title);
+    return true;
+}
+
 bool QtPrinter::setPrintQuality(short value)
 {
     const int dpi = resolutionOfQuality(value);

@@ -18,6 +18,7 @@ public:
     ~QtPrinter() override;
 
     void PrepareSheets(QPrinter& sheets) const override;
+    bool setDocumentTitle(const QString& title) override;
 
     bool setPrintQuality(short value) override;
     bool setCopies(short value) override;

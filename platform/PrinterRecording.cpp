@@ -70,14 +70,14 @@ bool RecordingPrinter::setScaleMode(int mode)
 
 int RecordingPrinter::GetDeviceCaps(int index) const
 {
-    const auto pixels = [this](double inches) { return int(std::lround(inches * sheet_.dpi)); };
+    const auto pixels = [](double inches, int dpi) { return int(std::lround(inches * dpi)); };
     switch (index) {
-    case LOGPIXELSX:
-    case LOGPIXELSY: return sheet_.dpi;
-    case PHYSICALWIDTH: return pixels(sheet_.paperWidth);
-    case PHYSICALHEIGHT: return pixels(sheet_.paperHeight);
-    case PHYSICALOFFSETX: return pixels(sheet_.offsetX);
-    case PHYSICALOFFSETY: return pixels(sheet_.offsetY);
+    case LOGPIXELSX: return sheet_.dpiX;
+    case LOGPIXELSY: return sheet_.dpiY;
+    case PHYSICALWIDTH: return pixels(sheet_.paperWidth, sheet_.dpiX);
+    case PHYSICALHEIGHT: return pixels(sheet_.paperHeight, sheet_.dpiY);
+    case PHYSICALOFFSETX: return pixels(sheet_.offsetX, sheet_.dpiX);
+    case PHYSICALOFFSETY: return pixels(sheet_.offsetY, sheet_.dpiY);
     default: return 0;
     }
 }
@@ -96,12 +96,12 @@ bool RecordingPrinter::setCurrentY(double y)
 
 double RecordingPrinter::TextWidth(const QString& text)
 {
-    return text.size() * fontSize_ * 0.1 / 72.0 * sheet_.dpi / unit();
+    return text.size() * fontSize_ * 0.1 / 72.0 * sheet_.dpiX / unitX();
 }
 
 double RecordingPrinter::TextHeight(const QString& text)
 {
-    return fontSize_ / 72.0 * sheet_.dpi / unit();
+    return fontSize_ / 72.0 * sheet_.dpiY / unitY();
 }
 
 bool RecordingPrinter::PaintPicture(const QImage& picture, double x, double y, double width,

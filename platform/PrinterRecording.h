@@ -20,13 +20,18 @@ struct PrinterCall {
     QImage picture;
 };
 
-// The sheet a RecordingPrinter reports, in inches, and its resolution.
+// The sheet a RecordingPrinter reports, in inches, and its resolution
+// across and down. By default a Letter sheet whose printable area is
+// 8.0 x 10.5 in, with four different margins (left 0.2, top 0.35, right 0.3,
+// bottom 0.15 in) and twice the resolution across as down, so that a length
+// measured on the wrong side or in the wrong direction shows.
 struct RecordingSheet {
-    int dpi = 600;
+    int dpiX = 600;
+    int dpiY = 300;
     double paperWidth = 8.5;   // inches
     double paperHeight = 11.0;
-    double offsetX = 0.25;     // printable area's top-left corner, inches
-    double offsetY = 0.25;
+    double offsetX = 0.2;      // printable area's top-left corner, inches
+    double offsetY = 0.35;
     double printWidth = 8.0;   // printable area, inches
     double printHeight = 10.5;
 };
@@ -52,6 +57,7 @@ public:
     void clear() { calls_.clear(); }
 
     QString DeviceName() const override { return name_; }
+    bool setDocumentTitle(const QString& title) override { return record("DocumentTitle", {}, title); }
     bool WritesFile() const override { return writesFile_; }
     bool setOutputFileName(const QString& path) override;
 
@@ -64,10 +70,10 @@ public:
     bool setScaleMode(int mode) override;
     int ScaleMode() const override { return scaleMode_; }
 
-    double ScaleWidth() const override { return sheet_.printWidth * sheet_.dpi / unit(); }
-    double ScaleHeight() const override { return sheet_.printHeight * sheet_.dpi / unit(); }
-    double TwipsPerPixelX() const override { return 1440.0 / sheet_.dpi; }
-    double TwipsPerPixelY() const override { return 1440.0 / sheet_.dpi; }
+    double ScaleWidth() const override { return sheet_.printWidth * sheet_.dpiX / unitX(); }
+    double ScaleHeight() const override { return sheet_.printHeight * sheet_.dpiY / unitY(); }
+    double TwipsPerPixelX() const override { return 1440.0 / sheet_.dpiX; }
+    double TwipsPerPixelY() const override { return 1440.0 / sheet_.dpiY; }
     int GetDeviceCaps(int index) const override;
 
     bool setCurrentX(double x) override;
@@ -89,7 +95,9 @@ public:
 private:
     bool record(const QString& op, QList<double> values, const QString& text = QString(),
                 const QImage& picture = QImage());
-    double unit() const { return deviceUnitsPerScaleUnit(scaleMode_, sheet_.dpi); }
+    // Device pixels per unit of the ScaleMode, across and down.
+    double unitX() const { return deviceUnitsPerScaleUnit(scaleMode_, sheet_.dpiX); }
+    double unitY() const { return deviceUnitsPerScaleUnit(scaleMode_, sheet_.dpiY); }
 
     QString name_;
     Sheet sheet_;

@@ -124,6 +124,13 @@ public:
     QImage Picture() const { return bufferPicture_; }
     void setPicture(const QImage& picture);
 
+    // True when the last LoadRKVImage given a path could not read it: it
+    // said "Error Loading Bytemaps", and the loader still holds the page
+    // before, which a following render colours again. A host that must never
+    // show, print or save one page as another asks it after the load. Not
+    // part of the programmable interface.
+    bool PageLoadFailed() const { return pageLoadFailed_; }
+
     // While true, rendering leaves the loaded page uncoloured.
     Q_INVOKABLE void setDrawSmooth(bool value) { drawSmooth_ = value; }
 
@@ -278,6 +285,7 @@ private:
     // Surfaces: the raw page (loader), the coloured page (buffer) and its
     // picture, and the widgets of the viewport.
     QImage loaderImage_;
+    bool pageLoadFailed_ = false;
     QImage bufferImage_;
     QImage bufferPicture_;
     QColor bufferBackColor_;

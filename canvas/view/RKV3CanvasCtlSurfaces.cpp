@@ -45,6 +45,7 @@ bool RKV3CanvasCtl::resizeBuffer(QSize size)
 
 void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
 {
+    pageLoadFailed_ = false;
     if (FilePath.isEmpty()) {
         loaderImage_ = QImage();
         regionRuns_->Clear();
@@ -66,6 +67,7 @@ void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
         }
     }
     if (!loaded) {
+        pageLoadFailed_ = true;
         Platform::MessageBox::show(QStringLiteral("Error Loading Bytemaps"));
         return;
     }

@@ -152,7 +152,7 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
     EXPECT_FALSE(SaveScheme(dir.filePath("s.RKS3")));
     QImage page(40, 30, QImage::Format_RGB32);
     page.fill(qRgb(200, 100, 50));
-    EXPECT_FALSE(SaveBitmapFile(page, dir.filePath("page.BMP")));
+    EXPECT_FALSE(SaveBitmapFile(page, dir.filePath("page.BMP"), 150));
     dialog->findChild<QLineEdit*>("txtColorName")->setText("Brick, red");
     dialog->findChild<QPushButton*>("cmdSaveNew")->click();
     EXPECT_FALSE(SaveSetting(Setting::MainLeft, "1234") || SaveSetting(Setting::MainTop, "5678"));

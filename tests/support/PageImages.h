@@ -20,14 +20,17 @@ inline QImage UniformPage(int width, int height, int shade, int region, int ink)
     return page;
 }
 
-// A page whose every pixel differs, so row misalignment shows.
-inline QImage PatternPage(int width, int height)
+// A page whose every pixel differs, so row misalignment shows; pages of
+// different seeds differ everywhere, so a page shown or printed in another's
+// place shows too.
+inline QImage PatternPage(int width, int height, int seed = 0)
 {
     QImage page(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(page.scanLine(y));
         for (int x = 0; x < width; ++x)
-            row[x] = PagePixel((x * 7 + y * 3) & 0xFF, (x + y * 5) % 256, 255 - ((x * y) & 0x7F));
+            row[x] = PagePixel((x * 7 + y * 3 + seed * 40) & 0xFF, (x + y * 5 + seed * 77) % 256,
+                               255 - ((x * y + seed * 13) & 0x7F));
     }
     return page;
 }

@@ -27,7 +27,6 @@ ConsoleReport::~ConsoleReport()
 
 Platform::MsgAnswer ConsoleReport::answer(const Platform::MessageRequest& request)
 {
-    ++messages_;
     // One message, one line, word for word: the message's own line breaks
     // become blanks, and a lone CR, which could draw over the line, is shown
     // escaped with the other controls.

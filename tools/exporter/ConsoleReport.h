@@ -16,9 +16,6 @@ public:
     ConsoleReport(const ConsoleReport&) = delete;
     ConsoleReport& operator=(const ConsoleReport&) = delete;
 
-    // Message boxes shown so far; a step that showed one has failed.
-    int messageCount() const { return messages_; }
-
     // A line of the tool's own, "rkv3export: " and the text.
     void say(const QString& text);
 
@@ -35,6 +32,5 @@ private:
     bool showProgress_ = false;
     bool progressShown_ = false;
     int total_ = 0;
-    int messages_ = 0;
     Platform::MessageBox::Responder previous_;
 };

@@ -24,11 +24,11 @@ QList<QCommandLineOption> optionList()
                    "a file for pdf. Required.", "PATH"),
         makeOption({"f", "format"}, "bmp, png or pdf. Default: pdf when PATH ends in .pdf (any case), "
                    "else png.", "FMT"),
-        makeOption({"s", "scheme"}, "A colour scheme (.RKS3) to use instead of the model's own; it is "
+        makeOption({"s", "scheme"}, "A color scheme (.RKS3) to use instead of the model's own; it is "
                    "loaded after the model's own scheme.", "FILE"),
         makeOption({"p", "pages"}, "The pages to export, numbered from 1, like 1,3-5. Default: all.", "LIST"),
         makeOption({"paper"}, "letter or a4 (pdf). Default: letter.", "NAME"),
-        makeOption({"layout"}, "tile (as many copies as fit on the sheet) or center (one copy, centred) "
+        makeOption({"layout"}, "tile (as many copies as fit on the sheet) or center (one copy, centered) "
                    "(pdf). Default: tile.", "MODE"),
         makeOption({"offset"}, "Horizontal and vertical insets in inches (pdf). Default: 0.25,0.25.", "H,V"),
         makeOption({"q", "quiet"}, "No progress output."),
@@ -67,14 +67,14 @@ QString helpText()
 {
     return QStringLiteral(
                "NAME\n"
-               "    rkv3export - colour the pages of a paper model and export them\n"
+               "    rkv3export - color the pages of a paper model and export them\n"
                "\n"
                "SYNOPSIS\n"
                "    rkv3export [options] MODEL.RKV3\n"
                "\n"
                "DESCRIPTION\n"
-               "    Opens a model exactly as RKVViewer3 does, colours its pages in its own\n"
-               "    colour scheme or the one given with --scheme, and writes them as bitmap\n"
+               "    Opens a model exactly as RKVViewer3 does, colors its pages in its own\n"
+               "    color scheme or the one given with --scheme, and writes them as bitmap\n"
                "    or PNG pictures, one per page at full size and named after the page's\n"
                "    image (p01.bmp becomes p01.png), or as one PDF laid out as the print\n"
                "    dialog prints it: one sheet per page at its true size, with the page\n"

@@ -9,8 +9,8 @@
 #include "ColorSetFiles.h"
 #include "ModelOpening.h"
 #include "ModelState.h"
+#include "PageJob.h"
 #include "PathNames.h"
-#include "PrintTexts.h"
 #include "ProgramState.h"
 
 #include "PrinterQt.h"
@@ -19,6 +19,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <optional>
 
@@ -73,7 +76,7 @@ int ModelExporter::run()
 int ModelExporter::openModel()
 {
     if (!options_.scheme.isEmpty() && !FileExists(options_.scheme)) {
-        report_.say(QStringLiteral("no colour scheme file at %1").arg(options_.scheme));
+        report_.say(QStringLiteral("no color scheme file at %1").arg(options_.scheme));
         return ExitNoModel;
     }
     if (!FileExists(options_.model)) {
@@ -94,14 +97,12 @@ int ModelExporter::openModel()
 bool ModelExporter::loadPage(int page)
 {
     const QString path = PagePath(page);
-    const int messagesBefore = report_.messageCount();
-    if (LoadPage(canvas_, path) && report_.messageCount() == messagesBefore) {
+    if (LoadPage(canvas_, path)) {
         Model.CurrentPage = page;
         return true;
     }
     // A missing image fails quietly in the viewer; a page image the canvas
-    // could not read has had its message printed, and the canvas still
-    // holds the page before it.
+    // could not read has had its message printed.
     report_.say(FileExists(path) ? QStringLiteral("page %1: the page image %2 could not be loaded").arg(page).arg(path)
                                  : QStringLiteral("page %1: no page image at %2").arg(page).arg(path));
     return false;
@@ -128,7 +129,8 @@ bool ModelExporter::writePictures(const QList<int>& pages)
         }
         // The coloured buffer, as Save Image To Disk writes it.
         const QString path = QDir(options_.output).filePath(names[page - 1]);
-        const bool saved = bitmaps ? SaveBitmapFile(canvas_.Picture(), path) : SavePngFile(canvas_.Picture(), path);
+        const bool saved = bitmaps ? SaveBitmapFile(canvas_.Picture(), path, Model.Resolution)
+                                   : SavePngFile(canvas_.Picture(), path, Model.Resolution);
         if (!saved) {
             report_.say(QStringLiteral("page %1: %2 could not be written").arg(page).arg(path));
             allWritten = false;
@@ -137,16 +139,14 @@ bool ModelExporter::writePictures(const QList<int>& pages)
     return allWritten;
 }
 
-bool ModelExporter::printPage(int page, const QImage& picture, int pageMode)
+std::optional<QString> ModelExporter::unwritablePdf(const QString& target) const
 {
-    canvas_.setPicture(picture);
-    canvas_.setHeaderText(PageHeader(Model.Pages[page - 1].Title, page, Model.PageCount));
-    canvas_.setFooterText(CopyrightNotice);
-    if (canvas_.PrintImage(PdfPrinterIndex, Model.Resolution, QualityNormal, OneCopy, options_.paperCode,
-                           options_.tileMode, options_.hOffset, options_.vOffset, pageMode))
-        return true;
-    report_.say(QStringLiteral("page %1 could not be printed to %2").arg(page).arg(options_.output));
-    return false;
+    if (QFileInfo(target).isDir()) return QString::fromLocal8Bit(std::strerror(EISDIR));
+    // The PDF is written beside its target first: the folder must take a
+    // new file.
+    QTemporaryFile probe(QFileInfo(target).absolutePath() + QStringLiteral("/.rkv3export-XXXXXX"));
+    if (!probe.open()) return probe.errorString();
+    return std::nullopt;
 }
 
 bool ModelExporter::writePdf(const QList<int>& pages)
@@ -156,37 +156,31 @@ bool ModelExporter::writePdf(const QList<int>& pages)
         report_.say(QStringLiteral("cannot make the folder of %1").arg(options_.output));
         return false;
     }
+    if (const std::optional<QString> reason = unwritablePdf(target)) {
+        report_.say(QStringLiteral("cannot write %1: %2").arg(options_.output, *reason));
+        return false;
+    }
     // The PDF printer alone: the system's printers are never asked for.
     const auto pdf = std::make_shared<Platform::PdfFilePrinter>();
     Platform::PrinterRegistry::install({{pdf}, Platform::PdfFilePrinter::Name});
     pdf->setOutputFileName(target);
 
-    // A page is printed once the next one has loaded, so that the last page
-    // that loads ends the job whichever pages fail: page modes 1, 2, ..., 3
-    // over the pages printed, 0 when only one is.
-    struct Rendered {
-        int page;
-        QImage picture;
-    };
-    std::optional<Rendered> waiting;
-    bool allWritten = true;
-    int printed = 0;
-    const auto printWaiting = [&](bool last) {
-        const int pageMode = last ? (printed == 0 ? 0 : 3) : (printed == 0 ? 1 : 2);
-        if (printPage(waiting->page, waiting->picture, pageMode))
-            ++printed;
-        else
-            allWritten = false;
-    };
-    for (int i = 0; i < pages.size(); ++i) {
-        report_.progress(i + 1, int(pages.size()));
-        if (!loadPage(pages[i])) {
-            allWritten = false;
-            continue;
-        }
-        if (waiting) printWaiting(false);
-        waiting = Rendered{pages[i], canvas_.Picture()};
-    }
-    if (waiting) printWaiting(true);
-    return allWritten;
+    // The print job of the print dialog's Print All Pages, with the options'
+    // paper, layout and offsets.
+    PrintSettings job;
+    job.PrinterIndex = PdfPrinterIndex;
+    job.QualityCode = QualityNormal;
+    job.CopyCount = OneCopy;
+    job.PaperCode = options_.paperCode;
+    job.TileMode = options_.tileMode;
+    job.HOffset = options_.hOffset;
+    job.VOffset = options_.vOffset;
+    int step = 0;
+    const PrintedPages result = PrintModelPages(canvas_, job, pages, [&](int page) {
+        report_.progress(++step, int(pages.size()));
+        return loadPage(page);
+    });
+    for (const int page : result.notPrinted)
+        report_.say(QStringLiteral("page %1 could not be printed to %2").arg(page).arg(options_.output));
+    return result.printed.size() == pages.size();
 }

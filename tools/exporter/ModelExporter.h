@@ -3,8 +3,9 @@
 #include "ExportOptions.h"
 #include "RKV3CanvasCtl.h"
 
-#include <QImage>
+#include <QString>
 #include <QStringList>
+#include <optional>
 
 class ConsoleReport;
 
@@ -24,9 +25,12 @@ private:
     // canvas or LoadPage complained about is named and counts as failed.
     bool loadPage(int page);
     bool writePictures(const QList<int>& pages);
+    // Prints the pages as the print dialog's Print All Pages does, to the
+    // PDF printer alone.
     bool writePdf(const QList<int>& pages);
-    // Hands one rendered page to PrintImage with its header and footer.
-    bool printPage(int page, const QImage& picture, int pageMode);
+    // Why no PDF can be written at target (the system's reason), or nothing
+    // when one can.
+    std::optional<QString> unwritablePdf(const QString& target) const;
 
     const ExportOptions options_;
     ConsoleReport& report_;

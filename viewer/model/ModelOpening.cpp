@@ -85,13 +85,16 @@ bool LoadPage(RKV3CanvasCtl& canvas, const QString& path)
     Platform::letPendingEventsRun();
 
     canvas.LoadRKVImage(path);
+    // An image the canvas could not read has had its message; the page the
+    // canvas still holds is the one before, so this page was not loaded.
+    const bool loaded = !canvas.PageLoadFailed();
     if (!canvas.RenderRKVPage()) {
         busy.reset();
         Platform::MessageBox::show(QStringLiteral("Page load failed due to invalid RKO file structure."));
         return false;
     }
     canvas.setZoom(CurrentZoom);
-    return true;
+    return loaded;
 }
 
 }  // namespace mdlRKVUtilities

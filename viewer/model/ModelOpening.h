@@ -37,7 +37,9 @@ bool OpenModelAt(RKV3CanvasCtl& canvas, const QString& path);
 // CurrentZoom to the canvas's Zoom, under the busy pointer. Returns false at
 // once (no message) when no file exists at path. When the canvas has no page
 // to render, shows "Page load failed due to invalid RKO file structure." and
-// returns false. CurrentPage is not changed.
+// returns false. An image the canvas could not read (it says "Error Loading
+// Bytemaps") also returns false, after the render and zoom of the page the
+// canvas still holds. CurrentPage is not changed.
 bool LoadPage(RKV3CanvasCtl& canvas, const QString& path);
 
 }  // namespace mdlRKVUtilities

@@ -4,16 +4,23 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <cmath>
 
 namespace {
 
-bool savePicture(const QImage& picture, const QString& path, const char* format)
+bool savePicture(const QImage& picture, const QString& path, const char* format, int pixelsPerInch)
 {
     if (picture.isNull() || path.isEmpty()) return false;
     // Qt writes every image of more than 8 bits per pixel as a 24-bit
     // bitmap (and an opaque one as a 24-bit PNG); an opaque 32-bit copy
     // keeps an indexed or alpha picture from coming out in another depth.
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    // Both formats keep the resolution in pixels per metre.
+    if (pixelsPerInch > 0) {
+        const int perMetre = int(std::lround(pixelsPerInch / 0.0254));
+        rgb.setDotsPerMeterX(perMetre);
+        rgb.setDotsPerMeterY(perMetre);
+    }
     // The picture is encoded in memory first and then written in one go, so
     // a full disk fails our own write (the image encoders do not clean up
     // after a failed write of theirs) and the old file is never replaced.
@@ -33,6 +40,12 @@ bool savePicture(const QImage& picture, const QString& path, const char* format)
 
 }  // namespace
 
-bool SaveBitmapFile(const QImage& picture, const QString& path) { return savePicture(picture, path, "bmp"); }
+bool SaveBitmapFile(const QImage& picture, const QString& path, int pixelsPerInch)
+{
+    return savePicture(picture, path, "bmp", pixelsPerInch);
+}
 
-bool SavePngFile(const QImage& picture, const QString& path) { return savePicture(picture, path, "png"); }
+bool SavePngFile(const QImage& picture, const QString& path, int pixelsPerInch)
+{
+    return savePicture(picture, path, "png", pixelsPerInch);
+}

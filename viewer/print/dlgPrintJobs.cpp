@@ -5,7 +5,7 @@
 #include "BitmapFile.h"
 #include "ModelOpening.h"
 #include "ModelState.h"
-#include "PrintTexts.h"
+#include "PageJob.h"
 #include "PrinterRegistry.h"
 #include "ProgramInfo.h"
 #include "ProgramState.h"
@@ -35,11 +35,11 @@ bool dlgPrint::chooseOutputFile()
     if (!printer || !printer->WritesFile()) return true;
     cCommonDialog chooser;
     QString fileName, fileTitle;
-    QString filter = QStringLiteral("PDF Document(*.PDF)|*.PDF");
+    QString filter = QStringLiteral("PDF Document(*.pdf)|*.pdf");
     qint32 filterIndex = 1;
     qint32 flags = 0;
     if (!chooser.VBGetSaveFileName(fileName, fileTitle, true, filter, filterIndex, QDir::homePath(),
-                                   QStringLiteral("Print To PDF File"), QStringLiteral(".PDF"), this,
+                                   QStringLiteral("Print To PDF File"), QStringLiteral(".pdf"), this,
                                    flags)
         || fileName.isEmpty())
         return false;
@@ -72,12 +72,7 @@ void dlgPrint::runPrintJob(bool preview)
 void dlgPrint::printCurrentPage(bool preview)
 {
     setStatus(preview ? QStringLiteral("Previewing Page") : QStringLiteral("Printing Page"));
-    canvas_.setHeaderText(PageHeader(Model.Pages.value(Model.CurrentPage - 1).Title,
-                                     Model.CurrentPage, Model.PageCount));
-    canvas_.setFooterText(CopyrightNotice);
-    canvas_.PrintImage(settings_.PrinterIndex, Model.Resolution, settings_.QualityCode,
-                       settings_.CopyCount, settings_.PaperCode, settings_.TileMode,
-                       settings_.HOffset, settings_.VOffset, 0);
+    PrintShownPage(canvas_, settings_, Model.CurrentPage);
     setStatus(QStringLiteral("Idle"));
 }
 
@@ -87,21 +82,25 @@ void dlgPrint::printAllPages(bool preview)
     prgPages->setRange(0, count);
     prgPages->setValue(0);
     prgPages->setVisible(true);
-    for (int i = 0; i < count; ++i) {
-        setStatus((preview ? QStringLiteral("Previewing Page %1") : QStringLiteral("Printing Page %1")).arg(i + 1));
-        prgPages->setValue(i + 1);
-        const int pageMode = count == 1 ? 0 : i == 0 ? 1 : i == count - 1 ? 3 : 2;
-        LoadPage(canvas_, PagePath(i + 1));
-        canvas_.setHeaderText(PageHeader(Model.Pages.value(i).Title, i + 1, count));
-        canvas_.setFooterText(CopyrightNotice);
-        // A page that fails is reported by the canvas; the run goes on.
-        canvas_.PrintImage(settings_.PrinterIndex, Model.Resolution, settings_.QualityCode,
-                           settings_.CopyCount, settings_.PaperCode, settings_.TileMode,
-                           settings_.HOffset, settings_.VOffset, pageMode);
-        setStatus(QStringLiteral("Idle"));
-    }
+    QList<int> pages;
+    for (int page = 1; page <= count; ++page) pages.append(page);
+    // A page that fails to print is reported by the canvas; one that does
+    // not load is skipped. Either way the run goes on.
+    const PrintedPages result = PrintModelPages(canvas_, settings_, pages, [this, preview](int page) {
+        setStatus((preview ? QStringLiteral("Previewing Page %1") : QStringLiteral("Printing Page %1")).arg(page));
+        prgPages->setValue(page);
+        return LoadPage(canvas_, PagePath(page));
+    });
+    setStatus(QStringLiteral("Idle"));
     prgPages->setVisible(false);
     LoadPage(canvas_, PagePath(Model.CurrentPage));
+    if (!preview && !result.missing().isEmpty()) {
+        QStringList named;
+        for (const int page : result.missing())
+            named.append(QStringLiteral("%1 (%2)").arg(page).arg(Model.Pages.value(page - 1).Title));
+        Platform::MessageBox::show(QStringLiteral("These pages were not printed: %1.").arg(named.join(QStringLiteral(", "))),
+                                   Platform::MsgButtons::OkOnly, Platform::MsgIcon::Exclamation);
+    }
 }
 
 void dlgPrint::cmdSave_Click()
@@ -119,7 +118,7 @@ void dlgPrint::cmdSave_Click()
         bool saved = false;
         {
             const Platform::BusyPointer busy;
-            saved = SaveBitmapFile(canvas_.Picture(), fileName);
+            saved = SaveBitmapFile(canvas_.Picture(), fileName, Model.Resolution);
         }
         if (!saved)
             Platform::MessageBox::show(QStringLiteral("Error saving image."), Platform::MsgButtons::OkOnly,

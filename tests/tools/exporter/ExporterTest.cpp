@@ -1,12 +1,12 @@
 // rkv3export, run as the real binary on models written here, its outputs
 // checked against the canvas's own render and, for PDFs, with poppler.
 #include "../../viewer/print/PopplerTools.h"
+#include "ColouringRule.h"
 #include "PageImages.h"
 
 #include "ColorRecord.h"
 #include "ColorSetFiles.h"
 #include "Manifest.h"
-#include "ModelOpening.h"
 #include "PrintTexts.h"
 #include "ProgramInfo.h"
 #include "RKV3CanvasCtl.h"
@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace mdlRKVUtilities;
@@ -43,20 +45,32 @@ ColorRecord regionColor(int region, int shift)
     return ColorRecord{quint8(region + shift), quint8(255 - region), quint8((region * 7 + shift) & 0xFF), -127};
 }
 
+// A page of the model as it should come out, coloured here by the rule with
+// the model's scheme (the paper white).
+QImage colouredPage(const QImage& page)
+{
+    return ColourByRule(page, [](int region) {
+        if (region == 0) return RegionColour{255, 255, 255, 0};
+        const ColorRecord c = regionColor(region, 0);
+        return RegionColour{c.Red, c.Green, c.Blue, c.Offset};
+    });
+}
+
 class ExporterTest : public ::testing::Test {
 protected:
-    // Model.RKV3: pages (width + page) x height of pattern pixels, titled
-    // "Hull 1", ..., with the files given (p1.png, ... by default) and the
-    // scheme Model.RKS3 of regionColor(r, 0).
+    // Model.RKV3: page p (width + p) x (height + 4 (p - 1)) pixels of a
+    // pattern of its own (pageImage), titled "Hull p", with the files given
+    // (p1.png, ... by default) and the scheme Model.RKS3 of regionColor(r, 0).
     QString writeModel(int pages, int resolution, QSize size = {60, 40}, QStringList files = {})
     {
         ModelState model;
         model.Resolution = resolution;
         model.SchemeFile = u"Model.RKS3"_s;
+        pageSize = size;
         for (int page = 1; page <= pages; ++page) {
             const QString file = files.value(page - 1, u"p%1.png"_s.arg(page));
             QDir(dir.path()).mkpath(QFileInfo(out(file)).path());
-            PatternPage(size.width() + page, size.height()).save(out(file));
+            pageImage(page).save(out(file));
             model.Pages.append({file, u"Hull %1"_s.arg(page)});
         }
         writeScheme(u"Model.RKS3"_s, 0);
@@ -77,12 +91,17 @@ protected:
         file.write(all.mid(0, lines).join('\n') + '\n');
     }
     QString out(const QString& name) const { return dir.filePath(name); }
+    QImage pageImage(int page) const
+    {
+        return PatternPage(pageSize.width() + page, pageSize.height() + 4 * (page - 1), page);
+    }
 
     QTemporaryDir dir;
+    QSize pageSize;
     Platform::ScriptedMessageBoxes boxes;
 };
 
-TEST_F(ExporterTest, PicturesAreTheCanvasRenderOfEachPage)
+TEST_F(ExporterTest, PicturesAreEachPageColouredAtTheModelsResolution)
 {
     // Page 2's name, once its folder is dropped, is page 1's but for case.
     const QString manifest = writeModel(2, 100, {60, 40}, {u"p1.png"_s, u"sub/P1.png"_s});
@@ -92,14 +111,14 @@ TEST_F(ExporterTest, PicturesAreTheCanvasRenderOfEachPage)
     const ExportRun png = runExport({u"-q"_s, u"--output"_s, out(u"png"_s), manifest});
     EXPECT_EQ(std::pair(png.status, png.errors), std::pair(0, QString()));
 
-    RKV3CanvasCtl canvas;
-    QString path = manifest;
-    ASSERT_TRUE(OpenModel(canvas, path));
+    // 100 pixels per inch is 3937 per metre, in both formats.
     for (int page = 1; page <= 2; ++page) {
-        ASSERT_TRUE(LoadPage(canvas, PagePath(page)));
         const QString name = page == 1 ? u"p1.%1"_s : u"P1_2.%1"_s;
-        for (const QString& file : {u"new/bmp/"_s + name.arg(u"bmp"_s), u"png/"_s + name.arg(u"png"_s)})
-            EXPECT_EQ(QImage(out(file)).convertToFormat(QImage::Format_RGB32), canvas.Picture()) << file.toStdString();
+        for (const QString& file : {u"new/bmp/"_s + name.arg(u"bmp"_s), u"png/"_s + name.arg(u"png"_s)}) {
+            const QImage written(out(file));
+            EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), colouredPage(pageImage(page))) << file.toStdString();
+            EXPECT_EQ(std::pair(written.dotsPerMeterX(), written.dotsPerMeterY()), std::pair(3937, 3937));
+        }
     }
 }
 
@@ -116,30 +135,52 @@ TEST_F(ExporterTest, ProgressShowsOnATerminalUnlessQuiet)
     EXPECT_EQ(std::pair(terminal.exitCode(), terminal.readAllStandardOutput()), std::pair(0, QByteArray()));
 }
 
-TEST_F(ExporterTest, PdfSheetsHoldTheTiledPagesAtTheirResolutionWithTheHeader)
+TEST_F(ExporterTest, EverySheetHoldsItsOwnPageTiledAtItsResolutionWithItsHeader)
 {
-    // 301 x 200 pixels at 100 ppi: 3.01 x 2 in; Letter with 0.25 in insets
-    // takes 2 across and 5 down, A4 with one inch insets 2 x 4.
-    const QString manifest = writeModel(2, 100, {300, 200});
+    // Page p is (300 + p) x (200 + 4 (p - 1)) pixels at 100 ppi, about 3 x 2
+    // in: Letter with 0.25 in insets takes 2 across and 4 or 5 down, A4 with
+    // one inch insets 2 x 4.
+    const QString manifest = writeModel(3, 100, {300, 200});
     const QString pdf = out(u"sheets/model.PDF"_s);
+    // Each sheet holds copies of its own page only, coloured, as many as fit.
+    const auto expectSheets = [&](const QList<int>& pages, double areaWidth, double areaHeight) {
+        EXPECT_EQ(poppler::pageCount(pdf), pages.size());
+        const QString images = out(u"images%1"_s.arg(pages.size()));
+        QDir().mkpath(images);
+        const QList<std::pair<int, QImage>> placed = poppler::sheetImages(pdf, images);
+        for (int sheet = 1; sheet <= pages.size(); ++sheet) {
+            const QImage expected = colouredPage(pageImage(pages[sheet - 1]));
+            const int fit = int(areaWidth * 100 / expected.width()) * int(areaHeight * 100 / expected.height());
+            const auto copies = std::count_if(placed.begin(), placed.end(), [&](const auto& p) { return p.first == sheet; });
+            EXPECT_EQ(copies, fit) << "sheet " << sheet;
+            for (const auto& [on, picture] : placed)
+                if (on == sheet) {
+                    EXPECT_EQ(picture, expected) << "sheet " << sheet;
+                }
+        }
+    };
     ASSERT_EQ(runExport({manifest, u"-o"_s, pdf}).status, 0);
-    EXPECT_EQ(poppler::pageCount(pdf), 2);
+    expectSheets({1, 2, 3}, 8.0, 10.0);
+    EXPECT_EQ(poppler::title(pdf), "Model");
     const QList<poppler::PlacedImage> placed = poppler::images(pdf);
-    ASSERT_EQ(placed.size(), 2 * 10);
-    EXPECT_EQ(std::tuple(placed[0].width, placed[0].xPpi, placed.last().page), std::tuple(301, 100, 2));
+    EXPECT_EQ(std::tuple(placed[0].width, placed[0].xPpi, placed.last().height), std::tuple(301, 100, 208));
     const QString text = poppler::text(pdf);
-    for (const QString& line : {u"Hull 2 (Page 2 of 2)"_s, PublisherCredit, CopyrightNotice})
+    for (const QString& line : {u"Hull 2 (Page 2 of 3)"_s, PublisherCredit, CopyrightNotice})
         EXPECT_TRUE(text.contains(line)) << text.toStdString();
 
-    ASSERT_EQ(runExport({manifest, u"-o"_s, pdf, u"--paper"_s, u"a4"_s, u"--offset"_s, u"1,1"_s, u"-p"_s, u"2"_s})
+    ASSERT_EQ(runExport({manifest, u"-o"_s, pdf, u"-p"_s, u"2,3"_s}).status, 0);
+    expectSheets({2, 3}, 8.0, 10.0);
+
+    ASSERT_EQ(runExport({manifest, u"-o"_s, pdf, u"--paper"_s, u"a4"_s, u"--offset"_s, u"1,0.75"_s, u"-p"_s, u"2"_s})
                   .status,
               0);
     EXPECT_TRUE(poppler::run(u"pdfinfo"_s, {pdf}).value_or(QString()).contains(u"(A4)"_s));
-    EXPECT_EQ(poppler::images(pdf).size(), 2 * 4);
-    EXPECT_TRUE(poppler::text(pdf).contains(u"Hull 2 (Page 2 of 2)"_s));
+    expectSheets({2}, 210 / 25.4 - 2, 297 / 25.4 - 2 * 0.75 - 0.5);
+    EXPECT_TRUE(poppler::text(pdf).contains(u"Hull 2 (Page 2 of 3)"_s));
+    EXPECT_EQ(poppler::title(pdf), "Model - Hull 2 (Page 2 of 3)");
 
     ASSERT_EQ(runExport({manifest, u"-o"_s, pdf, u"--layout"_s, u"center"_s}).status, 0);
-    EXPECT_EQ(poppler::images(pdf).size(), 2);
+    EXPECT_EQ(poppler::images(pdf).size(), 3);
 }
 
 TEST_F(ExporterTest, ExitStatusSaysWhatWentWrong)
@@ -199,6 +240,11 @@ TEST_F(ExporterTest, PagesThatFailAreNamedAndTheOthersWritten)
     EXPECT_EQ(runExport({manifest, u"-o"_s, pdf, u"-q"_s}).status, 3);
     EXPECT_EQ(poppler::pageCount(pdf), 2);
     EXPECT_TRUE(poppler::text(pdf).contains(u"Hull 4 (Page 4 of 4)"_s));
+
+    // A PDF that cannot be written at all is one message with the reason.
+    const ExportRun folder = runExport({manifest, u"-q"_s, u"-f"_s, u"pdf"_s, u"-o"_s, out(u"png"_s)});
+    EXPECT_EQ(std::pair(folder.status, folder.errors),
+              std::pair(3, u"rkv3export: cannot write %1: %2\n"_s.arg(out(u"png"_s), QString::fromLocal8Bit(std::strerror(EISDIR)))));
 }
 
 TEST_F(ExporterTest, FullDiskKeepsTheOldPdfAndPictureAndFails)

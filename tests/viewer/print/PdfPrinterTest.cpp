@@ -7,6 +7,7 @@
 #include "ScriptedFileChooser.h"
 #include "dlgPrint.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -49,8 +50,9 @@ TEST_F(PdfPrinterTest, PageReachesThePdfPixelForPixelAtItsOwnResolution)
     chooser.queueFile(pdf);
     print->click();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(chooser.requests().value(1).defaultExt, ".PDF");
+    EXPECT_EQ(chooser.requests().value(1).defaultExt, ".pdf");
     EXPECT_EQ(boxes.count(), 0);
+    EXPECT_EQ(poppler::title(pdf), "Glider - Part 1 (Page 1 of 2)");
 
     EXPECT_EQ(poppler::pageCount(pdf), 1);
     const QList<poppler::PlacedImage> placed = poppler::images(pdf);
@@ -63,28 +65,53 @@ TEST_F(PdfPrinterTest, PageReachesThePdfPixelForPixelAtItsOwnResolution)
     EXPECT_TRUE(text.contains(PublisherCredit)) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("for personal use only"))) << text.toStdString();
 
-    ASSERT_TRUE(poppler::run(QStringLiteral("pdfimages"), {QStringLiteral("-png"), pdf, dir.filePath(QStringLiteral("img"))}));
-    const QImage readBack(dir.filePath(QStringLiteral("img-000.png")));
-    EXPECT_EQ(readBack.convertToFormat(QImage::Format_RGB32), canvas->Picture());
+    EXPECT_EQ(poppler::sheetImages(pdf, dir.path()).value(0).second, colouredPage(1));
 }
 
-TEST_F(PdfPrinterTest, OneSheetPerPageOfAJob)
+TEST_F(PdfPrinterTest, EverySheetHoldsItsOwnPageAndPagesThatFailAreSkippedAndNamed)
 {
-    openModel(3, 100, 1, {99, 100});
+    // Pages of about an inch, each of its own size; page 2 is missing and
+    // page 4 is no picture.
+    openModel(4, 100, 1, {99, 100});
+    QFile::remove(dir.filePath(QStringLiteral("p2.png")));
+    QFile broken(dir.filePath(QStringLiteral("p4.png")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a picture") > 0);
+    broken.close();
     Platform::ScriptedFileChooser chooser;
     const QString pdf = dir.filePath(QStringLiteral("all.pdf"));
     chooser.queueFile(pdf);
     mdlRKVUtilities::PrintAllPages = true;
     dlgPrint dialog(*canvas);
+    dialog.findChild<QComboBox*>(QStringLiteral("cboQuality"))->setCurrentIndex(0);
     dialog.findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
-    EXPECT_EQ(poppler::pageCount(pdf), 3);
+
+    // Page 3 ends the job: two sheets, each under its own page's header.
+    EXPECT_EQ(poppler::pageCount(pdf), 2);
+    EXPECT_EQ(poppler::title(pdf), "Glider");
     const QString text = poppler::text(pdf);
-    EXPECT_TRUE(text.contains(QStringLiteral("Part 3 (Page 3 of 3)"))) << text.toStdString();
-    // 1 in pages tile the sheet: 8 x 10 copies at 100 ppi on each sheet.
-    const QList<poppler::PlacedImage> placed = poppler::images(pdf);
-    EXPECT_EQ(placed.size(), 3 * 8 * 10);
-    EXPECT_EQ(std::pair(placed.last().page, placed.last().xPpi), std::pair(3, 100));
+    EXPECT_TRUE(text.contains(QStringLiteral("Part 1 (Page 1 of 4)"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Part 3 (Page 3 of 4)"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Part 2")) || text.contains(QStringLiteral("Part 4")));
+    // The sheets tile the whole 8.5 x 11 in sheet less the text bands with as
+    // many copies of their page as fit, each copy the page coloured.
+    const QList<std::pair<int, QImage>> placed = poppler::sheetImages(pdf, dir.path());
+    for (const auto& [sheet, page] : {std::pair(1, 1), {2, 3}}) {
+        const QImage expected = colouredPage(page);
+        const int across = int(8.5 * 100 / expected.width()), down = int(10.5 * 100 / expected.height());
+        int copies = 0;
+        for (const auto& [on, picture] : placed) {
+            if (on != sheet) continue;
+            ++copies;
+            EXPECT_EQ(picture, expected) << "sheet " << sheet;
+        }
+        EXPECT_EQ(copies, across * down) << "sheet " << sheet;
+    }
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.shown()[0].text, "Error Loading Bytemaps");
+    EXPECT_EQ(boxes.shown()[1].text, "These pages were not printed: 2 (Part 2), 4 (Part 4).");
+    EXPECT_EQ(canvas->Picture(), colouredPage(1)) << "the page on screen is back";
     EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.part")}).isEmpty());
+    mdlRKVUtilities::PrintAllPages = false;
 }
 
 // A job given up half way (the program closing, a print that failed before

@@ -1,6 +1,7 @@
 #pragma once
 
 // Reading a printed PDF back with poppler's command-line tools.
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <optional>
@@ -41,6 +42,28 @@ inline QList<PlacedImage> images(const QString& pdf)
             found.append({f[0].toInt(), f[3].toInt(), f[4].toInt(), f[5], f[8], f[12].toInt(), f[13].toInt()});
     }
     return found;
+}
+
+// The picture of every image placed on the sheets, in the order listed,
+// with the sheet it is on (pdfimages writes one file per placement).
+inline QList<std::pair<int, QImage>> sheetImages(const QString& pdf, const QString& folder)
+{
+    QList<std::pair<int, QImage>> found;
+    const QString root = folder + QStringLiteral("/img");
+    if (!run(QStringLiteral("pdfimages"), {QStringLiteral("-png"), pdf, root})) return found;
+    const QList<PlacedImage> placed = images(pdf);
+    for (int i = 0; i < placed.size(); ++i) {
+        const QImage picture(root + QStringLiteral("-%1.png").arg(i, 3, 10, QLatin1Char('0')));
+        found.append({placed[i].page, picture.convertToFormat(QImage::Format_RGB32)});
+    }
+    return found;
+}
+
+// The document title pdfinfo reads.
+inline QString title(const QString& pdf)
+{
+    const QRegularExpression line(QStringLiteral("^Title:\\s+(.*)$"), QRegularExpression::MultilineOption);
+    return line.match(run(QStringLiteral("pdfinfo"), {pdf}).value_or(QString())).captured(1).trimmed();
 }
 
 inline QString text(const QString& pdf)

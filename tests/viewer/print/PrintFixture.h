@@ -2,6 +2,7 @@
 
 // A canvas holding a rendered page, a temporary folder (also the settings
 // store's), scripted message boxes and a clean model state.
+#include "ColouringRule.h"
 #include "ModelState.h"
 #include "PageImages.h"
 #include "ProgramState.h"
@@ -24,9 +25,18 @@ protected:
         mdlRKVUtilities::Model = mdlRKVUtilities::ModelState{};
         mdlRKVUtilities::PrintAllPages = false;
         canvas = std::make_unique<RKV3CanvasCtl>();
-        // Region 1 red, region 2 blue: the coloured page differs from the raw one.
-        canvas->UpdatePaletteColor(1, 0x0000FF, 0);
-        canvas->UpdatePaletteColor(2, 0xFF0000, -60);
+        for (int r = 1; r < 256; ++r) {
+            const RegionColour c = regionColour(r);
+            canvas->UpdatePaletteColor(short(r), c.red + 256 * c.green + 65536 * c.blue, short(c.offset));
+        }
+    }
+
+    // Every region a colour and an offset of its own, the paper white: the
+    // coloured page differs from the raw one everywhere.
+    static RegionColour regionColour(int region)
+    {
+        if (region == 0) return {255, 255, 255, 0};
+        return {(region * 53) & 0xFF, 255 - region, (region * 19 + 90) & 0xFF, -127 + (region % 7) * 20};
     }
     void TearDown() override { Platform::SettingsStore::setFolder(previousSettings); }
 
@@ -39,8 +49,9 @@ protected:
         ASSERT_TRUE(canvas->RenderRKVPage());
     }
 
-    // A model of `pages` pattern pages (titles "Part 1", ...) at `resolution`,
-    // with page `current` on screen.
+    // The model Glider.RKV3 of `pages` pattern pages (titles "Part 1", ...)
+    // at `resolution`, with page `current` on screen. Page i is
+    // (width + i) x (height + 3 (i - 1)) pixels, each of its own pattern.
     void openModel(int pages, int resolution, int current = 1, QSize size = {120, 90})
     {
         using namespace mdlRKVUtilities;
@@ -48,16 +59,26 @@ protected:
         Model.Resolution = resolution;
         Model.PageCount = pages;
         Model.ModelFolder = dir.path() + QLatin1Char('/');
+        Model.ModelFileName = QStringLiteral("Glider.RKV3");
+        pageSize = size;
         for (int i = 1; i <= pages; ++i) {
             const QString file = QStringLiteral("p%1.png").arg(i);
-            ASSERT_TRUE(PatternPage(size.width() + i, size.height()).save(dir.filePath(file)));
+            ASSERT_TRUE(modelPage(i).save(dir.filePath(file)));
             Model.Pages.append(PageEntry{file, QStringLiteral("Part %1").arg(i)});
         }
         Model.CurrentPage = current;
-        showPage(size.width() + current, size.height(), QStringLiteral("p%1.png").arg(current));
+        canvas->LoadRKVImage(dir.filePath(Model.Pages[current - 1].File));
+        ASSERT_TRUE(canvas->RenderRKVPage());
     }
+    QImage modelPage(int i) const
+    {
+        return PatternPage(pageSize.width() + i, pageSize.height() + 3 * (i - 1), i);
+    }
+    // Page i as it should print: coloured here by the rule.
+    QImage colouredPage(int i) const { return ColourByRule(modelPage(i), regionColour); }
 
     QTemporaryDir dir;
+    QSize pageSize;
     QString previousSettings;
     Platform::ScriptedMessageBoxes boxes;
     std::unique_ptr<RKV3CanvasCtl> canvas;

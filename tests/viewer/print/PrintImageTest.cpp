@@ -11,8 +11,8 @@ using Platform::RecordingPrinters;
 
 namespace {
 
-// A Letter printer whose printable area is 8.0 x 10.5 in, 0.25 in from the
-// sheet's edges.
+// A Letter printer whose printable area is 8.0 x 10.5 in, 0.2 in from the
+// sheet's left edge and 0.35 in from its top, at 600 x 300 dpi.
 std::shared_ptr<RecordingPrinter> letterPrinter(const QString& name = QStringLiteral("Laser"))
 {
     return std::make_shared<RecordingPrinter>(name);
@@ -38,7 +38,7 @@ TEST_F(PrintImageTest, SinglePageSetsUpTilesTextFrameAndEndsTheJob)
     showPage(1200, 900);
     canvas->setHeaderText(QStringLiteral("Head"));
     canvas->setFooterText(QStringLiteral("Foot"));
-    ASSERT_TRUE(canvas->PrintImage(1, 300, 0x10000 - 3, 2, 1, 0, 0.25f, 0.25f, 0));
+    ASSERT_TRUE(canvas->PrintImage(1, 300, 0x10000 - 3, 2, 1, 0, 0.25f, 0.4f, 0));
 
     QStringList expected = SetUpOps;
     expected << "CurrentX" << "CurrentY" << "PaintPicture" << "PaintPicture" << "PaintPicture"
@@ -53,11 +53,11 @@ TEST_F(PrintImageTest, SinglePageSetsUpTilesTextFrameAndEndsTheJob)
     EXPECT_EQ(setUp, (QList<double>{-3, 2, 1, 4, 3, 5}));
     EXPECT_EQ(printer.calls()[3].text, "Arial");
 
-    // 1 x 3 copies of 4 x 3 in, centred across, running down the cells.
+    // 1 x 3 copies of 4 x 3 in, centred across, running down cells of a
+    // third of 10.5 - 2 x 0.4 - 0.5 in below the header band.
     const QList<PrinterCall> tiles = printer.callsOf("PaintPicture");
-    expectAt(tiles[0], 2.0, 0.58333);
-    expectAt(tiles[1], 2.0, 3.75);
-    expectAt(tiles[2], 2.0, 6.91667);
+    const double cell = (10.5 - 2 * 0.4 - 0.5) / 3;
+    for (int row = 0; row < 3; ++row) expectAt(tiles[row], 2.0, 0.4 + (cell - 3) / 2 + 0.25 + row * cell);
     for (const PrinterCall& tile : tiles) {
         EXPECT_EQ(tile.values.mid(2), (QList<double>{4.0, 3.0}));
         EXPECT_EQ(tile.picture, canvas->Picture());
@@ -68,42 +68,46 @@ TEST_F(PrintImageTest, SinglePageSetsUpTilesTextFrameAndEndsTheJob)
     const QList<PrinterCall> texts = printer.callsOf("Print");
     EXPECT_EQ(printer.callsOf("FontSize")[0].values, QList<double>{10});
     EXPECT_EQ(texts[0].text, "Head");
-    expectAt(texts[0], 4.0 - 4 * 1.0 / 72 / 2, 0.25);
+    expectAt(texts[0], 4.0 - 4 * 1.0 / 72 / 2, 0.4);
     EXPECT_EQ(printer.callsOf("FontSize")[1].values, QList<double>{8});
     EXPECT_EQ(texts[1].text, "Foot");
-    expectAt(texts[1], 4.0 - 4 * 0.8 / 72 / 2, 10.25 - 8.0 / 72);
-    EXPECT_EQ(printer.callsOf("Box")[0].values, (QList<double>{0.25, 0.25, 7.75, 10.25, 0}));
+    expectAt(texts[1], 4.0 - 4 * 0.8 / 72 / 2, 10.1 - 8.0 / 72);
+    const QList<double> frame = printer.callsOf("Box")[0].values;
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(frame[i], (QList<double>{0.25, 0.4, 7.75, 10.1})[i], 1e-6) << i;
 }
 
 TEST_F(PrintImageTest, JobOfFirstMiddleLastAndFreePagesKeepsTheFirstSetUp)
 {
-    // The same area, printable up to the sheet's edge.
+    // A Letter sheet printable up to its edges, at 300 x 600 dpi.
     RecordingPrinters printers({std::make_shared<RecordingPrinter>(
-        QStringLiteral("Borderless"), Platform::RecordingSheet{600, 8.5, 11.0, 0, 0, 8.0, 10.5})});
+        QStringLiteral("Borderless"), Platform::RecordingSheet{300, 600, 8.5, 11.0, 0, 0, 8.5, 11.0})});
     RecordingPrinter& printer = printers[0];
     showPage(1200, 900);
 
-    // Offsets 0: 2 x 3 copies; no header or footer, the frame is drawn.
-    ASSERT_TRUE(canvas->PrintImage(0, 300, -3, 1, 1, 0, 0, 0, 1));
+    // Offsets 0.1 and 0.3 in: 2 x 3 copies of 4 x 3 in in cells of
+    // 8.3 / 2 x 9.9 / 3 in; no header or footer, the frame is drawn.
+    ASSERT_TRUE(canvas->PrintImage(0, 300, -3, 1, 1, 0, 0.1f, 0.3f, 1));
     QStringList first = SetUpOps;
     first << "CurrentX" << "CurrentY";
     for (int i = 0; i < 6; ++i) first << "PaintPicture";
     first << "Box" << "NewPage";
     EXPECT_EQ(printer.ops(), first);
     const QList<PrinterCall> tiles = printer.callsOf("PaintPicture");
-    expectAt(tiles[1], 4.0, 0.25 + 1.0 / 6);
-    expectAt(tiles[2], 0.0, 0.25 + 1.0 / 6 + 10.0 / 3);
+    const double x0 = 0.1 + (8.3 / 2 - 4) / 2, y0 = 0.3 + (9.9 / 3 - 3) / 2 + 0.25;
+    expectAt(tiles[1], x0 + 8.3 / 2, y0);
+    expectAt(tiles[2], x0, y0 + 9.9 / 3);
 
     // Continuation pages set nothing up and reuse the job's printable area,
     // even when a bogus printer index is passed.
     for (int mode : {2, 3, 5}) {
         printer.clear();
-        ASSERT_TRUE(canvas->PrintImage(7, 300, -1, 9, 9, 1, 0.5f, 0.5f, mode));
+        ASSERT_TRUE(canvas->PrintImage(7, 300, -1, 9, 9, 1, 0.5f, 0.4f, mode));
         QStringList expected = {"CurrentX", "CurrentY", "PaintPicture", "Box"};
         if (mode == 2) expected << "NewPage";
         if (mode == 3) expected << "EndDoc";
         EXPECT_EQ(printer.ops(), expected) << mode;
-        EXPECT_EQ(printer.callsOf("Box")[0].values, (QList<double>{0.5, 0.5, 7.5, 10.0, 0}));
+        const QList<double> frame = printer.callsOf("Box")[0].values;
+        for (int i = 0; i < 4; ++i) EXPECT_NEAR(frame[i], (QList<double>{0.5, 0.4, 8.0, 10.6})[i], 1e-6) << i;
     }
     EXPECT_EQ(boxes.count(), 0);
 }
@@ -112,18 +116,18 @@ TEST_F(PrintImageTest, CentredCopyIsAloneAndALargePageIsPulledBackToThePrintersO
 {
     RecordingPrinters printers({letterPrinter()});
     RecordingPrinter& printer = printers[0];
-    showPage(300, 300);  // 1 in: 8 x 10 would fit
-    ASSERT_TRUE(canvas->PrintImage(0, 300, -3, 1, 1, 1, 0.25f, 0.25f, 0));
+    showPage(300, 450);  // 1 x 1.5 in: 8 x 6 would fit
+    ASSERT_TRUE(canvas->PrintImage(0, 300, -3, 1, 1, 1, 0.25f, 0.5f, 0));
     EXPECT_EQ(printer.callsOf("PaintPicture").size(), 1);
-    expectAt(printer.callsOf("PaintPicture")[0], 3.5, 0.25 + (9.5 - 1) / 2 + 0.25);
+    expectAt(printer.callsOf("PaintPicture")[0], 0.25 + (7.5 - 1) / 2, 0.5 + (9.0 - 1.5) / 2 + 0.25);
 
     // 10 x 12 in on an 8 x 10.5 in area: centring would start above and left
-    // of the printable area's own offsets (0.25 in).
+    // of the printable area's own offsets (0.2 and 0.35 in).
     printer.clear();
     showPage(1000, 1200, QStringLiteral("big.png"));
     ASSERT_TRUE(canvas->PrintImage(0, 100, -3, 1, 1, 0, 0, 0, 0));
     EXPECT_EQ(printer.callsOf("PaintPicture").size(), 1);
-    expectAt(printer.callsOf("PaintPicture")[0], 0.25, 0.25);
+    expectAt(printer.callsOf("PaintPicture")[0], 0.2, 0.35);
 }
 
 TEST_F(PrintImageTest, FailuresShowTheirMessageAndLeaveTheJobAlone)

@@ -5,7 +5,11 @@
 #include "PrinterRecording.h"
 #include "dlgPrint.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMap>
+#include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -49,4 +53,26 @@ TEST_F(PrintPreviewTest, ATiledPageIsOneSheetTiledOrCentred)
     dialog.findChild<QPushButton*>("cmdPreview")->click();
     EXPECT_EQ(preview.sheetCounts(), (QList<int>{1, 1}));
     EXPECT_TRUE(boxes.shown().isEmpty()) << "no print error on the preview's sheets";
+}
+
+// The preview window's "Sheet n of m" follows the sheet shown.
+TEST_F(PrintPreviewTest, TheSheetLabelFollowsTheSheetShown)
+{
+    QPrinter sheets(QPrinter::HighResolution);
+    Platform::PrintPreviewWindow window(sheets, [](QPrinter& target) {
+        QPainter painter(&target);
+        for (int sheet = 1; sheet <= 3; ++sheet) {
+            if (sheet > 1) target.newPage();
+            painter.drawText(100, 100, QString::number(sheet));
+        }
+    }, nullptr);
+    window.show();
+    QMap<QString, QAction*> actions;
+    for (QAction* action : window.findChildren<QAction*>()) actions[action->text()] = action;
+    auto* label = window.findChild<QLabel*>(QStringLiteral("lblSheet"));
+    for (const auto& [button, shown] : {std::pair("", "Sheet 1 of 3"), {"Next Sheet", "Sheet 2 of 3"},
+                                        {"Next Sheet", "Sheet 3 of 3"}, {"Previous Sheet", "Sheet 2 of 3"}}) {
+        if (*button) actions.value(QString::fromLatin1(button))->trigger();
+        EXPECT_EQ(label->text().trimmed(), shown) << button;
+    }
 }

@@ -7,6 +7,7 @@
 #include "dlgPrint.h"
 
 #include <QComboBox>
+#include <QtEndian>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,13 +40,24 @@ TEST_F(dlgPrintTest, OpensWithTheDefaultsOnTheDefaultPrinter)
     EXPECT_EQ(dialog.Settings().PrinterIndex, 1);
     EXPECT_TRUE(child<QRadioButton>(dialog, "optPaperSize_0")->isChecked());
     EXPECT_EQ(child<QComboBox>(dialog, "cboQuality")->currentText(), "Normal");
-    EXPECT_EQ(child<QLabel>(dialog, "lblPrintWidth")->text(), "Print Width: 8.00 in");
-    EXPECT_EQ(child<QLabel>(dialog, "lblBottomPrintMargin")->text(), "Bottom Margin: 0.25 in");
+    // The recording printer's sheet: four different margins.
+    for (const auto& [name, text] : {std::pair("lblPrintWidth", "Print Width: 8.00 in"),
+                                     {"lblPrintHeight", "Print Height: 10.50 in"},
+                                     {"lblLeftPrintMargin", "Left Margin: 0.20 in"},
+                                     {"lblTopPrintMargin", "Top Margin: 0.35 in"},
+                                     {"lblRightPrintMargin", "Right Margin: 0.30 in"},
+                                     {"lblBottomPrintMargin", "Bottom Margin: 0.15 in"}})
+        EXPECT_EQ(child<QLabel>(dialog, name)->text(), text);
     EXPECT_EQ(child<QLabel>(dialog, "lblTiling")->text(), "H Tiles: 1 / V Tiles: 3");
     EXPECT_EQ(dialog.windowTitle(), "RKV3Printer (Part Size: 4.033333x3 in)");
     EXPECT_TRUE(child<QPushButton>(dialog, "cmdSave")->isEnabled());
-    // The printer got the dialog's quality.
+    // The printer gets each quality the dialog offers.
     EXPECT_EQ(printers[1].callsOf("PrintQuality").last().values, QList<double>{-3});
+    for (int item : {3, 0, 1, 2}) {
+        child<QComboBox>(dialog, "cboQuality")->setCurrentIndex(item);
+        EXPECT_EQ(dialog.Settings().QualityCode, -1 - item);
+        EXPECT_EQ(printers[1].callsOf("PrintQuality").last().values, QList<double>{-1.0 - item});
+    }
 
     auto* quantity = child<QLineEdit>(dialog, "txtQuantity");
     quantity->setText(QStringLiteral("2.5"));
@@ -69,16 +81,32 @@ TEST_F(dlgPrintTest, A4IsStoredAsNineWithOffsetsInInchesAndRestored)
     openModel(1, 30);
     SaveSetting(Setting::DefaultPaperSize, QStringLiteral("9"));
     SaveSetting(Setting::UserPrintOffsetX, QStringLiteral("0.25"));
+    RecordingPrinter& printer = printers[1];
     {
         dlgPrint dialog(*canvas);
         EXPECT_TRUE(child<QRadioButton>(dialog, "optPaperSize_1")->isChecked());
         EXPECT_EQ(child<QLabel>(dialog, "lblUnits_1")->text(), "mm");
         EXPECT_EQ(child<QLineEdit>(dialog, "txtHOffset")->text(), "6.35");
-        EXPECT_EQ(child<QLabel>(dialog, "lblPrintWidth")->text(), "Print Width: 197.30 mm");
+        // A4 is 210 x 297 mm; the printer keeps its left and top margins of
+        // 0.2 and 0.35 in, and its printable area is 0.5 in less each way.
+        for (const auto& [name, text] : {std::pair("lblPrintWidth", "Print Width: 197.30 mm"),
+                                         {"lblPrintHeight", "Print Height: 284.30 mm"},
+                                         {"lblLeftPrintMargin", "Left Margin: 5.08 mm"},
+                                         {"lblTopPrintMargin", "Top Margin: 8.89 mm"}})
+            EXPECT_EQ(child<QLabel>(dialog, name)->text(), text);
+        EXPECT_EQ(dialog.windowTitle(), "RKV3Printer (Part Size: 102.4467x76.2 mm)");
         child<QLineEdit>(dialog, "txtVOffset")->setText(QStringLiteral("5"));
         EXPECT_FLOAT_EQ(dialog.Settings().VOffset, 0.2f);
-        child<QPushButton>(dialog, "CmdCancel")->click();
+        // The page goes to the printer on A4 with the offsets in inches.
+        printer.clear();
+        child<QPushButton>(dialog, "cmdPrint")->click();
     }
+    EXPECT_EQ(printer.callsOf("PaperSize").value(0).values, QList<double>{9});
+    const QList<double> frame = printer.callsOf("Box").value(0).values;
+    ASSERT_EQ(frame.size(), 5);
+    const double printWidth = 210 / 25.4 - 0.5, printHeight = 297 / 25.4 - 0.5;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(frame[i], (QList<double>{0.25, 0.2, printWidth - 0.25, printHeight - 0.2})[i], 1e-5) << i;
     EXPECT_EQ(GetSetting(Setting::DefaultPaperSize), "9");
     EXPECT_EQ(GetSetting(Setting::UserPrintOffsetX), "0.25");
     EXPECT_EQ(GetSetting(Setting::UserPrintOffsetY), "0.2");
@@ -111,11 +139,12 @@ TEST_F(dlgPrintTest, PrintAllPagesSendsOneJobAndShowsThePageThatWasOnScreen)
         EXPECT_EQ(texts[2 * i].text, QStringLiteral("Part %1 (Page %1 of 3)          Printed with RKVViewer3").arg(i + 1));
         EXPECT_EQ(texts[2 * i + 1].text, CopyrightNotice);
     }
-    // Each page was loaded in turn (they differ in width); page 2 is back.
+    // Each page was loaded and coloured in turn; page 2 is back.
     const QList<Platform::PrinterCall> pictures = printer.callsOf("PaintPicture");
-    EXPECT_EQ(pictures.first().picture.width(), 121);
-    EXPECT_EQ(pictures.last().picture.width(), 123);
+    EXPECT_EQ(pictures.first().picture, colouredPage(1));
+    EXPECT_EQ(pictures.last().picture, colouredPage(3));
     EXPECT_EQ(canvas->CanvasWidth(), 122);
+    EXPECT_EQ(printer.callsOf("DocumentTitle").value(0).text, "Glider");
 
     // A one-page model prints one single-page job.
     openModel(1, 30);
@@ -125,6 +154,7 @@ TEST_F(dlgPrintTest, PrintAllPagesSendsOneJobAndShowsThePageThatWasOnScreen)
     EXPECT_TRUE(printer.callsOf("NewPage").isEmpty());
     EXPECT_EQ(printer.callsOf("EndDoc").size(), 1);
     EXPECT_EQ(printer.callsOf("PaperSize").size(), 1);
+    EXPECT_EQ(printer.callsOf("DocumentTitle").value(0).text, "Glider - Part 1 (Page 1 of 1)");
 }
 
 TEST_F(dlgPrintTest, SaveImageWritesTheColouredPageAsA24BitBitmap)
@@ -141,11 +171,14 @@ TEST_F(dlgPrintTest, SaveImageWritesTheColouredPageAsA24BitBitmap)
     EXPECT_EQ(chooser.requests().value(0).defaultExt, ".BMP");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray header = file.read(30);
+    const QByteArray header = file.read(46);
     EXPECT_EQ(header.left(2), "BM");
     EXPECT_EQ(int(header[28]), 24);
+    // The model's 30 pixels per inch, as pixels per metre across and down.
+    EXPECT_EQ(qFromLittleEndian<qint32>(header.constData() + 38), 1181);
+    EXPECT_EQ(qFromLittleEndian<qint32>(header.constData() + 42), 1181);
     const QImage saved(path);
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), canvas->Picture());
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), colouredPage(1));
 
     // A file that cannot be written is reported.
     chooser.queueFile(dir.filePath(QStringLiteral("missing/page.bmp")));

@@ -1,0 +1,81 @@
+#include "PageJob.h"
+
+#include "ModelState.h"
+#include "PrintTexts.h"
+#include "PrinterRegistry.h"
+#include "RKV3CanvasCtl.h"
+
+#include <algorithm>
+#include <optional>
+
+using namespace mdlRKVUtilities;
+
+namespace {
+
+// The canvas's picture on the sheets, under page `page`'s header.
+bool printPicture(RKV3CanvasCtl& canvas, const PrintSettings& s, int page, int pageMode)
+{
+    canvas.setHeaderText(PageHeader(Model.Pages.value(page - 1).Title, page, Model.PageCount));
+    canvas.setFooterText(CopyrightNotice);
+    return canvas.PrintImage(s.PrinterIndex, Model.Resolution, s.QualityCode, s.CopyCount, s.PaperCode,
+                             s.TileMode, s.HOffset, s.VOffset, pageMode);
+}
+
+// Names the job after the model, and after its page when it has one.
+void titleJob(const PrintSettings& s, const QList<int>& pages)
+{
+    const auto printer = Platform::PrinterRegistry::printer(s.PrinterIndex);
+    if (!printer || pages.isEmpty()) return;
+    const int page = pages.first();
+    printer->setDocumentTitle(DocumentTitle(Model.ModelFileName, Model.Pages.value(page - 1).Title, page,
+                                            Model.PageCount, pages.size() == 1));
+}
+
+}  // namespace
+
+QList<int> PrintedPages::missing() const
+{
+    QList<int> pages = notLoaded + notPrinted;
+    std::sort(pages.begin(), pages.end());
+    return pages;
+}
+
+bool PrintShownPage(RKV3CanvasCtl& canvas, const PrintSettings& settings, int page)
+{
+    titleJob(settings, {page});
+    return printPicture(canvas, settings, page, 0);
+}
+
+PrintedPages PrintModelPages(RKV3CanvasCtl& canvas, const PrintSettings& settings, const QList<int>& pages,
+                             const PageLoader& load)
+{
+    PrintedPages result;
+    titleJob(settings, pages);
+    // A page goes to the printer once the next page has loaded, so that the
+    // page printed last is known to end the job. Its coloured picture is
+    // held meanwhile, taken as soon as it is rendered, and handed back to
+    // the canvas to print.
+    struct Held {
+        int page;
+        QImage picture;
+    };
+    std::optional<Held> held;
+    const auto printHeld = [&](bool last) {
+        const bool first = result.printed.isEmpty();
+        const int pageMode = last ? (first ? 0 : 3) : (first ? 1 : 2);
+        if (canvas.Picture().cacheKey() != held->picture.cacheKey()) canvas.setPicture(held->picture);
+        (printPicture(canvas, settings, held->page, pageMode) ? result.printed : result.notPrinted)
+            .append(held->page);
+    };
+    for (const int page : pages) {
+        if (!load(page)) {
+            result.notLoaded.append(page);
+            continue;
+        }
+        const QImage rendered = canvas.Picture();
+        if (held) printHeld(false);
+        held = Held{page, rendered};
+    }
+    if (held) printHeld(true);
+    return result;
+}

@@ -79,7 +79,7 @@ TEST(ProcessMemoryLimit, TheLeastOfMachineGroupsAndAddressSpace)
 
 TEST_F(CanvasFixture, AContainersLimitRefusesAPageBeforeItIsDecoded)
 {
-    // 1.5 GB for the process: a page may take 375 MB, so 860 KB of PNG that
+    // 1.5 GB for the process: a page may take 375 MB, so a small PNG that
     // unpacks to 16384 x 16384 pixels (2 GiB of surfaces) is refused.
     const auto restore = qScopeGuard([] { SetPageMemorySources({}); });
     writeFile(dir.filePath("cgroup"), "0::/box\n");
@@ -96,15 +96,22 @@ TEST_F(CanvasFixture, AContainersLimitRefusesAPageBeforeItIsDecoded)
 
 TEST_F(CanvasFixture, APageWhoseRunIndexDoesNotFitIsShownAndRecolouredExactly)
 {
-    // Every pixel starts a run: the index would take as much as both surfaces.
+    // Runs of 1 to 13 pixels by row, counted here with each region's pixels.
     QImage page(37, 23, QImage::Format_RGB32);
+    qint64 runs = 0;
+    std::array<std::size_t, 256> counts{};
     for (int y = 0; y < 23; ++y)
-        for (int x = 0; x < 37; ++x) page.setPixel(x, y, PagePixel(x * 5 + y, 1 + (x & 1) + 2 * (y % 5), 255 - y));
-    const qint64 pixels = 37 * 23, runBytes = pixels * qint64(sizeof(PixelRun));
+        for (int x = 0; x < 37; ++x) {
+            const int region = ((x + y % 11) / (1 + y % 13) + y * 3) % 256;
+            page.setPixel(x, y, PagePixel(x * 5 + y, region, 255 - y));
+            runs += x == 0 || qGreen(page.pixel(x - 1, y)) != region;
+            ++counts[std::size_t(region)];
+        }
+    const qint64 pixels = 37 * 23, runBytes = runs * qint64(sizeof(PixelRun));
     const auto* words = reinterpret_cast<const std::uint32_t*>(page.constBits());
     RegionRunIndex index;
     EXPECT_TRUE(index.Build(words, 37, 37, 23, runBytes));
-    EXPECT_EQ(index.PixelCount(RegionSet().set()), std::size_t(pixels));
+    for (std::size_t r = 0; r < counts.size(); ++r) EXPECT_EQ(index.PixelCount(RegionSet().set(r)), counts[r]);
     EXPECT_FALSE(index.Build(words, 37, 37, 23, runBytes - 1));
     EXPECT_EQ(index.PixelCount(RegionSet().set()), 0u);
 

@@ -57,16 +57,12 @@ qint64 RunIndexRoom(QSize size)
         0, PageSurfaceBudget() - qint64(size.width()) * size.height() * PageSurfaceBytesPerPixel);
 }
 
-QImage ReadPageImage(const QString& path)
+namespace {
+
+// Decodes the page in the file, in the reader's own format. The reader, and
+// with it the decoder's memory, is gone when this returns.
+QImage decodePage(QFile& file, const char* format, qint64 decoderBytes)
 {
-    QFile file;
-    if (!Platform::openRegularFile(file, path)) return QImage();
-    // The content decides the format, never the name, and only a page
-    // format's reader is ever asked.
-    const char* format = pageFormatOf(file.peek(8));
-    if (format == nullptr) return QImage();
-    const qint64 decoderBytes = qstrcmp(format, "jpeg") == 0 ? JpegDecoderBytes(file) : 0;
-    if (decoderBytes < 0) return QImage();
     QImageReader reader(&file, format);
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
@@ -98,6 +94,22 @@ QImage ReadPageImage(const QString& path)
     QImage image = MakePageImage(declared, decodedFormat);
     if (!reader.read(&image)) image = QImage();
     QImageReader::setAllocationLimit(allocationLimit);
+    return image;
+}
+
+}  // namespace
+
+QImage ReadPageImage(const QString& path)
+{
+    QFile file;
+    if (!Platform::openRegularFile(file, path)) return QImage();
+    // The content decides the format, never the name, and only a page
+    // format's reader is ever asked.
+    const char* format = pageFormatOf(file.peek(8));
+    if (format == nullptr) return QImage();
+    const qint64 decoderBytes = qstrcmp(format, "jpeg") == 0 ? JpegDecoderBytes(file) : 0;
+    if (decoderBytes < 0) return QImage();
+    QImage image = decodePage(file, format, decoderBytes);
     if (image.isNull() || !PageSizeAllowed(image.size())) return QImage();
 
     // Converting to RGB32 keeps the 8-bit values of every source format that

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -106,7 +107,12 @@ bool RegionRunIndex::Build(const std::uint32_t* pixels, std::size_t stride, int 
             const PageBox& box = found[b].boxes[r];
             if (!box.empty()) grow(boxes_[r], box.left, box.top, box.right, box.bottom);
         }
-        runs_[r].resize(count);
+        try {
+            runs_[r].resize(count);
+        } catch (const std::bad_alloc&) {  // the page is then shown without an index
+            Clear();
+            return false;
+        }
     }
     stride_ = stride;
     height_ = height;

@@ -37,8 +37,8 @@ public:
     // apart (region = green byte). Replaces what was indexed before. The
     // runs are counted first, and the index is made only when they take at
     // most maxBytes: a page whose region changes at every pixel would need
-    // twice its own memory. Returns false, the index left empty, when they
-    // take more.
+    // 8 bytes a pixel, as much as its two surfaces. Returns false, the index
+    // left empty, when they take more or the memory cannot be had.
     bool Build(const std::uint32_t* pixels, std::size_t stride, int width, int height,
                std::int64_t maxBytes);
     void Clear();

@@ -1,83 +1,120 @@
 #include "PageImageReader.h"
 
+#include "JpegFrame.h"
 #include "PageMemory.h"
 #include "RegularFile.h"
 
+#include <QByteArrayView>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
-#include <atomic>
 #include <climits>
-#include <unistd.h>
 
 namespace {
 
-constexpr qint64 BudgetCeiling = qint64(2) << 30;
+// The formats a page may come in, by the bytes each file starts with, and
+// the reader that decodes each. Other formats are refused even where the
+// machine has a reader for them: they are no model's pages, and every
+// reader more is more code that hostile files can reach.
+struct PageFormat {
+    QByteArrayView signature;
+    const char* reader;
+};
 
-std::atomic<qint64> budgetOverride{0};
+constexpr PageFormat PageFormats[] = {
+    {QByteArrayView("\x89PNG\r\n\x1A\n", 8), "png"},
+    {QByteArrayView("BM", 2), "bmp"},
+    {QByteArrayView("GIF87a", 6), "gif"},
+    {QByteArrayView("GIF89a", 6), "gif"},
+    {QByteArrayView("\xFF\xD8\xFF", 3), "jpeg"},
+};
 
-qint64 physicalMemory()
+const char* pageFormatOf(const QByteArray& start)
 {
-    const long pages = ::sysconf(_SC_PHYS_PAGES);
-    const long pageSize = ::sysconf(_SC_PAGESIZE);
-    if (pages <= 0 || pageSize <= 0) return 0;
-    return qint64(pages) * qint64(pageSize);
+    for (const PageFormat& format : PageFormats)
+        if (QByteArrayView(start).startsWith(format.signature)) return format.reader;
+    return nullptr;
+}
+
+qint64 imageBytes(QSize size, int bitsPerPixel)
+{
+    return (qint64(size.width()) * bitsPerPixel + 31) / 32 * 4 * size.height();
 }
 
 }  // namespace
 
-qint64 PageSurfaceBudget()
+qint64 PageReadCost(QSize size, int decodedBitsPerPixel, qint64 decoderBytes)
 {
-    if (const qint64 set = budgetOverride.load(); set > 0) return set;
-    const qint64 memory = physicalMemory();
-    // A machine that does not tell its memory gets the ceiling.
-    return memory > 0 ? std::min(memory / 4, BudgetCeiling) : BudgetCeiling;
+    const qint64 decoded = imageBytes(size, decodedBitsPerPixel);
+    const qint64 copy = decodedBitsPerPixel == 32 ? 0 : imageBytes(size, 32);
+    const qint64 shown = qint64(size.width()) * size.height() * PageSurfaceBytesPerPixel;
+    return std::max(decoded + std::max(decoderBytes, copy), shown);
 }
 
-void SetPageSurfaceBudget(qint64 bytes) { budgetOverride.store(std::max<qint64>(bytes, 0)); }
-
-bool PageSizeAllowed(QSize size)
+qint64 RunIndexRoom(QSize size)
 {
-    if (size.width() < 1 || size.height() < 1) return false;
-    if (size.width() > MaxPageSide || size.height() > MaxPageSide) return false;
-    return qint64(size.width()) * size.height() * PageSurfaceBytesPerPixel <= PageSurfaceBudget();
+    return std::max<qint64>(
+        0, PageSurfaceBudget() - qint64(size.width()) * size.height() * PageSurfaceBytesPerPixel);
 }
+
+namespace {
+
+// Decodes the page in the file, in the reader's own format. The reader, and
+// with it the decoder's memory, is gone when this returns.
+QImage decodePage(QFile& file, const char* format, qint64 decoderBytes)
+{
+    QImageReader reader(&file, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setAutoTransform(false);
+    if (!reader.canRead()) return QImage();
+
+    // A header that declares more than a page may take is refused before a
+    // single pixel is decoded (a small file can declare a huge picture); so
+    // is a header that declares no size at all.
+    const QSize declared = reader.size();
+    const QImage::Format decodedFormat = reader.imageFormat();
+    // A reader that does not tell its format is counted at the widest, 64
+    // bits a pixel.
+    const int decodedBits = decodedFormat == QImage::Format_Invalid
+                                ? 64
+                                : QImage::toPixelFormat(decodedFormat).bitsPerPixel();
+    if (!declared.isValid() || !PageSizeAllowed(declared)
+        || PageReadCost(declared, decodedBits, decoderBytes) > PageSurfaceBudget())
+        return QImage();
+
+    // Pages are big by nature (A3 at 600 pixels per inch is 278 MB in one
+    // surface), so the reader's own default limit of 128 MB would refuse
+    // real pages. For this read its limit is the decoded picture as counted
+    // above: a reader that would make a larger one fails instead.
+    const int allocationLimit = QImageReader::allocationLimit();
+    const qint64 megabytes = (imageBytes(declared, decodedBits) + (1 << 20) - 1) >> 20;
+    QImageReader::setAllocationLimit(int(std::clamp<qint64>(megabytes, 1, INT_MAX)));
+    // A reader that fills the image it is given puts the page in large-page
+    // memory (PageMemory.h); any other allocates its own.
+    QImage image = MakePageImage(declared, decodedFormat);
+    if (!reader.read(&image)) image = QImage();
+    QImageReader::setAllocationLimit(allocationLimit);
+    return image;
+}
+
+}  // namespace
 
 QImage ReadPageImage(const QString& path)
 {
     QFile file;
     if (!Platform::openRegularFile(file, path)) return QImage();
-    // The name's suffix is a hint only; the content decides the format.
-    QImageReader reader(&file, QFileInfo(path).suffix().toLatin1());
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(false);
-    if (!reader.canRead()) return QImage();
-
-    // A header that declares more than a page may take is refused before a
-    // single pixel is decoded (a small file can declare a huge picture).
-    const QSize declared = reader.size();
-    if (declared.isValid() && !PageSizeAllowed(declared)) return QImage();
-
-    // Pages are big by nature (A3 at 600 pixels per inch is 278 MB in one
-    // surface), so the reader's own default limit of 128 MB would refuse
-    // real pages. For this read its limit is one surface of the budget
-    // instead: it also stops a format whose header gives no size.
-    const int allocationLimit = QImageReader::allocationLimit();
-    const qint64 surfaceMegabytes = PageSurfaceBudget() / 2 / (1 << 20);  // the loader's half
-    QImageReader::setAllocationLimit(int(std::clamp<qint64>(surfaceMegabytes, 1, INT_MAX)));
-    // A reader that fills the image it is given puts the page in large-page
-    // memory (PageMemory.h); any other allocates its own.
-    QImage image = declared.isValid() ? MakePageImage(declared, reader.imageFormat()) : QImage();
-    if (!reader.read(&image)) image = QImage();
-    QImageReader::setAllocationLimit(allocationLimit);
+    // The content decides the format, never the name, and only a page
+    // format's reader is ever asked.
+    const char* format = pageFormatOf(file.peek(8));
+    if (format == nullptr) return QImage();
+    const qint64 decoderBytes = qstrcmp(format, "jpeg") == 0 ? JpegDecoderBytes(file) : 0;
+    if (decoderBytes < 0) return QImage();
+    QImage image = decodePage(file, format, decoderBytes);
     if (image.isNull() || !PageSizeAllowed(image.size())) return QImage();
 
     // Converting to RGB32 keeps the 8-bit values of every source format that
     // holds them (indexed, grayscale, RGB, RGBA); dithering is switched off so
     // that no reduction ever alters a value.
-    // The conversion is done in place where the formats allow, so a page
-    // read with alpha does not briefly take twice its memory.
     image.convertTo(QImage::Format_RGB32,
                     Qt::ThresholdDither | Qt::ThresholdAlphaDither | Qt::AvoidDither);
     return image;

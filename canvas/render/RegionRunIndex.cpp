@@ -4,14 +4,18 @@
 #include "WorkerPool.h"
 
 #include <algorithm>
+#include <cstring>
+#include <new>
 
 namespace {
 
 inline std::uint32_t regionOf(std::uint32_t px) { return (px >> 8) & 0xFFu; }
 
-// The runs and boxes of a band of rows.
-struct BandRuns {
-    std::array<std::vector<PixelRun>, RegionPalette::Size> runs;
+// What one band of rows holds of each region: its runs, its pixels and its
+// box.
+struct BandCounts {
+    std::array<std::size_t, RegionPalette::Size> runs{};
+    std::array<std::size_t, RegionPalette::Size> pixels{};
     std::array<PageBox, RegionPalette::Size> boxes;
 };
 
@@ -27,21 +31,32 @@ void grow(PageBox& box, int left, int top, int right, int bottom)
     box.bottom = std::max(box.bottom, bottom);
 }
 
-void indexRows(const std::uint32_t* pixels, std::size_t stride, int width, int y0, int y1,
-               BandRuns& band)
+// The end of the run that starts at x. Pixels are compared four at a time
+// while they all carry the run's region (runs are long on real pages), so
+// that the two passes of Build cost about what one plain pass would.
+inline int runEnd(const std::uint32_t* row, int x, int width)
 {
-    for (int y = y0; y < y1; ++y) {
-        const std::uint32_t* row = pixels + std::size_t(y) * stride;
-        int x = 0;
-        while (x < width) {
-            const std::uint32_t region = regionOf(row[x]);
-            int end = x + 1;
-            while (end < width && regionOf(row[end]) == region) ++end;
-            band.runs[region].push_back(
-                {std::uint32_t(std::size_t(y) * stride + std::size_t(x)), std::uint32_t(end - x)});
-            grow(band.boxes[region], x, y, end, y + 1);
-            x = end;
-        }
+    constexpr std::uint64_t RegionBytes = 0x0000FF000000FF00u;
+    const std::uint32_t region = row[x] & 0xFF00u;
+    const std::uint64_t pair = std::uint64_t(region) << 32 | region;
+    int end = x + 1;
+    for (; end + 4 <= width; end += 4) {
+        std::uint64_t first = 0, second = 0;
+        std::memcpy(&first, row + end, sizeof first);
+        std::memcpy(&second, row + end + 2, sizeof second);
+        if (((first & RegionBytes) ^ pair) | ((second & RegionBytes) ^ pair)) break;
+    }
+    while (end < width && (row[end] & 0xFF00u) == region) ++end;
+    return end;
+}
+
+// Calls found(region, x, end) for each run of one row, left to right.
+template <class Found> void forEachRun(const std::uint32_t* row, int width, Found&& found)
+{
+    for (int x = 0; x < width;) {
+        const int end = runEnd(row, x, width);
+        found(regionOf(row[x]), x, end);
+        x = end;
     }
 }
 
@@ -52,32 +67,64 @@ void RegionRunIndex::Clear()
     for (auto& runs : runs_) std::vector<PixelRun>().swap(runs);
     boxes_.fill(PageBox());
     pixels_.fill(0);
+    height_ = 0;
 }
 
-void RegionRunIndex::Build(const std::uint32_t* pixels, std::size_t stride, int width, int height)
+bool RegionRunIndex::Build(const std::uint32_t* pixels, std::size_t stride, int width, int height,
+                           std::int64_t maxBytes)
 {
     Clear();
-    if (width <= 0 || height <= 0) return;
-    stride_ = stride;
-    height_ = height;
+    if (width <= 0 || height <= 0) return true;
     const int bands = std::min(ParallelWidth(), height);
-    std::vector<BandRuns> found(static_cast<std::size_t>(bands));
+    const auto firstRow = [&](int band) { return int(std::int64_t(height) * band / bands); };
+
+    // First the runs are counted, so that the index is made at its exact
+    // size, or not at all.
+    std::vector<BandCounts> found(static_cast<std::size_t>(bands));
     RunInParallel(bands, [&](int b) {
-        indexRows(pixels, stride, width, int(std::int64_t(height) * b / bands),
-                  int(std::int64_t(height) * (b + 1) / bands), found[std::size_t(b)]);
+        BandCounts& band = found[std::size_t(b)];
+        for (int y = firstRow(b); y < firstRow(b + 1); ++y)
+            forEachRun(pixels + std::size_t(y) * stride, width, [&](std::uint32_t region, int x, int end) {
+                ++band.runs[region];
+                band.pixels[region] += std::size_t(end - x);
+                grow(band.boxes[region], x, y, end, y + 1);
+            });
     });
+    std::size_t total = 0;
+    for (const BandCounts& band : found)
+        for (const std::size_t runs : band.runs) total += runs;
+    if (maxBytes < 0 || total > std::uint64_t(maxBytes) / sizeof(PixelRun)) return false;
+
+    // Each band then writes its runs of a region after those of the bands
+    // above it.
+    std::vector<std::array<std::size_t, RegionPalette::Size>> next(found.size());
     for (std::size_t r = 0; r < runs_.size(); ++r) {
         std::size_t count = 0;
-        for (const BandRuns& band : found) count += band.runs[r].size();
-        runs_[r].reserve(count);
-        for (BandRuns& band : found) {
-            runs_[r].insert(runs_[r].end(), band.runs[r].begin(), band.runs[r].end());
-            std::vector<PixelRun>().swap(band.runs[r]);
-            const PageBox& box = band.boxes[r];
+        for (std::size_t b = 0; b < found.size(); ++b) {
+            next[b][r] = count;
+            count += found[b].runs[r];
+            pixels_[r] += found[b].pixels[r];
+            const PageBox& box = found[b].boxes[r];
             if (!box.empty()) grow(boxes_[r], box.left, box.top, box.right, box.bottom);
         }
-        for (const PixelRun& run : runs_[r]) pixels_[r] += run.length;
+        try {
+            runs_[r].resize(count);
+        } catch (const std::bad_alloc&) {  // the page is then shown without an index
+            Clear();
+            return false;
+        }
     }
+    stride_ = stride;
+    height_ = height;
+    RunInParallel(bands, [&](int b) {
+        auto& at = next[std::size_t(b)];
+        for (int y = firstRow(b); y < firstRow(b + 1); ++y)
+            forEachRun(pixels + std::size_t(y) * stride, width, [&](std::uint32_t region, int x, int end) {
+                runs_[region][at[region]++] = {std::uint32_t(std::size_t(y) * stride + std::size_t(x)),
+                                               std::uint32_t(end - x)};
+            });
+    });
+    return true;
 }
 
 std::size_t RegionRunIndex::PixelCount(const RegionSet& regions) const

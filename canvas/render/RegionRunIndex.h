@@ -34,8 +34,13 @@ using RegionSet = std::bitset<RegionPalette::Size>;
 class RKV3CANVAS_EXPORT RegionRunIndex {
 public:
     // Indexes a page of width x height pixels whose rows lie stride words
-    // apart (region = green byte). Replaces what was indexed before.
-    void Build(const std::uint32_t* pixels, std::size_t stride, int width, int height);
+    // apart (region = green byte). Replaces what was indexed before. The
+    // runs are counted first, and the index is made only when they take at
+    // most maxBytes: a page whose region changes at every pixel would need
+    // 8 bytes a pixel, as much as its two surfaces. Returns false, the index
+    // left empty, when they take more or the memory cannot be had.
+    bool Build(const std::uint32_t* pixels, std::size_t stride, int width, int height,
+               std::int64_t maxBytes);
     void Clear();
 
     const std::vector<PixelRun>& Runs(int region) const { return runs_[std::size_t(region)]; }

@@ -59,10 +59,14 @@ void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
         const QImage page = ReadPageImage(withForwardSlashes(FilePath));
         if (!page.isNull()) {
             loaderImage_ = page;
-            regionRuns_->Build(reinterpret_cast<const std::uint32_t*>(loaderImage_.constBits()),
-                               std::size_t(loaderImage_.bytesPerLine() / 4), loaderImage_.width(),
-                               loaderImage_.height());
-            indexedPageKey_ = loaderImage_.cacheKey();
+            // The run index only speeds up recolouring: a page whose index
+            // would not fit in what is left of the budget is shown without
+            // one, and every render of it is a full one, with the same result.
+            const bool indexed =
+                regionRuns_->Build(reinterpret_cast<const std::uint32_t*>(loaderImage_.constBits()),
+                                   std::size_t(loaderImage_.bytesPerLine() / 4), loaderImage_.width(),
+                                   loaderImage_.height(), RunIndexRoom(loaderImage_.size()));
+            indexedPageKey_ = indexed ? loaderImage_.cacheKey() : 0;
             loaded = resizeBuffer(loaderImage_.size());
         }
     }

@@ -11,13 +11,15 @@
 
 namespace {
 
-// Regions in blocks (runs of several pixels), shade and ink varying within.
+// Regions in blocks (runs of 1 to 13 pixels, by row), shade and ink varying
+// within.
 QImage BlockPage(int width, int height)
 {
     QImage page(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            page.setPixel(x, y, PagePixel((x * 7 + y) & 0xFF, (x / 7 + (y / 5) * 3) % 256, 255 - (x & 0x3F)));
+            page.setPixel(x, y, PagePixel((x * 7 + y) & 0xFF, ((x + y % 11) / (1 + y % 13) + (y / 5) * 3) % 256,
+                                          255 - (x & 0x3F)));
     return page;
 }
 

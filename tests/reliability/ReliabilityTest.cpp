@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QImageWriter>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -107,6 +108,25 @@ TEST(BadInputs, EveryRowShowsItsMessageAndKeepsItsState)
         image.fill(0);
         ASSERT_TRUE(image.save(dir.filePath(name)));
     }
+    // Pictures of other formats than a page's, and JPEGs in one scan and in
+    // several; "giant-progressive.jpg" is the second with its header saying
+    // 16384 x 14000 pixels at full colour resolution.
+    QImage small(16, 10, QImage::Format_RGB32);
+    small.fill(qRgb(127, 3, 255));
+    ASSERT_TRUE(small.save(dir.filePath("icon.png"), "ico") && small.copy(0, 0, 9, 6).save(dir.filePath("baseline.jpg")));
+    QImageWriter progressive(dir.filePath("progressive.jpg"), "jpeg");
+    progressive.setProgressiveScanWrite(true);
+    ASSERT_TRUE(progressive.write(small));
+    QFile jpeg(dir.filePath("progressive.jpg"));
+    ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+    QByteArray giant = jpeg.readAll();
+    const qsizetype frame = giant.indexOf("\xFF\xC2");  // FF C2, length, precision, height, width, components
+    ASSERT_TRUE(frame > 0 && giant[frame + 9] == 3);
+    giant.replace(frame + 5, 4, QByteArray("\x36\xB0\x40\x00", 4));
+    for (int c = 0; c < 3; ++c) giant[frame + 11 + 3 * c] = 0x11;
+    QFile out(dir.filePath("giant-progressive.jpg"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(giant) == giant.size());
+    out.close();
     RKV3CanvasCtl canvas;
 
     QFile table(dir.filePath("table.txt"));

@@ -5,8 +5,9 @@
 class QImage;
 
 // Writes a picture as a 24-bit Windows bitmap that any image program reads.
-// The file is written under a temporary name beside the target and renamed
-// over it only when complete, so a failed write keeps any older file.
+// The file is written by the rules of Platform::ReplacementFile: renamed
+// over the target only when complete, so a failed write keeps any older
+// file; a link at the target is replaced, never followed.
 // Returns false when the picture is empty or the file cannot be written.
 bool SaveBitmapFile(const QImage& picture, const QString& path);
 

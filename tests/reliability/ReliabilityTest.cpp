@@ -8,6 +8,7 @@
 #include "ColorSetFiles.h"
 #include "ColorSets.h"
 #include "ColorSwatch.h"
+#include "FileSizeLimit.h"
 #include "ModelOpening.h"
 #include "PrinterQt.h"
 #include "RKV3CanvasCtl.h"
@@ -24,10 +25,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <utility>
 
@@ -146,28 +145,25 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
     Platform::ScriptedFileChooser files;
     files.queueFile(dir.filePath("c.RKL"));
 
-    rlimit limit{}, full{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    full = {16, limit.rlim_max};  // no file grows past 16 bytes
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &full);
-    EXPECT_FALSE(SavePalette(dir.filePath("p.RPL")));
-    EXPECT_FALSE(SaveScheme(dir.filePath("s.RKS3")));
     QImage page(40, 30, QImage::Format_RGB32);
     page.fill(qRgb(200, 100, 50));
-    EXPECT_FALSE(SaveBitmapFile(page, dir.filePath("page.BMP")));
-    dialog->findChild<QLineEdit*>("txtColorName")->setText("Brick, red");
-    dialog->findChild<QPushButton*>("cmdSaveNew")->click();
-    EXPECT_FALSE(SaveSetting(Setting::MainLeft, "1234") || SaveSetting(Setting::MainTop, "5678"));
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, handler);
+    {
+        const FileSizeLimit full(16);
+        EXPECT_FALSE(SavePalette(dir.filePath("p.RPL")));
+        EXPECT_FALSE(SaveScheme(dir.filePath("s.RKS3")));
+        EXPECT_FALSE(SaveBitmapFile(page, dir.filePath("page.BMP")));
+        dialog->findChild<QLineEdit*>("txtColorName")->setText("Brick, red");
+        dialog->findChild<QPushButton*>("cmdSaveNew")->click();
+        EXPECT_FALSE(SaveSetting(Setting::MainLeft, "1234") || SaveSetting(Setting::MainTop, "5678"));
+    }
     Platform::SettingsStore::setFolder(folder);
 
     for (const QString& name : names) {
         QFile file(dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == old) << qPrintable(name);
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);  // no temporary file left either
+    // No temporary file or folder left either.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 5);
     EXPECT_EQ(shownTexts(boxes),
               "Error saving palette. / Error saving color scheme. / Error saving color. / Error saving settings.");
     EXPECT_TRUE(dialog->ColorModified);
@@ -235,6 +231,8 @@ TEST(HostileFolder, EveryWriterReplacesLinksAndKeepsModes)
             EXPECT_TRUE(S_ISREG(made.st_mode));
             EXPECT_EQ(made.st_mode & 0777, atTarget == "0600" ? 0600u : 0666u & ~mask);
             EXPECT_TRUE(made.st_size > 0 && made.st_size != old.size());
+            QFile written(target);
+            EXPECT_TRUE(written.open(QIODevice::ReadOnly) && !written.readAll().contains(secret.trimmed()));
             ASSERT_EQ(::lstat(qPrintable(victim), &kept), 0);
             EXPECT_EQ(kept.st_mode & 0777, 0640u);
             ASSERT_TRUE(victimFile.open(QIODevice::ReadOnly));

@@ -1,6 +1,7 @@
 // Palette files: reading, writing, and every fault the reader reports.
 #include "ColorLine.h"
 #include "ColorSetFiles.h"
+#include "FileSizeLimit.h"
 #include "ModelTestSupport.h"
 #include "ScriptedMessageBoxes.h"
 
@@ -195,13 +196,15 @@ TEST_F(PaletteFile, MissingEmptyOrOutOfRangeFileKeepsTheCount)
 
 TEST_F(PaletteFile, FailedSaveKeepsTheOldFileAndSaysSo)
 {
-    // A name so long that no temporary file can be made beside it.
-    const QString target = path(QString(250, QLatin1Char('p')));
+    const QString target = path(QStringLiteral("p.RPL"));
     writeBytes(target, " 0 \r\n");
     PaletteCount = 1;
     PaletteNames[0] = QStringLiteral("new");
     ScriptedMessageBoxes boxes;
-    EXPECT_FALSE(SavePalette(target));
+    {
+        const FileSizeLimit full(4);
+        EXPECT_FALSE(SavePalette(target));
+    }
     expectCritical(boxes, "Error saving palette.");
     EXPECT_EQ(readBytes(target), QByteArray(" 0 \r\n"));
 

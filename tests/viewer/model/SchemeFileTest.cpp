@@ -1,5 +1,6 @@
 // Scheme files and the default gray scheme.
 #include "ColorSetFiles.h"
+#include "FileSizeLimit.h"
 #include "ModelTestSupport.h"
 #include "ScriptedMessageBoxes.h"
 
@@ -102,11 +103,14 @@ TEST_F(SchemeFile, MalformedLineAndMissingFile)
 
 TEST_F(SchemeFile, FailedSaveKeepsTheOldFileAndSaysSo)
 {
-    const QString target = path(QString(250, QLatin1Char('s')));
+    const QString target = path(QStringLiteral("s.RKS3"));
     writeBytes(target, "old");
     BuildDefaultGrayScheme();
     ScriptedMessageBoxes boxes;
-    EXPECT_FALSE(SaveScheme(target));
+    {
+        const FileSizeLimit full(4);
+        EXPECT_FALSE(SaveScheme(target));
+    }
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("Error saving color scheme."));
     EXPECT_EQ(boxes.shown()[0].icon, MsgIcon::Critical);

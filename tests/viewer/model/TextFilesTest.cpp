@@ -1,4 +1,5 @@
 // Reading lines in either encoding, and writing files safely with CR LF.
+#include "FileSizeLimit.h"
 #include "ModelTestSupport.h"
 #include "SafeTextWriter.h"
 #include "TextLines.h"
@@ -79,16 +80,19 @@ TEST(SafeTextWriter, FailedWriteKeepsTheOldFile)
 {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
-    // A name so long that no temporary file can be made beside it: the
-    // write fails whatever rights the test runs with.
-    const QString path = temp.filePath(QString(250, QLatin1Char('k')));
+    const QString path = temp.filePath(QStringLiteral("k.RKL"));
     {
         QFile old(path);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old\r\n");
     }
-    EXPECT_FALSE(WriteTextLines(path, {QStringLiteral("new")}));
+    {
+        const FileSizeLimit full(4);
+        EXPECT_FALSE(WriteTextLines(path, {QStringLiteral("new line")}));
+    }
     EXPECT_EQ(readBytes(path), QByteArray("old\r\n"));
+    // The new file takes the target's own name, so any name that fits the file system saves.
+    EXPECT_TRUE(WriteTextLines(temp.filePath(QString(255, QLatin1Char('k'))), {QStringLiteral("x")}));
     EXPECT_FALSE(WriteTextLines(temp.filePath(QStringLiteral("no/such/folder.txt")), {QStringLiteral("x")}));
     EXPECT_FALSE(WriteTextLines(QString(), {QStringLiteral("x")}));
 }

@@ -172,7 +172,7 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
 // Every writer, in a folder where someone planted links: at the target (to a
 // victim, or dangling), or at the name the PDF's part file once had. The
 // victim keeps its bytes and mode, a dangling link's target is never made,
-// the target becomes a regular file (a 0600 one keeps its mode), and the
+// the target becomes a regular file (a 0660 one keeps its mode), and the
 // folder holds nothing else afterwards.
 TEST(HostileFolder, EveryWriterReplacesLinksAndKeepsModes)
 {
@@ -198,8 +198,8 @@ TEST(HostileFolder, EveryWriterReplacesLinksAndKeepsModes)
          }},
     };
     // What stands at out.ini beforehand: a link to the victim, a dangling
-    // link, a 0600 file; and whether out.ini.part links to the victim.
-    const std::vector<std::pair<QString, bool>> situations{{"victim", false}, {"missing", false}, {"0600", false},
+    // link, a 0660 file; and whether out.ini.part links to the victim.
+    const std::vector<std::pair<QString, bool>> situations{{"victim", false}, {"missing", false}, {"0660", false},
                                                            {"", true}};
     const QByteArray secret = "the victim's own bytes\n", old = "[Old]\r\nKept=the old out.ini\r\n";
     for (const auto& [writer, write] : writers) {
@@ -212,10 +212,10 @@ TEST(HostileFolder, EveryWriterReplacesLinksAndKeepsModes)
             victimFile.close();
             ::chmod(qPrintable(victim), 0640);
             QStringList left{"out.ini", "victim"};
-            if (atTarget == "0600") {
+            if (atTarget == "0660") {
                 QFile file(target);
                 ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-                ::chmod(qPrintable(target), 0600);
+                ::chmod(qPrintable(target), 0660);
             } else if (!atTarget.isEmpty()) {
                 ASSERT_TRUE(QFile::link(dir.filePath(atTarget), target));
             }
@@ -229,7 +229,7 @@ TEST(HostileFolder, EveryWriterReplacesLinksAndKeepsModes)
             struct stat made {}, kept {};
             ASSERT_EQ(::lstat(qPrintable(target), &made), 0);
             EXPECT_TRUE(S_ISREG(made.st_mode));
-            EXPECT_EQ(made.st_mode & 0777, atTarget == "0600" ? 0600u : 0666u & ~mask);
+            EXPECT_EQ(made.st_mode & 0777, atTarget == "0660" ? 0660u : 0666u & ~mask);
             EXPECT_TRUE(made.st_size > 0 && made.st_size != old.size());
             QFile written(target);
             EXPECT_TRUE(written.open(QIODevice::ReadOnly) && !written.readAll().contains(secret.trimmed()));

@@ -66,14 +66,20 @@ bool ReplacementFile::open()
     // link there points to).
     struct stat old {};
     keptMode_ = -1;
+    bool replaceable = true;
     if (::fstatat(folderFd_, fileName_.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0) {
-        if (S_ISDIR(old.st_mode)) return closeAll(), false;
-        if (S_ISREG(old.st_mode)) {
-            if (::faccessat(folderFd_, fileName_.constData(), W_OK, AT_EACCESS) != 0) return closeAll(), false;
+        if (S_ISDIR(old.st_mode)) {
+            replaceable = false;
+        } else if (S_ISREG(old.st_mode)) {
+            replaceable = ::faccessat(folderFd_, fileName_.constData(), W_OK, AT_EACCESS) == 0;
             keptMode_ = int(old.st_mode & 0777);
         }
-    } else if (errno != ENOENT) {
-        return closeAll(), false;
+    } else {
+        replaceable = errno == ENOENT;
+    }
+    if (!replaceable) {
+        closeAll();
+        return false;
     }
 
     for (int attempt = 0; attempt < 16 && privateFd_ < 0; ++attempt) {
@@ -82,14 +88,21 @@ bool ReplacementFile::open()
             if (errno == EEXIST) continue;
             break;
         }
+        // The folder opened must be the one just made: ours, 0700 (in a
+        // folder anyone may write to, another could have renamed it away
+        // and put one of theirs in its place).
         privateFd_ = ::openat(folderFd_, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (privateFd_ < 0) {
-            ::unlinkat(folderFd_, name.constData(), AT_REMOVEDIR);
-            break;
-        }
+        struct stat made {};
+        if (privateFd_ >= 0
+            && (::fstat(privateFd_, &made) != 0 || made.st_uid != ::geteuid() || (made.st_mode & 0777) != 0700))
+            closeFd(privateFd_);
+        if (privateFd_ < 0) break;
         folderName_ = name;
     }
-    if (privateFd_ < 0) return closeAll(), false;
+    if (privateFd_ < 0) {
+        closeAll();
+        return false;
+    }
 
     // A replaced file's content may be private: the new file is readable by
     // the owner alone until it takes the old file's permissions.
@@ -99,8 +112,15 @@ bool ReplacementFile::open()
         discard();
         return false;
     }
-    writingPath_ = info.absolutePath() + QLatin1Char('/') + QFile::decodeName(folderName_) + QLatin1Char('/')
-                   + info.fileName();
+    // The name handed out goes through the open folder itself where the
+    // system offers that, so it leads to our folder even should someone
+    // rename the folder (in a folder anyone may write to) before the
+    // writer opens it.
+    const QString openFolder = QStringLiteral("/proc/self/fd/%1").arg(privateFd_);
+    writingPath_ = (::access(QFile::encodeName(openFolder).constData(), X_OK) == 0
+                        ? openFolder
+                        : info.absolutePath() + QLatin1Char('/') + QFile::decodeName(folderName_))
+                   + QLatin1Char('/') + info.fileName();
     return true;
 }
 

@@ -31,7 +31,8 @@ public:
     // Makes the private folder and the new, empty file; false when the
     // target's folder cannot take them or the target may not be replaced.
     bool open();
-    // The new file's name, for a writer that opens its file by name.
+    // The new file's name, for a writer that opens its file by name; valid
+    // until the file is committed or discarded.
     QString writingPath() const { return writingPath_; }
     // Appends the bytes to the new file; false when not all were written (a
     // full disk, a size limit), and the file can then no longer be committed.

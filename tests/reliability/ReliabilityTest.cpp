@@ -8,7 +8,6 @@
 #include "ColorSetFiles.h"
 #include "ColorSets.h"
 #include "ColorSwatch.h"
-#include "FileSizeLimit.h"
 #include "ModelOpening.h"
 #include "PrinterQt.h"
 #include "RKV3CanvasCtl.h"
@@ -25,8 +24,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <utility>
 
@@ -145,17 +146,21 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
     Platform::ScriptedFileChooser files;
     files.queueFile(dir.filePath("c.RKL"));
 
+    rlimit limit{}, full{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    full = {16, limit.rlim_max};  // no file grows past 16 bytes
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    EXPECT_FALSE(SavePalette(dir.filePath("p.RPL")));
+    EXPECT_FALSE(SaveScheme(dir.filePath("s.RKS3")));
     QImage page(40, 30, QImage::Format_RGB32);
     page.fill(qRgb(200, 100, 50));
-    {
-        const FileSizeLimit full(16);
-        EXPECT_FALSE(SavePalette(dir.filePath("p.RPL")));
-        EXPECT_FALSE(SaveScheme(dir.filePath("s.RKS3")));
-        EXPECT_FALSE(SaveBitmapFile(page, dir.filePath("page.BMP")));
-        dialog->findChild<QLineEdit*>("txtColorName")->setText("Brick, red");
-        dialog->findChild<QPushButton*>("cmdSaveNew")->click();
-        EXPECT_FALSE(SaveSetting(Setting::MainLeft, "1234") || SaveSetting(Setting::MainTop, "5678"));
-    }
+    EXPECT_FALSE(SaveBitmapFile(page, dir.filePath("page.BMP")));
+    dialog->findChild<QLineEdit*>("txtColorName")->setText("Brick, red");
+    dialog->findChild<QPushButton*>("cmdSaveNew")->click();
+    EXPECT_FALSE(SaveSetting(Setting::MainLeft, "1234") || SaveSetting(Setting::MainTop, "5678"));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
     Platform::SettingsStore::setFolder(folder);
 
     for (const QString& name : names) {

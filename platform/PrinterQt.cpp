@@ -251,11 +251,11 @@ void PdfFilePrinter::prepareDevice(QPrinter& printer) const
     printer.setCreator(QStringLiteral("RKVViewer3"));
 }
 
+PdfFilePrinter::PdfFilePrinter() = default;
+
 // A job never ended (the program closing on a print that failed half way)
 // leaves no file behind: its painter lets go of the file, and the file
 // goes with its private folder.
-PdfFilePrinter::PdfFilePrinter() = default;
-
 PdfFilePrinter::~PdfFilePrinter()
 {
     if (jobRunning()) abandonJob();
@@ -274,9 +274,10 @@ bool PdfFilePrinter::setOutputFileName(const QString& path)
 }
 
 // Qt's PDF engine opens its file by name, with create-and-truncate. The name
-// it gets is that of a file made exclusively in a private folder of ours
-// (mode 0700, a random name), where no one else can plant a link or swap the
-// file, so the engine writes only that file.
+// it gets leads to a file made exclusively in a private folder of ours (mode
+// 0700, a random name, reached through the open folder itself), where no one
+// else can plant a link or swap the file, so the engine writes only that
+// file.
 bool PdfFilePrinter::prepareJob()
 {
     file_.reset();

@@ -1,11 +1,12 @@
 #include "PrinterQt.h"
 
+#include "ReplacementFile.h"
+
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QStringList>
 #include <cmath>
-#include <filesystem>
 
 namespace Platform {
 
@@ -36,8 +37,6 @@ int resolutionOfQuality(int quality)
     default: return quality > 0 ? quality : 0;
     }
 }
-
-QString partName(const QString& target) { return target + QStringLiteral(".part"); }
 
 }  // namespace
 
@@ -176,7 +175,7 @@ double QtPrinter::TextHeight(const QString& text)
 bool QtPrinter::ensureJob()
 {
     if (painter_.isActive()) return true;
-    if (!painter_.begin(&device())) return false;
+    if (!prepareJob() || !painter_.begin(&device())) return false;
     // Pictures go to the device as they are: kept lossless and never
     // smoothed by the painter.
     painter_.setRenderHint(QPainter::LosslessImageRendering, true);
@@ -258,26 +257,41 @@ void PdfFilePrinter::prepareDevice(QPrinter& printer) const
     printer.setCreator(QStringLiteral("RKVViewer3"));
 }
 
+PdfFilePrinter::PdfFilePrinter() = default;
+
 // A job never ended (the program closing on a print that failed half way)
-// leaves no part file behind.
+// leaves no file behind: its painter lets go of the file, and the file
+// goes with its private folder.
 PdfFilePrinter::~PdfFilePrinter()
 {
-    if (!jobRunning()) return;
-    abandonJob();
-    QFile::remove(partName(target_));
+    if (jobRunning()) abandonJob();
+    file_.reset();
 }
 
 bool PdfFilePrinter::setOutputFileName(const QString& path)
 {
     if (path.isEmpty()) return false;
-    // A job that failed half way is dropped with its part file: a new file
-    // starts a new job.
-    if (jobRunning()) {
-        abandonJob();
-        QFile::remove(partName(target_));
-    }
+    // A job that failed half way is dropped with its file: a new file starts
+    // a new job.
+    if (jobRunning()) abandonJob();
+    file_.reset();
     target_ = path;
-    device().setOutputFileName(partName(path));
+    return true;
+}
+
+// Qt's PDF engine opens its file by name, with create-and-truncate. The name
+// it gets leads to a file made exclusively in a private folder of ours (mode
+// 0700, a random name, reached through the open folder itself), where no one
+// else can plant a link or swap the file, so the engine writes only that
+// file.
+bool PdfFilePrinter::prepareJob()
+{
+    file_.reset();
+    if (target_.isEmpty()) return false;
+    auto file = std::make_unique<ReplacementFile>(target_);
+    if (!file->open()) return false;
+    device().setOutputFileName(file->writingPath());
+    file_ = std::move(file);
     return true;
 }
 
@@ -297,18 +311,9 @@ bool endsAsWholePdf(const QString& path)
 
 bool PdfFilePrinter::finishJob()
 {
-    if (!endsAsWholePdf(partName(target_))) {
-        QFile::remove(partName(target_));
-        return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(partName(target_)).toStdString(),
-                            QFile::encodeName(target_).toStdString(), error);
-    if (error) {
-        QFile::remove(partName(target_));
-        return false;
-    }
-    return true;
+    const bool whole = file_ && endsAsWholePdf(file_->writingPath()) && file_->commit();
+    file_.reset();  // a file not renamed over the target is dropped
+    return whole;
 }
 
 }  // namespace Platform

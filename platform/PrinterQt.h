@@ -9,6 +9,8 @@
 
 namespace Platform {
 
+class ReplacementFile;
+
 // A printer drawn through Qt's QPrinter: the settings go to the QPrinter
 // while no job runs, the job starts with the first drawing (QPainter::begin)
 // and ends with EndDoc (QPainter::end). Coordinates reach the painter in
@@ -58,6 +60,8 @@ protected:
     // The QPrinter is made on first use, so listing printers stays cheap.
     QPrinter& device() const;
     virtual void prepareDevice(QPrinter& printer) const = 0;
+    // Called as a job starts, before its painter begins; false refuses it.
+    virtual bool prepareJob() { return true; }
     // Called after a job's painter has ended successfully.
     virtual bool finishJob() { return true; }
     bool jobRunning() const { return painter_.isActive(); }
@@ -95,13 +99,14 @@ private:
 };
 
 // The built-in printer that writes a PDF file. Its printable area is the
-// whole sheet (physical offsets 0). The file is written beside its target
-// under a temporary name and renamed over it when the job ends, so a failed
-// job never destroys an older file.
+// whole sheet (physical offsets 0). Each job writes a ReplacementFile of
+// the target, renamed over it when the job ends whole, so a failed job never
+// destroys an older file and a link at the target is replaced, not followed.
 class PdfFilePrinter : public QtPrinter {
 public:
     static const QString Name;  // "PDF File"
 
+    PdfFilePrinter();
     ~PdfFilePrinter() override;
     QString DeviceName() const override { return Name; }
     bool WritesFile() const override { return true; }
@@ -109,10 +114,12 @@ public:
 
 protected:
     void prepareDevice(QPrinter& printer) const override;
+    bool prepareJob() override;
     bool finishJob() override;
 
 private:
     QString target_;
+    std::unique_ptr<ReplacementFile> file_;  // the running job's file
 };
 
 // A printer that draws on the sheets of a print preview, standing in for

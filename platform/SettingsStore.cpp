@@ -1,8 +1,12 @@
 #include "SettingsStore.h"
 
+#include "RegularFile.h"
+#include "ReplacementFile.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
@@ -54,13 +58,36 @@ bool SettingsStore::write(const QString& application, const QString& section, co
 bool SettingsStore::write(const QString& application, const QString& section,
                           const QList<std::pair<QString, QString>>& keysAndValues)
 {
-    QSettings settings(filePath(application), QSettings::IniFormat);
-    // QSettings writes a temporary file and renames it over the ini file;
-    // never the ini file in place.
-    settings.setAtomicSyncRequired(true);
-    for (const auto& [key, value] : keysAndValues) settings.setValue(settingsKey(section, key), value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const QString path = filePath(application);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+    // QSettings would write its file by name, following a link at the ini
+    // name to wherever it points. So the new ini is made as any file of the
+    // program is (a ReplacementFile: a link at the ini name is replaced,
+    // the old file's permissions kept) and QSettings edits it where it lies,
+    // in the private folder. The lock is the one QSettings itself takes
+    // around a write, so a change of another window in between is read here
+    // and kept.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(5000)) return false;
+    ReplacementFile file(path);
+    if (!file.open()) return false;
+    // The settings so far, from the ini file itself: a link at its name is
+    // not ours (it may lead to a private file, whose content must not land
+    // in a file others may read), so the new ini starts empty then.
+    if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink()) {
+        QFile old;
+        if (!openRegularFile(old, path, false)) return false;
+        const QByteArray bytes = old.readAll();
+        if (old.error() != QFileDevice::NoError || !file.write(bytes)) return false;
+    }
+    {
+        QSettings settings(file.writingPath(), QSettings::IniFormat);
+        settings.setAtomicSyncRequired(true);
+        for (const auto& [key, value] : keysAndValues) settings.setValue(settingsKey(section, key), value);
+        settings.sync();
+        if (settings.status() != QSettings::NoError) return false;
+    }
+    return file.commit();
 }
 
 // Not the ini file's own ".lock": QSettings takes that one for each write,

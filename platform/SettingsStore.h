@@ -18,8 +18,9 @@ public:
     static QString read(const QString& application, const QString& section, const QString& key,
                         const QString& defaultValue);
     // Stores the text at once, so that it survives a crash of the program.
-    // The file is replaced whole (a temporary file renamed over it), so a
-    // failed write keeps the old settings; false when the write failed.
+    // The file is replaced whole (a new file renamed over it), so a failed
+    // write keeps the old settings; a link at its name is replaced, never
+    // followed; false when the write failed.
     static bool write(const QString& application, const QString& section, const QString& key,
                       const QString& value);
 

@@ -13,7 +13,7 @@ bool isRegularFile(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool openRegularFile(QFile& file, const QString& path)
+bool openRegularFile(QFile& file, const QString& path, bool followLink)
 {
     file.close();
     // Nothing that is not a regular file is opened at all: opening some
@@ -21,7 +21,8 @@ bool openRegularFile(QFile& file, const QString& path)
     if (!isRegularFile(path)) return false;
     // Not blocking: should the name have become a FIFO since the check, the
     // open returns at once and the check below refuses it.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
     if (fd < 0) return false;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

@@ -18,6 +18,7 @@ bool isRegularFile(const QString& path);
 // Opens path read-only into file when it is a regular file; false, with
 // file closed, otherwise. The check is made on the opened file itself, so a
 // name swapped for a FIFO between a check and the open cannot block it.
-bool openRegularFile(QFile& file, const QString& path);
+// With followLink false, a symbolic link at path counts as missing too.
+bool openRegularFile(QFile& file, const QString& path, bool followLink = true);
 
 }  // namespace Platform

@@ -1,13 +1,15 @@
 // Hostile input and failing disks: every row of tests/data/bad/table.txt
 // (each bad file through its reader, with the one message it must show and
-// the state it must leave; some files are made here, as the table says), and
-// saves that fail part-way.
+// the state it must leave; some files are made here, as the table says),
+// saves that fail part-way, and every writer in a hostile output folder.
 #include "BitmapFile.h"
 #include "ColorEditTarget.h"
+#include "ColorFile.h"
 #include "ColorSetFiles.h"
 #include "ColorSets.h"
 #include "ColorSwatch.h"
 #include "ModelOpening.h"
+#include "PrinterQt.h"
 #include "RKV3CanvasCtl.h"
 #include "ScriptedFileChooser.h"
 #include "ScriptedMessageBoxes.h"
@@ -24,6 +26,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -184,8 +187,83 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
         QFile file(dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == old) << qPrintable(name);
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);  // no temporary file left either
+    // No temporary file or folder left either.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 5);
     EXPECT_EQ(shownTexts(boxes),
               "Error saving palette. / Error saving color scheme. / Error saving color. / Error saving settings.");
     EXPECT_TRUE(dialog->ColorModified);
+}
+
+// Every writer, in a folder where someone planted links: at the target (to a
+// victim, or dangling), or at the name the PDF's part file once had. The
+// victim keeps its bytes and mode, a dangling link's target is never made,
+// the target becomes a regular file (a 0660 one keeps its mode), and the
+// folder holds nothing else afterwards.
+TEST(HostileFolder, EveryWriterReplacesLinksAndKeepsModes)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    QImage page(41, 29, QImage::Format_RGB32);
+    page.fill(qRgb(200, 100, 50));
+    const std::vector<std::pair<const char*, std::function<bool(const QString&)>>> writers{
+        {"palette", [](const QString& path) { return SavePalette(path); }},
+        {"scheme", [](const QString& path) { return SaveScheme(path); }},
+        {"colour", [](const QString& path) { return ColorFile::Save(path, "Brick", 0x030201, -60); }},
+        {"bitmap", [&](const QString& path) { return SaveBitmapFile(page, path); }},
+        {"png", [&](const QString& path) { return SavePngFile(page, path); }},
+        {"pdf", [](const QString& path) {
+             Platform::PdfFilePrinter pdf;
+             return pdf.setOutputFileName(path) && pdf.Print("Hostile") && pdf.EndDoc();
+         }},
+        {"settings", [](const QString& path) {  // path is the folder's "out.ini"
+             const QString folder = Platform::SettingsStore::setFolder(QFileInfo(path).path());
+             const bool written = Platform::SettingsStore::write("out", "Main", "Left", "1234");
+             Platform::SettingsStore::setFolder(folder);
+             return written;
+         }},
+    };
+    // What stands at out.ini beforehand: a link to the victim, a dangling
+    // link, a 0660 file; and whether out.ini.part links to the victim.
+    const std::vector<std::pair<QString, bool>> situations{{"victim", false}, {"missing", false}, {"0660", false},
+                                                           {"", true}};
+    const QByteArray secret = "the victim's own bytes\n", old = "[Old]\r\nKept=the old out.ini\r\n";
+    for (const auto& [writer, write] : writers) {
+        for (const auto& [atTarget, partLink] : situations) {
+            SCOPED_TRACE(std::string(writer) + " over " + atTarget.toStdString() + (partLink ? " and part" : ""));
+            QTemporaryDir dir;
+            const QString target = dir.filePath("out.ini"), victim = dir.filePath("victim");
+            QFile victimFile(victim);
+            ASSERT_TRUE(victimFile.open(QIODevice::WriteOnly) && victimFile.write(secret) == secret.size());
+            victimFile.close();
+            ::chmod(qPrintable(victim), 0640);
+            QStringList left{"out.ini", "victim"};
+            if (atTarget == "0660") {
+                QFile file(target);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+                ::chmod(qPrintable(target), 0660);
+            } else if (!atTarget.isEmpty()) {
+                ASSERT_TRUE(QFile::link(dir.filePath(atTarget), target));
+            }
+            if (partLink) {
+                ASSERT_TRUE(QFile::link(victim, target + ".part"));
+                left.append("out.ini.part");
+            }
+            left.sort();
+
+            EXPECT_TRUE(write(target));
+            struct stat made {}, kept {};
+            ASSERT_EQ(::lstat(qPrintable(target), &made), 0);
+            EXPECT_TRUE(S_ISREG(made.st_mode));
+            EXPECT_EQ(made.st_mode & 0777, atTarget == "0660" ? 0660u : 0666u & ~mask);
+            EXPECT_TRUE(made.st_size > 0 && made.st_size != old.size());
+            QFile written(target);
+            EXPECT_TRUE(written.open(QIODevice::ReadOnly) && !written.readAll().contains(secret.trimmed()));
+            ASSERT_EQ(::lstat(qPrintable(victim), &kept), 0);
+            EXPECT_EQ(kept.st_mode & 0777, 0640u);
+            ASSERT_TRUE(victimFile.open(QIODevice::ReadOnly));
+            EXPECT_EQ(victimFile.readAll(), secret);
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                      left);
+        }
+    }
 }

@@ -1,13 +1,15 @@
 #include "WindowReport.h"
 
+#include "ReplacementFile.h"
+
 #include <QAbstractButton>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QWidget>
 
@@ -39,15 +41,18 @@ void writeLine(QTextStream& out, const QWidget& widget)
 void WriteWindowReport(QWidget& window, const QString& folder)
 {
     QDir().mkpath(folder);
-    window.grab().save(folder + QStringLiteral("/window.png"));
+    QByteArray picture;
+    QBuffer pictureBuffer(&picture);
+    pictureBuffer.open(QIODevice::WriteOnly);
+    if (window.grab().save(&pictureBuffer, "PNG"))
+        Platform::replaceFile(folder + QStringLiteral("/window.png"), picture);
 
-    QSaveFile file(folder + QStringLiteral("/window.txt"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return;
-    QTextStream out(&file);
+    QByteArray report;
+    QTextStream out(&report, QIODevice::WriteOnly);
     writeLine(out, window);
     const QList<QWidget*> children = window.findChildren<QWidget*>();
     for (const QWidget* child : children)
         if (!child->objectName().isEmpty() && child->isVisible()) writeLine(out, *child);
     out.flush();
-    file.commit();
+    Platform::replaceFile(folder + QStringLiteral("/window.txt"), report);
 }

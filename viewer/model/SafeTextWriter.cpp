@@ -1,8 +1,7 @@
 #include "SafeTextWriter.h"
 
+#include "ReplacementFile.h"
 #include "TextEncoding.h"
-
-#include <QSaveFile>
 
 namespace mdlRKVUtilities {
 
@@ -27,18 +26,7 @@ QByteArray EncodeTextLines(const QStringList& lines)
 
 bool WriteTextLines(const QString& path, const QStringList& lines)
 {
-    if (path.isEmpty()) return false;
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk, a file-size limit) is
-    // seen here: through the buffer it would reach the file only at commit,
-    // which then renames a truncated file over the old one as a success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const QByteArray bytes = EncodeTextLines(lines);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return Platform::replaceFile(path, EncodeTextLines(lines));
 }
 
 QString BareNumberText(qint64 value)

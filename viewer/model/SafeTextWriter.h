@@ -5,10 +5,10 @@
 
 namespace mdlRKVUtilities {
 
-// Writes a text file safely: the lines go to a temporary file beside the
-// target, each ended by CR LF, and only a complete write replaces the target
-// (by renaming the temporary file over it). A failed or interrupted write
-// leaves the old file as it was. The text is encoded by the rule of
+// Writes a text file safely, by the rules of Platform::ReplacementFile: the
+// lines, each ended by CR LF, go to a new file that only a complete write
+// renames over the target. A failed or interrupted write leaves the old file
+// as it was; a link at the target is replaced, never followed. The text is encoded by the rule of
 // TextEncoding.h. A line break inside a line (a name holding one, say) is
 // written as a blank, so the file always has the lines its reader expects.
 bool WriteTextLines(const QString& path, const QStringList& lines);

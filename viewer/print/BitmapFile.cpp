@@ -1,9 +1,10 @@
 #include "BitmapFile.h"
 
+#include "ReplacementFile.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -29,13 +30,7 @@ bool savePicture(const QImage& picture, const QString& path, const char* format,
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     if (!writer.write(rgb)) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return Platform::replaceFile(path, bytes);
 }
 
 }  // namespace

@@ -8,8 +8,9 @@ class QImage;
 // carrying its resolution (pixels per inch, stored as pixels per metre) so
 // that it prints at its true size (a resolution of 0 or below keeps the
 // picture's own).
-// The file is written under a temporary name beside the target and renamed
-// over it only when complete, so a failed write keeps any older file.
+// The file is written by the rules of Platform::ReplacementFile: renamed
+// over the target only when complete, so a failed write keeps any older
+// file; a link at the target is replaced, never followed.
 // Returns false when the picture is empty or the file cannot be written.
 bool SaveBitmapFile(const QImage& picture, const QString& path, int pixelsPerInch);
 

@@ -273,6 +273,29 @@ TEST_F(ExporterTest, FullDiskKeepsTheOldPdfAndPictureAndFails)
     }
 }
 
+// Links planted in a shared output folder are replaced, never followed: at a
+// picture's name (to a victim, dangling) and at the PDF's old part name.
+TEST_F(ExporterTest, PlantedLinksInTheOutputFolderAreReplacedNotFollowed)
+{
+    const QString manifest = writeModel(2, 100, {300, 200});
+    const QByteArray secret = "the victim's own bytes";
+    QFile victim(out(u"victim"_s));
+    ASSERT_TRUE(victim.open(QIODevice::WriteOnly) && victim.write(secret) == secret.size());
+    victim.close();
+    QDir(dir.path()).mkpath(u"png"_s);
+    ASSERT_TRUE(QFile::link(out(u"victim"_s), out(u"png/p1.png"_s)) && QFile::link(out(u"gone"_s), out(u"png/p2.png"_s))
+                && QFile::link(out(u"victim"_s), out(u"m.pdf.part"_s)));
+    EXPECT_EQ(runExport({manifest, u"-q"_s, u"-o"_s, out(u"png"_s)}).status, 0);
+    EXPECT_EQ(runExport({manifest, u"-q"_s, u"-o"_s, out(u"m.pdf"_s)}).status, 0);
+    ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+    EXPECT_EQ(victim.readAll(), secret);
+    EXPECT_FALSE(QFileInfo::exists(out(u"gone"_s)));
+    for (const QString& name : {u"png/p1.png"_s, u"png/p2.png"_s, u"m.pdf"_s})
+        EXPECT_TRUE(QFileInfo(out(name)).isFile() && !QFileInfo(out(name)).isSymLink()) << qPrintable(name);
+    EXPECT_EQ(QImage(out(u"png/p2.png"_s)).size(), QSize(302, 200));
+    EXPECT_EQ(poppler::pageCount(out(u"m.pdf"_s)), 2);
+}
+
 TEST_F(ExporterTest, ShortSchemeReplacesWhatItHoldsAndRegion255KeepsTheModelsColour)
 {
     const QString manifest = writeModel(1, 100, {300, 60});

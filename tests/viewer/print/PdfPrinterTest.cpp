@@ -110,7 +110,8 @@ TEST_F(PdfPrinterTest, EverySheetHoldsItsOwnPageAndPagesThatFailAreSkippedAndNam
     EXPECT_EQ(boxes.shown()[0].text, "Error Loading Bytemaps");
     EXPECT_EQ(boxes.shown()[1].text, "These pages were not printed: 2 (Part 2), 4 (Part 4).");
     EXPECT_EQ(canvas->Picture(), colouredPage(1)) << "the page on screen is back";
-    EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.part")}).isEmpty());
+    const auto anything = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+    EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral(".*")}, anything).isEmpty());
     mdlRKVUtilities::PrintAllPages = false;
 }
 
@@ -119,11 +120,12 @@ TEST_F(PdfPrinterTest, EverySheetHoldsItsOwnPageAndPagesThatFailAreSkippedAndNam
 TEST(PdfFilePrinter, AJobNeverEndedLeavesNoFile)
 {
     QTemporaryDir folder;
+    const auto anything = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
     {
         PdfFilePrinter printer;
         ASSERT_TRUE(printer.setOutputFileName(QDir(folder.path()).filePath(QStringLiteral("cut.pdf"))));
         ASSERT_TRUE(printer.Print(QStringLiteral("half a job")));
-        ASSERT_FALSE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+        ASSERT_FALSE(QDir(folder.path()).entryList(anything).isEmpty());
     }
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(folder.path()).entryList(anything).isEmpty());
 }

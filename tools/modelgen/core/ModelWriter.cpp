@@ -1,10 +1,11 @@
 #include "ModelWriter.h"
 
 #include "Manifest.h"
+#include "ReplacementFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -24,11 +25,10 @@ bool ModelWriter::writePage(const QImage& page, int resolution, const QString& p
     const int dotsPerMeter = int(std::lround(resolution / 0.0254));
     tagged.setDotsPerMeterX(dotsPerMeter);
     tagged.setDotsPerMeterY(dotsPerMeter);
-    QSaveFile file(path);
-    // Unbuffered: a short write fails the save instead of a truncated commit.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(error, QStringLiteral("cannot write %1").arg(path));
-    if (!tagged.save(&file, "PNG") || !file.commit())
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!tagged.save(&buffer, "PNG") || !Platform::replaceFile(path, bytes))
         return fail(error, QStringLiteral("cannot write %1").arg(path));
     return true;
 }

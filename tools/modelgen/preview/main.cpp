@@ -11,7 +11,9 @@
 
 #include "PageRenderer.h"
 #include "RegionPalette.h"
+#include "ReplacementFile.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -58,7 +60,10 @@ int main(int argc, char** argv)
     RenderPixelRows(reinterpret_cast<const std::uint32_t*>(page.constBits()), std::size_t(page.bytesPerLine() / 4),
                     reinterpret_cast<std::uint32_t*>(coloured.bits()), std::size_t(coloured.bytesPerLine() / 4),
                     page.width(), page.height(), palette);
-    if (!coloured.save(parser.positionalArguments().constFirst(), "PNG")) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!coloured.save(&buffer, "PNG") || !Platform::replaceFile(parser.positionalArguments().constFirst(), bytes)) {
         std::fputs("RKVModelPreview: cannot write the picture\n", stderr);
         return 1;
     }

@@ -1,0 +1,101 @@
+#pragma once
+
+// Drives one main window through random actions, with every message box,
+// chooser, input box and the colour editor answered at random from the
+// action's own random source, and checks after each action what must hold.
+#include "ColorChooser.h"
+#include "FileChooser.h"
+#include "InputBox.h"
+#include "MessageBox.h"
+#include "SoakChecks.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <map>
+#include <random>
+
+class QAbstractButton;
+class frmMain;
+
+namespace Soak {
+
+class World;
+
+// Something the user was asked during an action, and the answer given.
+struct Event {
+    enum Kind { PromptYes, PromptNo, SaveGood, SaveFull, SaveLocked, SaveCancelled, OpenChosen, OpenCancelled, Message };
+    Kind kind;
+    Set set = Set::Scheme;  // the set a prompt or a save chooser is about
+    QString path;           // the file chosen, or a message's text
+};
+
+// A rule broken while a fault that another piece of work is mending is
+// known to break it: reported and counted, fatal only in strict runs.
+struct Known {
+    const char* code;
+    const char* what;
+};
+
+class Driver {
+public:
+    Driver(World& world, frmMain& window);
+    ~Driver();
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+
+    // Runs the action numbered `number` of the run seeded `seed`; returns
+    // what it did, in words.
+    QString Perform(quint64 seed, int number);
+
+    // What broke after the action, or empty. Known faults are counted in
+    // KnownFaults (and returned too when strict).
+    QString Check(bool strict);
+
+    const std::map<QString, int>& KnownFaults() const { return known_; }
+
+private:
+    enum class Kind {
+        DropOnRegion, DropOnPage, EditPaletteColor, RenameColor, TurnPage, Zoom, Tool, Inspect, Undo, Redo,
+        LoadPalette, SavePalette, LoadScheme, SaveScheme, OpenModel, CloseModel, TogglePrompt
+    };
+    int random(int below) { return int(std::uniform_int_distribution<int>(0, below - 1)(rng_)); }
+    QString randomName();
+
+    // The scripted services.
+    Platform::MsgAnswer answerBox(const Platform::MessageRequest& request);
+    Platform::FileChooserResult answerChooser(const Platform::FileChooserRequest& request);
+    QString saveTarget(Set set, Event::Kind& outcome);
+
+    // The actions (SoakActions.cpp).
+    QString dropOnRegion();
+    QString dropOnPage();
+    QString editPaletteColor();
+    QString renameColor();
+    QString turnPage();
+    QString zoom();
+    QString pressButton(QAbstractButton* button, const QString& what);
+
+    // The bookkeeping after an action (SoakVerdicts.cpp).
+    void noteKnown(const char* code, QString& strictFinding, bool strict);
+    QString followHistory(bool strict);
+
+    World& world_;
+    frmMain& w_;
+    std::mt19937_64 rng_;
+    Kind kind_ = Kind::Tool;
+    QVector<Event> events_;
+    UndoLedger ledger_;
+    int indexBefore_ = 0;
+    SetContents before_;
+    bool fullDisk_ = false;
+    bool openSucceeded_ = false;
+    QString openTarget_;
+    std::map<QString, int> known_;
+    Platform::MessageBox::Responder previousBox_;
+    Platform::FileChooser::Responder previousChooser_;
+    Platform::InputBox::Responder previousInput_;
+    Platform::ColorChooser::Responder previousColor_;
+};
+
+}  // namespace Soak

@@ -134,10 +134,29 @@ bool UndoLedger::crossesStep(Set set, int from, int to) const
 void UndoLedger::Saved(Set set, int index, const QString& label)
 {
     if (index < 0 || index >= positions_.size()) return;
-    for (int p = 0; p < positions_.size(); ++p)
-        (set == Set::Scheme ? positions_[p].schemeModified : positions_[p].paletteModified) =
-            crossesStep(set, p, index);
-    (set == Set::Scheme ? positions_[index].schemeLabel : positions_[index].paletteLabel) = label;
+    // Every position whose way to the saved one crosses no step of the set
+    // holds the saved contents: it matches the file and is named after it.
+    for (int p = 0; p < positions_.size(); ++p) {
+        const bool crosses = crossesStep(set, p, index);
+        (set == Set::Scheme ? positions_[p].schemeModified : positions_[p].paletteModified) = crosses;
+        if (!crosses) (set == Set::Scheme ? positions_[p].schemeLabel : positions_[p].paletteLabel) = label;
+    }
+}
+
+bool UndoLedger::OnlyLabelsDiffer(const SetContents& now, int index) const
+{
+    if (index < 0 || index >= positions_.size()) return false;
+    SetContents want = positions_[index];
+    want.schemeLabel = now.schemeLabel;
+    want.paletteLabel = now.paletteLabel;
+    return now.SameScheme(want) && now.SamePalette(want);
+}
+
+void UndoLedger::AdoptLabels(const SetContents& now, int index)
+{
+    if (index < 0 || index >= positions_.size()) return;
+    positions_[index].schemeLabel = now.schemeLabel;
+    positions_[index].paletteLabel = now.paletteLabel;
 }
 
 void UndoLedger::PromptAnsweredNo(Set set, int index)

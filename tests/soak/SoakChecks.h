@@ -60,7 +60,8 @@ enum class Set { Scheme, Palette };
 // give. It follows the history's rules: a step of a set makes that set
 // modified at its new position (a whole load makes it unmodified); a save
 // makes every position modified whose way to the saved one crosses a step
-// of the saved set, and the others unmodified; a flag cleared by answering
+// of the saved set, and the others unmodified and named after the file
+// saved; a flag cleared by answering
 // No to a save prompt holds for the position it was cleared at.
 class UndoLedger {
 public:
@@ -74,6 +75,11 @@ public:
     // What the window shows at index against what the position showed and
     // the flags it must give; empty when they agree.
     Finding Compare(const SetContents& now, int index, int count) const;
+
+    // Whether what the window shows at index differs from the position only
+    // in its file name labels; AdoptLabels takes the labels shown.
+    bool OnlyLabelsDiffer(const SetContents& now, int index) const;
+    void AdoptLabels(const SetContents& now, int index);
 
     // The flags the position must give.
     bool Expected(Set set, int index) const;

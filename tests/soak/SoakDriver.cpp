@@ -149,6 +149,22 @@ Platform::FileChooserResult Driver::answerChooser(const Platform::FileChooserReq
     return result;
 }
 
+void Driver::endFullDisk()
+{
+    if (!fullDisk_) return;
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = limit.rlim_max;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    fullDisk_ = false;
+}
+
+void Driver::CloseWindow()
+{
+    w_.close();
+    endFullDisk();
+}
+
 QString Driver::Perform(quint64 seed, int number)
 {
     rng_.seed(seed * 0x9E3779B97F4A7C15ull + quint64(number));
@@ -191,12 +207,7 @@ QString Driver::Perform(quint64 seed, int number)
     case Kind::CloseModel: w_.mnuFileClose->trigger(); break;
     case Kind::TogglePrompt: w_.mnuEditPromptSave->trigger(); break;
     }
-    if (fullDisk_) {
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = limit.rlim_max;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
+    endFullDisk();
 
     QString text = QString::fromLatin1(KindNames[int(kind_)]);
     if (!what.isEmpty()) text += QStringLiteral(": ") + what;

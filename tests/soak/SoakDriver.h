@@ -54,6 +54,10 @@ public:
 
     const std::map<QString, int>& KnownFaults() const { return known_; }
 
+    // Closes the window as the user would, its prompts answered as in any
+    // action.
+    void CloseWindow();
+
 private:
     enum class Kind {
         DropOnRegion, DropOnPage, EditPaletteColor, RenameColor, TurnPage, Zoom, Tool, Inspect, Undo, Redo,
@@ -66,6 +70,8 @@ private:
     Platform::MsgAnswer answerBox(const Platform::MessageRequest& request);
     Platform::FileChooserResult answerChooser(const Platform::FileChooserRequest& request);
     QString saveTarget(Set set, Event::Kind& outcome);
+    // Ends the full disk of a save chooser's answer.
+    void endFullDisk();
 
     // The actions (SoakActions.cpp).
     QString dropOnRegion();

@@ -59,8 +59,8 @@ Outcome Run(quint64 seed, const QList<int>& actions, double seconds, bool strict
                 break;
             }
         }
+        driver.CloseWindow();
         outcome.known = driver.KnownFaults();
-        window.close();
     }
     Platform::SettingsStore::setFolder(previous);
     return outcome;

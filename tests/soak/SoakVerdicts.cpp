@@ -24,6 +24,8 @@ const Known NoThenCancel{"no-then-cancel",
 const Known YesThenNoSave{"yes-then-no-save",
                           "a save prompt answered Yes whose save was cancelled or failed still drops the change"};
 const Known OpenedModified{"opened-modified", "a model just opened and untouched is marked modified"};
+const Known LabelAfterSave{"label-after-save",
+                           "undo or redo across a save shows the file name the set had before the save"};
 
 
 }  // namespace
@@ -31,7 +33,7 @@ const Known OpenedModified{"opened-modified", "a model just opened and untouched
 void Driver::noteKnown(const char* code, QString& strictFinding, bool strict)
 {
     ++known_[QString::fromLatin1(code)];
-    for (const Known* k : {&NoThenCancel, &YesThenNoSave, &OpenedModified})
+    for (const Known* k : {&NoThenCancel, &YesThenNoSave, &OpenedModified, &LabelAfterSave})
         if (strict && QLatin1String(k->code) == QLatin1String(code) && strictFinding.isEmpty())
             strictFinding = QStringLiteral("known fault %1: %2").arg(k->code, k->what);
 }
@@ -123,6 +125,11 @@ QString Driver::followHistory(bool strict)
         } else if (index != indexBefore_) {
             return QStringLiteral("the history moved from %1 to %2 without undo or redo").arg(indexBefore_).arg(index);
         }
+    }
+    if ((kind_ == Kind::Undo || kind_ == Kind::Redo) && ledger_.OnlyLabelsDiffer(now, index)
+        && !ledger_.Compare(now, index, count).isEmpty()) {
+        noteKnown(LabelAfterSave.code, strictFinding, strict);
+        ledger_.AdoptLabels(now, index);
     }
     const QString differs = ledger_.Compare(now, index, count);
     return differs.isEmpty() ? strictFinding : differs;

@@ -73,6 +73,9 @@ QString Driver::dropOnRegion()
         values = regions.swatch(1 + random(regions.RowCount()))->Values();
     else
         values = {random(1 << 24), random(700) - 350, randomName()};
+    dropColor_ = ColorRecordOf(values.color, qint16(values.offset));
+    dropName_ = values.name;
+    dropRegion_ = target;
     Swatch* swatch = regions.swatch(target);
     const bool taken = dragAndDrop(swatch, values, {random(swatch->width()), random(swatch->height())});
     return QStringLiteral("%1 on region %2%3").arg(describe(values)).arg(target).arg(taken ? "" : " (refused)");
@@ -84,6 +87,9 @@ QString Driver::dropOnPage()
     const SwatchValues values = w_.paletteList->ContentShown() && random(3) != 0
                                     ? w_.paletteList->swatch(random(w_.paletteList->RowCount()))->Values()
                                     : SwatchValues{random(1 << 24), random(500) - 250, randomName()};
+    dropColor_ = ColorRecordOf(values.color, qint16(values.offset));
+    dropName_ = values.name;
+    dropRegion_ = 0;
     const QPoint at(random(std::max(canvas->width(), 1)), random(std::max(canvas->height(), 1)));
     const bool taken = dragAndDrop(canvas, values, at);
     return QStringLiteral("%1 at (%2, %3)%4").arg(describe(values)).arg(at.x()).arg(at.y()).arg(taken ? "" : " (refused)");

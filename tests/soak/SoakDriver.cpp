@@ -170,6 +170,7 @@ QString Driver::Perform(quint64 seed, int number)
     rng_.seed(seed * 0x9E3779B97F4A7C15ull + quint64(number));
     events_.clear();
     openTarget_.clear();
+    dropRegion_ = -1;
     fullDisk_ = false;
     indexBefore_ = w_.Colouring->Stack()->index();
     before_ = SetContents::Now(w_);

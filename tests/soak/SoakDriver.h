@@ -85,6 +85,7 @@ private:
     // The bookkeeping after an action (SoakVerdicts.cpp).
     void noteKnown(const char* code, QString& strictFinding, bool strict);
     QString followHistory(bool strict);
+    QString dropLanded() const;
 
     World& world_;
     frmMain& w_;
@@ -97,6 +98,12 @@ private:
     bool fullDisk_ = false;
     bool openSucceeded_ = false;
     QString openTarget_;
+    // The last drop: the values dragged and the region swatch aimed at (0 for
+    // the page, where the region under the pointer takes them; -1 when the
+    // action dropped nothing).
+    mdlRKVUtilities::ColorRecord dropColor_;
+    QString dropName_;
+    int dropRegion_ = 0;
     std::map<QString, int> known_;
     Platform::MessageBox::Responder previousBox_;
     Platform::FileChooser::Responder previousChooser_;

@@ -135,8 +135,28 @@ QString Driver::followHistory(bool strict)
     return differs.isEmpty() ? strictFinding : differs;
 }
 
+// A drop changes one region: the one aimed at, or on the page the one under
+// the pointer (or none, on the paper); it takes the colour, offset and name.
+QString Driver::dropLanded() const
+{
+    QList<int> changed;
+    for (int r = 1; r < SchemeSize; ++r)
+        if (!(SchemeColors[size_t(r)] == before_.schemeColors[size_t(r)])
+            || SchemeNames[size_t(r)] != before_.schemeNames[size_t(r)])
+            changed << r;
+    if (changed.size() > 1) return QStringLiteral("one drop changed %1 regions").arg(changed.size());
+    const int r = changed.isEmpty() ? dropRegion_ : changed[0];
+    if (dropRegion_ != 0 && r != dropRegion_)
+        return QStringLiteral("a drop on region %1 changed region %2").arg(dropRegion_).arg(r);
+    if (r != 0 && (!(SchemeColors[size_t(r)] == dropColor_) || SchemeNames[size_t(r)] != dropName_))
+        return QStringLiteral("region %1 did not take the dropped colour and name").arg(r);
+    return {};
+}
+
 QString Driver::Check(bool strict)
 {
+    if (dropRegion_ >= 0)
+        if (QString f = dropLanded(); !f.isEmpty()) return f;
     if (QString f = followHistory(strict); !f.isEmpty()) return f;
     if (QString f = CanvasPaletteMatchesScheme(w_); !f.isEmpty()) return f;
     if (QString f = ScreenMatchesPage(w_); !f.isEmpty()) return f;

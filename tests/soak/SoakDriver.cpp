@@ -87,6 +87,9 @@ Platform::MsgAnswer Driver::answerBox(const Platform::MessageRequest& request)
 
 QString Driver::saveTarget(Set set, Event::Kind& outcome)
 {
+    // A full disk lasts for one save: an earlier save of the same action has
+    // been written by now.
+    endFullDisk();
     const QString suffix = set == Set::Palette ? QStringLiteral(".RPL") : QStringLiteral(".RKS3");
     const QStringList existing = world_.rememberedFiles(suffix);
     const QString fresh = QDir(world_.saveFolder()).filePath(QStringLiteral("soak %1%2").arg(random(40)).arg(suffix));

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <csignal>
+#include <limits>
 #include <cstdio>
 #include <memory>
 
@@ -33,8 +34,9 @@ struct Outcome {
 };
 
 // One run from a fresh program state on fresh files: the listed actions, or
-// as many as the time allows when `seconds` is positive.
-Outcome Run(quint64 seed, const QList<int>& actions, double seconds, bool strict, int* ran = nullptr)
+// when none are listed actions 1 to count; no more than the time allows when
+// `seconds` is positive.
+Outcome Run(quint64 seed, const QList<int>& actions, int count, double seconds, bool strict, int* ran = nullptr)
 {
     using namespace mdlRKVUtilities;
     ClearColorSets();
@@ -48,9 +50,11 @@ Outcome Run(quint64 seed, const QList<int>& actions, double seconds, bool strict
         Soak::Driver driver(world, window);
         QElapsedTimer clock;
         clock.start();
-        for (int i = 0; i < actions.size(); ++i) {
+        const int total = actions.isEmpty() ? count : int(actions.size());
+        for (int i = 0; i < total; ++i) {
             if (seconds > 0 && clock.elapsed() > seconds * 1000) break;
-            outcome.done << QStringLiteral("%1: %2").arg(actions[i]).arg(driver.Perform(seed, actions[i]));
+            const int number = actions.isEmpty() ? i + 1 : actions[i];
+            outcome.done << QStringLiteral("%1: %2").arg(number).arg(driver.Perform(seed, number));
             if (ran) *ran = i + 1;
             const QString finding = driver.Check(strict);
             if (!finding.isEmpty()) {
@@ -83,7 +87,7 @@ QList<int> Shorten(quint64 seed, QList<int> failing, const QString& finding, boo
             QList<int> shorter = failing;
             shorter.remove(start, chunk);
             ++runs;
-            const Outcome o = Run(seed, shorter, 0, strict);
+            const Outcome o = Run(seed, shorter, 0, 0, strict);
             if (o.failedAt >= 0 && SameKind(o.finding, finding)) failing = shorter.mid(0, o.failedAt + 1);
         }
         if (chunk == 1) break;
@@ -123,15 +127,12 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (only.isEmpty()) {
-        if (count < 0) count = seconds > 0 ? 10000000 : 2000;
-        for (int n = 1; n <= count; ++n) only << n;
-    }
+    if (count < 0) count = seconds > 0 ? std::numeric_limits<int>::max() : 2000;
     std::printf("rkv_soak --seed %llu\n", static_cast<unsigned long long>(seed));
     std::fflush(stdout);
 
     int ran = 0;
-    const Outcome outcome = Run(seed, only, seconds, strict, &ran);
+    const Outcome outcome = Run(seed, only, count, seconds, strict, &ran);
     for (const auto& [code, times] : outcome.known)
         std::printf("known fault %s: %d times\n", qPrintable(code), times);
     if (outcome.failedAt < 0) {
@@ -139,8 +140,10 @@ int main(int argc, char** argv)
         return 0;
     }
     std::printf("FAILED at action %s\n  %s\n", qPrintable(outcome.done.last()), qPrintable(outcome.finding));
-    const QList<int> shortest = Shorten(seed, only.mid(0, outcome.failedAt + 1), outcome.finding, strict);
-    const Outcome again = Run(seed, shortest, 0, strict);
+    QList<int> failing = only.mid(0, outcome.failedAt + 1);
+    for (int n = 1; only.isEmpty() && n <= outcome.failedAt + 1; ++n) failing << n;
+    const QList<int> shortest = Shorten(seed, failing, outcome.finding, strict);
+    const Outcome again = Run(seed, shortest, 0, 0, strict);
     QStringList numbers;
     for (int n : shortest) numbers << QString::number(n);
     std::printf("replay: rkv_soak --seed %llu --only %s%s\n", static_cast<unsigned long long>(seed),

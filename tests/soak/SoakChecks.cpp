@@ -4,6 +4,7 @@
 #include "ProgramState.h"
 #include "RKV3CanvasCtl.h"
 #include "RKV3CanvasCtlTestPeer.h"
+#include "Swatch.h"
 #include "SwatchList.h"
 #include "frmMain.h"
 
@@ -50,6 +51,24 @@ Finding CanvasPaletteMatchesScheme(const frmMain& window)
                 .arg(r).arg(e.Red).arg(e.Green).arg(e.Blue).arg(e.Offset)
                 .arg(s.Red).arg(s.Green).arg(s.Blue).arg(s.Offset);
     }
+    return {};
+}
+
+Finding PanelsMatchSets(const frmMain& window)
+{
+    const auto row = [](const SwatchList& list, int i, const ColorRecord& c, const QString& name) {
+        const Swatch* swatch = list.swatch(i);
+        return swatch && swatch->BackColor() == ColorValueOf(c) && swatch->Tag() == QString::number(c.Offset)
+               && swatch->toolTip() == name;
+    };
+    if (window.regionList->ContentShown())
+        for (int r = 1; r <= window.regionList->RowCount(); ++r)
+            if (!row(*window.regionList, r, SchemeColors[size_t(r)], SchemeNames[size_t(r)]))
+                return QStringLiteral("region swatch %1 does not show the scheme's entry").arg(r);
+    if (window.paletteList->ContentShown())
+        for (int i = 0; i < std::min(PaletteCount, window.paletteList->RowCount()); ++i)
+            if (!row(*window.paletteList, i, PaletteColors[size_t(i)], PaletteNames[size_t(i)]))
+                return QStringLiteral("palette swatch %1 does not show the palette's entry").arg(i);
     return {};
 }
 

@@ -30,6 +30,10 @@ using Finding = QString;
 // the program holds a scheme.
 Finding CanvasPaletteMatchesScheme(const frmMain& window);
 
+// The swatches shown in the region and palette lists against the scheme's
+// and the palette's entries: colour, offset and name.
+Finding PanelsMatchSets(const frmMain& window);
+
 // The page on the screen against the current page's file coloured here.
 // Nothing is checked while no model is open or its page file is missing
 // (a missing page leaves the screen as it was).

@@ -160,6 +160,7 @@ QString Driver::Check(bool strict)
     if (QString f = followHistory(strict); !f.isEmpty()) return f;
     if (QString f = CanvasPaletteMatchesScheme(w_); !f.isEmpty()) return f;
     if (QString f = ScreenMatchesPage(w_); !f.isEmpty()) return f;
+    if (QString f = PanelsMatchSets(w_); !f.isEmpty()) return f;
     return world_.lostOrCutShort();
 }
 

@@ -1,5 +1,6 @@
 // The actions that need more than one call: drops, the colour editor,
-// renaming, page turns and zooming.
+// renaming, page turns (buttons, list and keys) and zooming (buttons, list
+// and wheel).
 #include "SoakDriver.h"
 
 #include "ColorSwatch.h"
@@ -12,6 +13,7 @@
 #include "frmMain.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 
@@ -137,9 +140,14 @@ QString Driver::renameColor()
 
 QString Driver::turnPage()
 {
-    switch (random(3)) {
+    switch (random(4)) {
     case 0: return pressButton(w_.cmdNextPage, QStringLiteral("next"));
     case 1: return pressButton(w_.cmdPrevPage, QStringLiteral("previous"));
+    case 2: {
+        QAction* key = random(2) ? w_.actPageDown : w_.actPageUp;
+        key->trigger();
+        return key == w_.actPageDown ? QStringLiteral("Page Down") : QStringLiteral("Page Up");
+    }
     default:
         if (!w_.cboPage->isEnabled() || w_.cboPage->count() == 0) return QStringLiteral("page list disabled");
         const int page = random(w_.cboPage->count());
@@ -150,9 +158,20 @@ QString Driver::turnPage()
 
 QString Driver::zoom()
 {
-    switch (random(3)) {
+    switch (random(4)) {
     case 0: return pressButton(w_.cmdZoomIn, QStringLiteral("in"));
     case 1: return pressButton(w_.cmdZoomOut, QStringLiteral("out"));
+    case 2: {
+        // A wheel over the page: with Ctrl it zooms, without it scrolls.
+        QWidget* canvas = w_.RKVCanvas;
+        const QPointF at(random(std::max(canvas->width(), 1)), random(std::max(canvas->height(), 1)));
+        const int angle = (random(2) ? 1 : -1) * 15 * (1 + random(16));
+        const bool ctrl = random(2);
+        QWheelEvent wheel(at, canvas->mapToGlobal(at), QPoint(), QPoint(random(3) == 0 ? angle : 0, angle),
+                          Qt::NoButton, ctrl ? Qt::ControlModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas, &wheel);
+        return QStringLiteral("wheel %1%2").arg(angle).arg(ctrl ? " with Ctrl" : "");
+    }
     default:
         if (!w_.cboZoom->isEnabled()) return QStringLiteral("zoom list disabled");
         const int entry = random(w_.cboZoom->count());

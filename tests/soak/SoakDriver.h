@@ -83,7 +83,7 @@ private:
     QString pressButton(QAbstractButton* button, const QString& what);
 
     // The bookkeeping after an action (SoakVerdicts.cpp).
-    void noteKnown(const char* code, QString& strictFinding, bool strict);
+    void noteKnown(const Known& fault, QString& strictFinding, bool strict);
     QString followHistory(bool strict);
     QString dropLanded() const;
 

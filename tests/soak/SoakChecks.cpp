@@ -8,6 +8,7 @@
 #include "SwatchList.h"
 #include "frmMain.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <algorithm>
@@ -75,6 +76,14 @@ Finding PanelsMatchSets(const frmMain& window)
 Finding ScreenMatchesPage(const frmMain& window)
 {
     if (!ModelIsOpen()) return {};
+    // The page list and the caption name the page shown.
+    const int current = Model.CurrentPage;
+    if (current < 1 || current > Model.Pages.size() || window.cboPage->currentIndex() != current - 1)
+        return QStringLiteral("page %1 of %2 is current but the page list shows entry %3")
+            .arg(current).arg(Model.Pages.size()).arg(window.cboPage->currentIndex() + 1);
+    const QString caption = QStringLiteral("RKVViewer 3 (%1, %2)").arg(Model.ModelFileName, Model.Pages[current - 1].Title);
+    if (window.windowTitle() != caption)
+        return QStringLiteral("the caption is \"%1\", not \"%2\"").arg(window.windowTitle(), caption);
     const QString path = PagePath(Model.CurrentPage);
     if (!QFile::exists(path)) return {};
     const QImage page(path);

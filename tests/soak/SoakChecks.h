@@ -34,7 +34,8 @@ Finding CanvasPaletteMatchesScheme(const frmMain& window);
 // and the palette's entries: colour, offset and name.
 Finding PanelsMatchSets(const frmMain& window);
 
-// The page on the screen against the current page's file coloured here.
+// The page on the screen against the current page's file coloured here,
+// and the page list and the window's caption against the current page.
 // Nothing is checked while no model is open or its page file is missing
 // (a missing page leaves the screen as it was).
 Finding ScreenMatchesPage(const frmMain& window);

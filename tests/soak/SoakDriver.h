@@ -32,6 +32,7 @@ struct Event {
 
 // A rule broken while a fault that another piece of work is mending is
 // known to break it: reported and counted, fatal only in strict runs.
+// code names it on the command line (--strict CODE).
 struct Known {
     const char* code;
     const char* what;
@@ -49,8 +50,9 @@ public:
     QString Perform(quint64 seed, int number);
 
     // What broke after the action, or empty. Known faults are counted in
-    // KnownFaults (and returned too when strict).
-    QString Check(bool strict);
+    // KnownFaults, and returned too when `strict` names them ("all", or one
+    // fault's code).
+    QString Check(const QString& strict);
 
     const std::map<QString, int>& KnownFaults() const { return known_; }
 
@@ -83,8 +85,8 @@ private:
     QString pressButton(QAbstractButton* button, const QString& what);
 
     // The bookkeeping after an action (SoakVerdicts.cpp).
-    void noteKnown(const Known& fault, QString& strictFinding, bool strict);
-    QString followHistory(bool strict);
+    void noteKnown(const Known& fault, QString& strictFinding, const QString& strict);
+    QString followHistory(const QString& strict);
     QString dropLanded() const;
 
     World& world_;

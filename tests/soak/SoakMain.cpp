@@ -1,7 +1,7 @@
 // rkv_soak: drives the real main window offscreen through random actions and
 // checks after each one what must always hold (see SoakChecks.h). Seeded and
 // replayable:
-//   rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict]
+//   rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict [CODE]]
 // Each action draws from a random source of its own (the seed and its
 // number), so a list of action numbers replays alone. On a failure the soak
 // prints the seed, the failing action and the shortest list of actions it
@@ -36,7 +36,7 @@ struct Outcome {
 // One run from a fresh program state on fresh files: the listed actions, or
 // when none are listed actions 1 to count; no more than the time allows when
 // `seconds` is positive.
-Outcome Run(quint64 seed, const QList<int>& actions, int count, double seconds, bool strict, int* ran = nullptr)
+Outcome Run(quint64 seed, const QList<int>& actions, int count, double seconds, const QString& strict, int* ran = nullptr)
 {
     using namespace mdlRKVUtilities;
     ClearColorSets();
@@ -79,7 +79,7 @@ bool SameKind(QString a, QString b)
 
 // Shortens a failing list: drops ever smaller chunks while the run still
 // fails, within a bounded number of runs.
-QList<int> Shorten(quint64 seed, QList<int> failing, const QString& finding, bool strict)
+QList<int> Shorten(quint64 seed, QList<int> failing, const QString& finding, const QString& strict)
 {
     int runs = 0;
     for (int chunk = std::max(int(failing.size()) / 2, 1); chunk >= 1 && runs < 400; chunk /= 2) {
@@ -110,7 +110,7 @@ int main(int argc, char** argv)
     quint64 seed = quint64(std::chrono::system_clock::now().time_since_epoch().count()) % 1000000007u;
     int count = -1;
     double seconds = 0;
-    bool strict = false;
+    QString strict;
     QList<int> only;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -118,12 +118,17 @@ int main(int argc, char** argv)
         if (args[i] == QLatin1String("--seed")) seed = value.toULongLong(), ++i;
         else if (args[i] == QLatin1String("--actions")) count = value.toInt(), ++i;
         else if (args[i] == QLatin1String("--seconds")) seconds = value.toDouble(), ++i;
-        else if (args[i] == QLatin1String("--strict")) strict = true;
+        else if (args[i] == QLatin1String("--strict")) {
+            // Known faults stop the run too: all of them, or the one named.
+            const bool named = !value.isEmpty() && !value.startsWith(QLatin1String("--"));
+            strict = named ? value : QStringLiteral("all");
+            i += named ? 1 : 0;
+        }
         else if (args[i] == QLatin1String("--only")) {
             for (const QString& n : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) only << n.toInt();
             ++i;
         } else {
-            std::fprintf(stderr, "usage: rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict]\n");
+            std::fprintf(stderr, "usage: rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict [CODE]]\n");
             return 2;
         }
     }
@@ -147,7 +152,8 @@ int main(int argc, char** argv)
     QStringList numbers;
     for (int n : shortest) numbers << QString::number(n);
     std::printf("replay: rkv_soak --seed %llu --only %s%s\n", static_cast<unsigned long long>(seed),
-                qPrintable(numbers.join(QLatin1Char(','))), strict ? " --strict" : "");
+                qPrintable(numbers.join(QLatin1Char(','))),
+                strict.isEmpty() ? "" : qPrintable(QStringLiteral(" --strict ") + strict));
     for (const QString& line : again.done) std::printf("  %s\n", qPrintable(line));
     std::printf("  -> %s\n", qPrintable(again.finding));
     return 1;

@@ -30,14 +30,14 @@ const Known LabelAfterSave{"label-after-save",
 
 }  // namespace
 
-void Driver::noteKnown(const Known& fault, QString& strictFinding, bool strict)
+void Driver::noteKnown(const Known& fault, QString& strictFinding, const QString& strict)
 {
     ++known_[QString::fromLatin1(fault.code)];
-    if (strict && strictFinding.isEmpty())
+    if ((strict == QLatin1String("all") || strict == QLatin1String(fault.code)) && strictFinding.isEmpty())
         strictFinding = QStringLiteral("known fault %1: %2").arg(QLatin1String(fault.code), QLatin1String(fault.what));
 }
 
-QString Driver::followHistory(bool strict)
+QString Driver::followHistory(const QString& strict)
 {
     QUndoStack& stack = *w_.Colouring->Stack();
     const int index = stack.index(), count = stack.count();
@@ -152,7 +152,7 @@ QString Driver::dropLanded() const
     return {};
 }
 
-QString Driver::Check(bool strict)
+QString Driver::Check(const QString& strict)
 {
     if (dropRegion_ >= 0)
         if (QString f = dropLanded(); !f.isEmpty()) return f;

@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <functional>
@@ -154,6 +155,24 @@ QString Driver::turnPage()
         w_.cboPage->setCurrentIndex(page);
         return QStringLiteral("page %1 from the list").arg(page + 1);
     }
+}
+
+// A model file dropped on the window or on the page, as from a file manager.
+QString Driver::dropModelFile()
+{
+    const QStringList files = modelFiles();
+    openTarget_ = files[random(int(files.size()))];
+    events_.append({Event::OpenChosen, Set::Scheme, openTarget_});
+    QWidget* target = random(2) ? static_cast<QWidget*>(&w_) : w_.RKVCanvas;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(openTarget_)});
+    const QPoint at(target->width() / 3, target->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return QStringLiteral("a model file dropped and refused");
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return QStringLiteral("dropped on the %1").arg(target == w_.RKVCanvas ? "page" : "window");
 }
 
 QString Driver::zoom()

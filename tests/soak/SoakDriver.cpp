@@ -1,6 +1,8 @@
 #include "SoakDriver.h"
 
+#include "ModelState.h"
 #include "SoakWorld.h"
+#include "SwatchList.h"
 #include "frmMain.h"
 
 #include <QAction>
@@ -85,6 +87,13 @@ Platform::MsgAnswer Driver::answerBox(const Platform::MessageRequest& request)
     return yes ? Platform::MsgAnswer::Yes : Platform::MsgAnswer::No;
 }
 
+// The models to open: the good ones twice as often as the broken ones.
+QStringList Driver::modelFiles() const
+{
+    return world_.goodModels() + world_.goodModels()
+           + QStringList{world_.missingPageModel(), world_.badManifestModel()};
+}
+
 QString Driver::saveTarget(Set set, Event::Kind& outcome)
 {
     // A full disk lasts for one save: an earlier save of the same action has
@@ -138,8 +147,7 @@ Platform::FileChooserResult Driver::answerChooser(const Platform::FileChooserReq
                 if (QFileInfo::exists(QFileInfo(model).dir().filePath(QFileInfo(model).baseName() + ".RKS3")))
                     files << QFileInfo(model).dir().filePath(QFileInfo(model).baseName() + ".RKS3");
         } else {
-            files = world_.goodModels();
-            files << world_.goodModels() << world_.missingPageModel() << world_.badManifestModel();
+            files = modelFiles();
         }
         if (random(8) != 0) path = files[random(int(files.size()))];
         events_.append({path.isEmpty() ? Event::OpenCancelled : Event::OpenChosen, Set::Scheme, path});
@@ -184,6 +192,13 @@ QString Driver::Perform(quint64 seed, int number)
     int pick = 0;
     while (roll >= Weights[pick].weight) roll -= Weights[pick++].weight;
     kind_ = Kind(Weights[pick].kind);
+    // Most actions need a model, and palette edits a palette: without them
+    // the soak opens or loads one half the time instead.
+    const bool needsPalette = kind_ == Kind::EditPaletteColor || kind_ == Kind::RenameColor;
+    if (!mdlRKVUtilities::ModelIsOpen() && kind_ != Kind::OpenModel && random(2) == 0)
+        kind_ = Kind::OpenModel;
+    else if (needsPalette && !w_.paletteList->ContentShown() && random(2) == 0)
+        kind_ = Kind::LoadPalette;
     QString what;
     switch (kind_) {
     case Kind::DropOnRegion: what = dropOnRegion(); break;
@@ -207,7 +222,10 @@ QString Driver::Perform(quint64 seed, int number)
     case Kind::SavePalette: what = pressButton((w_.cmdSavePalette), {}); break;
     case Kind::LoadScheme: what = pressButton((w_.cmdLoadScheme), {}); break;
     case Kind::SaveScheme: what = pressButton((w_.cmdSaveScheme), {}); break;
-    case Kind::OpenModel: w_.mnuFileOpen->trigger(); break;
+    case Kind::OpenModel:
+        if (random(4) == 0) what = dropModelFile();
+        else w_.mnuFileOpen->trigger();
+        break;
     case Kind::CloseModel: w_.mnuFileClose->trigger(); break;
     case Kind::TogglePrompt: w_.mnuEditPromptSave->trigger(); break;
     }

@@ -72,6 +72,7 @@ private:
     Platform::MsgAnswer answerBox(const Platform::MessageRequest& request);
     Platform::FileChooserResult answerChooser(const Platform::FileChooserRequest& request);
     QString saveTarget(Set set, Event::Kind& outcome);
+    QStringList modelFiles() const;
     // Ends the full disk of a save chooser's answer.
     void endFullDisk();
 
@@ -82,6 +83,7 @@ private:
     QString renameColor();
     QString turnPage();
     QString zoom();
+    QString dropModelFile();
     QString pressButton(QAbstractButton* button, const QString& what);
 
     // The bookkeeping after an action (SoakVerdicts.cpp).

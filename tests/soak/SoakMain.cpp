@@ -1,7 +1,7 @@
 // rkv_soak: drives the real main window offscreen through random actions and
 // checks after each one what must always hold (see SoakChecks.h). Seeded and
 // replayable:
-//   rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict [CODE]]
+//   rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict [CODE]] [--trace]
 // Each action draws from a random source of its own (the seed and its
 // number), so a list of action numbers replays alone. On a failure the soak
 // prints the seed, the failing action and the shortest list of actions it
@@ -25,6 +25,9 @@
 #include <memory>
 
 namespace {
+
+// --trace prints every action as it is done.
+bool trace = false;
 
 struct Outcome {
     int failedAt = -1;  // index into the list, -1 when every action passed
@@ -55,6 +58,7 @@ Outcome Run(quint64 seed, const QList<int>& actions, int count, double seconds, 
             if (seconds > 0 && clock.elapsed() > seconds * 1000) break;
             const int number = actions.isEmpty() ? i + 1 : actions[i];
             outcome.done << QStringLiteral("%1: %2").arg(number).arg(driver.Perform(seed, number));
+            if (trace) std::printf("  %s\n", qPrintable(outcome.done.last()));
             if (ran) *ran = i + 1;
             const QString finding = driver.Check(strict);
             if (!finding.isEmpty()) {
@@ -118,6 +122,7 @@ int main(int argc, char** argv)
         if (args[i] == QLatin1String("--seed")) seed = value.toULongLong(), ++i;
         else if (args[i] == QLatin1String("--actions")) count = value.toInt(), ++i;
         else if (args[i] == QLatin1String("--seconds")) seconds = value.toDouble(), ++i;
+        else if (args[i] == QLatin1String("--trace")) trace = true;
         else if (args[i] == QLatin1String("--strict")) {
             // Known faults stop the run too: all of them, or the one named.
             const bool named = !value.isEmpty() && !value.startsWith(QLatin1String("--"));
@@ -128,7 +133,7 @@ int main(int argc, char** argv)
             for (const QString& n : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) only << n.toInt();
             ++i;
         } else {
-            std::fprintf(stderr, "usage: rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict [CODE]]\n");
+            std::fprintf(stderr, "usage: rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict [CODE]] [--trace]\n");
             return 2;
         }
     }

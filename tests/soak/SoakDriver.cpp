@@ -17,21 +17,20 @@ namespace Soak {
 
 namespace {
 
-// How often each kind of action comes, out of the sum.
-struct Weighted {
+// Each kind of action, in the order of Driver::Kind, with how often it comes
+// (out of the sum) and its name in a replay.
+struct KindInfo {
     int weight;
-    int kind;
+    const char* name;
 };
-constexpr Weighted Weights[] = {
-    {12, 0}, {10, 1}, {8, 2}, {6, 3}, {8, 4}, {6, 5}, {3, 6}, {3, 7}, {10, 8},
-    {7, 9},  {5, 10}, {4, 11}, {5, 12}, {4, 13}, {5, 14}, {2, 15}, {1, 16},
+constexpr KindInfo Kinds[] = {
+    {12, "drop on a region swatch"}, {10, "drop on the page"}, {8, "edit a palette color"},
+    {6, "rename a palette color"},   {8, "turn the page"},     {6, "zoom"},
+    {3, "change the tool"},          {3, "inspect a region"},  {10, "undo"},
+    {7, "redo"},                     {5, "load a palette"},    {4, "save the palette"},
+    {5, "load a scheme"},            {4, "save the scheme"},   {5, "open a model"},
+    {2, "close the model"},          {1, "toggle the save prompt"},
 };
-
-const char* const KindNames[] = {"drop on a region swatch", "drop on the page", "edit a palette color",
-                                 "rename a palette color", "turn the page", "zoom", "change the tool",
-                                 "inspect a region", "undo", "redo", "load a palette", "save the palette",
-                                 "load a scheme", "save the scheme", "open a model", "close the model",
-                                 "toggle the save prompt"};
 
 const char* const EventNames[] = {"Yes", "No", "saved", "disk full", "folder locked", "cancelled", "chose",
                                   "cancelled", "box"};
@@ -187,11 +186,11 @@ QString Driver::Perform(quint64 seed, int number)
     before_ = SetContents::Now(w_);
 
     int total = 0;
-    for (const Weighted& w : Weights) total += w.weight;
+    for (const KindInfo& k : Kinds) total += k.weight;
     int roll = random(total);
     int pick = 0;
-    while (roll >= Weights[pick].weight) roll -= Weights[pick++].weight;
-    kind_ = Kind(Weights[pick].kind);
+    while (roll >= Kinds[pick].weight) roll -= Kinds[pick++].weight;
+    kind_ = Kind(pick);
     // Most actions need a model, and palette edits a palette: without them
     // the soak opens or loads one half the time instead.
     const bool needsPalette = kind_ == Kind::EditPaletteColor || kind_ == Kind::RenameColor;
@@ -231,7 +230,7 @@ QString Driver::Perform(quint64 seed, int number)
     }
     endFullDisk();
 
-    QString text = QString::fromLatin1(KindNames[int(kind_)]);
+    QString text = QString::fromLatin1(Kinds[int(kind_)].name);
     if (!what.isEmpty()) text += QStringLiteral(": ") + what;
     for (const Event& e : events_)
         text += e.kind == Event::Message ? QStringLiteral(" [box \"%1\"]").arg(e.path)

@@ -1,0 +1,202 @@
+// The actions that need more than one call: drops, the colour editor,
+// renaming, page turns (buttons, list and keys) and zooming (buttons, list
+// and wheel).
+#include "SoakDriver.h"
+
+#include "ColorSwatch.h"
+#include "ModelState.h"
+#include "RKV3CanvasCtl.h"
+#include "Swatch.h"
+#include "SwatchList.h"
+#include "SwatchMime.h"
+#include "dlgColor.h"
+#include "frmMain.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <functional>
+#include <memory>
+
+using namespace mdlRKVUtilities;
+
+namespace Soak {
+
+namespace {
+
+// Sends a drag of values onto target at point, as a drop by the user; the
+// drop goes only where the drag was accepted.
+bool dragAndDrop(QWidget* target, const SwatchValues& values, QPoint point)
+{
+    std::unique_ptr<QMimeData> mime(SwatchMime::encode(values));
+    QDragEnterEvent enter(point, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(point), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+QString describe(const SwatchValues& v)
+{
+    return QStringLiteral("%1/%2 \"%3\"").arg(v.color, 6, 16, QLatin1Char('0')).arg(v.offset).arg(v.name.left(40));
+}
+
+}  // namespace
+
+QString Driver::pressButton(QAbstractButton* button, const QString& what)
+{
+    if (!button->isEnabled()) return QStringLiteral("%1 disabled").arg(what.isEmpty() ? button->objectName() : what);
+    button->click();
+    return what;
+}
+
+// The dragged swatch: a palette colour, another region's colour, or a swatch
+// of another program's window with values of its own.
+QString Driver::dropOnRegion()
+{
+    SwatchList& regions = *w_.regionList;
+    if (!ModelIsOpen() || !regions.ContentShown() || regions.RowCount() < 1) return QStringLiteral("no region rows");
+    const int target = 1 + random(regions.RowCount());
+    SwatchValues values;
+    const int source = random(5);
+    if (source < 2 && w_.paletteList->ContentShown())
+        values = w_.paletteList->swatch(random(w_.paletteList->RowCount()))->Values();
+    else if (source < 4)
+        values = regions.swatch(1 + random(regions.RowCount()))->Values();
+    else
+        values = {random(1 << 24), random(700) - 350, randomName()};
+    dropColor_ = ColorRecordOf(values.color, qint16(values.offset));
+    dropName_ = values.name;
+    dropRegion_ = target;
+    Swatch* swatch = regions.swatch(target);
+    const bool taken = dragAndDrop(swatch, values, {random(swatch->width()), random(swatch->height())});
+    return QStringLiteral("%1 on region %2%3").arg(describe(values)).arg(target).arg(taken ? "" : " (refused)");
+}
+
+QString Driver::dropOnPage()
+{
+    QWidget* canvas = w_.RKVCanvas;
+    const SwatchValues values = w_.paletteList->ContentShown() && random(3) != 0
+                                    ? w_.paletteList->swatch(random(w_.paletteList->RowCount()))->Values()
+                                    : SwatchValues{random(1 << 24), random(500) - 250, randomName()};
+    dropColor_ = ColorRecordOf(values.color, qint16(values.offset));
+    dropName_ = values.name;
+    dropRegion_ = 0;
+    const QPoint at(random(std::max(canvas->width(), 1)), random(std::max(canvas->height(), 1)));
+    const bool taken = dragAndDrop(canvas, values, at);
+    return QStringLiteral("%1 at (%2, %3)%4").arg(describe(values)).arg(at.x()).arg(at.y()).arg(taken ? "" : " (refused)");
+}
+
+// The colour editor runs modally: it is worked from the event loop it runs,
+// once it shows, and always closed with OK or Cancel.
+QString Driver::editPaletteColor()
+{
+    SwatchList& palette = *w_.paletteList;
+    if (!palette.ContentShown()) return QStringLiteral("no palette shown");
+    const int index = random(palette.RowCount());
+    const bool rename = random(2), offset = random(2), chooser = random(3) == 0, ok = random(10) < 7;
+    const QString name = randomName();
+    const int newOffset = random(700) - 350;
+    // The timers live with `guard`, so none outlives this action.
+    QObject guard;
+    std::function<void()> work;
+    work = [this, &work, &guard, rename, offset, chooser, ok, name, newOffset] {
+        QPointer<dlgColor> editor = w_.findChild<dlgColor*>();
+        if (!editor || !editor->isVisible()) {
+            QTimer::singleShot(1, &guard, [&work] { work(); });
+            return;
+        }
+        if (rename) editor->findChild<QLineEdit*>(QStringLiteral("txtColorName"))->setText(name);
+        if (offset) editor->findChild<QLineEdit*>(QStringLiteral("txtBlendOffset"))->setText(QString::number(newOffset));
+        if (chooser) emit editor->findChild<ColorSwatch*>(QStringLiteral("picCurrentColor"))->clicked();
+        if (editor) editor->findChild<QPushButton*>(ok ? QStringLiteral("CmdOK") : QStringLiteral("CmdCancel"))->click();
+    };
+    QTimer::singleShot(0, &guard, [&work] { work(); });
+    w_.picPalette_Click(qint16(index));
+    return QStringLiteral("color %1%2%3%4 %5").arg(index)
+        .arg(rename ? QStringLiteral(" named \"%1\"").arg(name.left(40)) : QString())
+        .arg(offset ? QStringLiteral(" offset %1").arg(newOffset) : QString())
+        .arg(chooser ? " chooser" : "", ok ? "OK" : "Cancel");
+}
+
+QString Driver::renameColor()
+{
+    if (!w_.paletteList->ContentShown()) return QStringLiteral("no palette shown");
+    const int index = random(w_.paletteList->RowCount());
+    w_.lblColorName_Click(qint16(index));
+    return QStringLiteral("color %1").arg(index);
+}
+
+QString Driver::turnPage()
+{
+    switch (random(4)) {
+    case 0: return pressButton(w_.cmdNextPage, QStringLiteral("next"));
+    case 1: return pressButton(w_.cmdPrevPage, QStringLiteral("previous"));
+    case 2: {
+        QAction* key = random(2) ? w_.actPageDown : w_.actPageUp;
+        key->trigger();
+        return key == w_.actPageDown ? QStringLiteral("Page Down") : QStringLiteral("Page Up");
+    }
+    default:
+        if (!w_.cboPage->isEnabled() || w_.cboPage->count() == 0) return QStringLiteral("page list disabled");
+        const int page = random(w_.cboPage->count());
+        w_.cboPage->setCurrentIndex(page);
+        return QStringLiteral("page %1 from the list").arg(page + 1);
+    }
+}
+
+// A model file dropped on the window or on the page, as from a file manager.
+QString Driver::dropModelFile()
+{
+    const QStringList files = modelFiles();
+    openTarget_ = files[random(int(files.size()))];
+    events_.append({Event::OpenChosen, Set::Scheme, openTarget_});
+    QWidget* target = random(2) ? static_cast<QWidget*>(&w_) : w_.RKVCanvas;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(openTarget_)});
+    const QPoint at(target->width() / 3, target->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return QStringLiteral("a model file dropped and refused");
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return QStringLiteral("dropped on the %1").arg(target == w_.RKVCanvas ? "page" : "window");
+}
+
+QString Driver::zoom()
+{
+    switch (random(4)) {
+    case 0: return pressButton(w_.cmdZoomIn, QStringLiteral("in"));
+    case 1: return pressButton(w_.cmdZoomOut, QStringLiteral("out"));
+    case 2: {
+        // A wheel over the page: with Ctrl it zooms, without it scrolls.
+        QWidget* canvas = w_.RKVCanvas;
+        const QPointF at(random(std::max(canvas->width(), 1)), random(std::max(canvas->height(), 1)));
+        const int angle = (random(2) ? 1 : -1) * 15 * (1 + random(16));
+        const bool ctrl = random(2);
+        QWheelEvent wheel(at, canvas->mapToGlobal(at), QPoint(), QPoint(random(3) == 0 ? angle : 0, angle),
+                          Qt::NoButton, ctrl ? Qt::ControlModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas, &wheel);
+        return QStringLiteral("wheel %1%2").arg(angle).arg(ctrl ? " with Ctrl" : "");
+    }
+    default:
+        if (!w_.cboZoom->isEnabled()) return QStringLiteral("zoom list disabled");
+        const int entry = random(w_.cboZoom->count());
+        w_.cboZoom->setCurrentIndex(entry);
+        return w_.cboZoom->itemText(entry);
+    }
+}
+
+}  // namespace Soak

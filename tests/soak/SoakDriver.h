@@ -1,0 +1,118 @@
+#pragma once
+
+// Drives one main window through random actions, with every message box,
+// chooser, input box and the colour editor answered at random from the
+// action's own random source, and checks after each action what must hold.
+#include "ColorChooser.h"
+#include "FileChooser.h"
+#include "InputBox.h"
+#include "MessageBox.h"
+#include "SoakChecks.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <map>
+#include <random>
+
+class QAbstractButton;
+class frmMain;
+
+namespace Soak {
+
+class World;
+
+// Something the user was asked during an action, and the answer given.
+struct Event {
+    enum Kind { PromptYes, PromptNo, SaveGood, SaveFull, SaveLocked, SaveCancelled, OpenChosen, OpenCancelled, Message };
+    Kind kind;
+    Set set = Set::Scheme;  // the set a prompt or a save chooser is about
+    QString path;           // the file chosen, or a message's text
+};
+
+// A rule broken while a fault that another piece of work is mending is
+// known to break it: reported and counted, fatal only in strict runs.
+// code names it on the command line (--strict CODE).
+struct Known {
+    const char* code;
+    const char* what;
+};
+
+class Driver {
+public:
+    Driver(World& world, frmMain& window);
+    ~Driver();
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+
+    // Runs the action numbered `number` of the run seeded `seed`; returns
+    // what it did, in words.
+    QString Perform(quint64 seed, int number);
+
+    // What broke after the action, or empty. Known faults are counted in
+    // KnownFaults, and returned too when `strict` names them ("all", or one
+    // fault's code).
+    QString Check(const QString& strict);
+
+    const std::map<QString, int>& KnownFaults() const { return known_; }
+
+    // Closes the window as the user would, its prompts answered as in any
+    // action.
+    void CloseWindow();
+
+private:
+    enum class Kind {
+        DropOnRegion, DropOnPage, EditPaletteColor, RenameColor, TurnPage, Zoom, Tool, Inspect, Undo, Redo,
+        LoadPalette, SavePalette, LoadScheme, SaveScheme, OpenModel, CloseModel, TogglePrompt
+    };
+    int random(int below) { return int(std::uniform_int_distribution<int>(0, below - 1)(rng_)); }
+    QString randomName();
+
+    // The scripted services.
+    Platform::MsgAnswer answerBox(const Platform::MessageRequest& request);
+    Platform::FileChooserResult answerChooser(const Platform::FileChooserRequest& request);
+    QString saveTarget(Set set, Event::Kind& outcome);
+    QStringList modelFiles() const;
+    // Ends the full disk of a save chooser's answer.
+    void endFullDisk();
+
+    // The actions (SoakActions.cpp).
+    QString dropOnRegion();
+    QString dropOnPage();
+    QString editPaletteColor();
+    QString renameColor();
+    QString turnPage();
+    QString zoom();
+    QString dropModelFile();
+    QString pressButton(QAbstractButton* button, const QString& what);
+
+    // The bookkeeping after an action (SoakVerdicts.cpp).
+    void noteKnown(const Known& fault, QString& strictFinding, const QString& strict);
+    QString followHistory(const QString& strict);
+    QString dropLanded() const;
+
+    World& world_;
+    frmMain& w_;
+    std::mt19937_64 rng_;
+    Kind kind_ = Kind::Tool;
+    QVector<Event> events_;
+    UndoLedger ledger_;
+    int indexBefore_ = 0;
+    SetContents before_;
+    bool fullDisk_ = false;
+    bool openSucceeded_ = false;
+    QString openTarget_;
+    // The last drop: the values dragged and the region swatch aimed at (0 for
+    // the page, where the region under the pointer takes them; -1 when the
+    // action dropped nothing).
+    mdlRKVUtilities::ColorRecord dropColor_;
+    QString dropName_;
+    int dropRegion_ = 0;
+    std::map<QString, int> known_;
+    Platform::MessageBox::Responder previousBox_;
+    Platform::FileChooser::Responder previousChooser_;
+    Platform::InputBox::Responder previousInput_;
+    Platform::ColorChooser::Responder previousColor_;
+};
+
+}  // namespace Soak

@@ -280,8 +280,9 @@ void frmMain::cmdLoadPalette_Click()
 
     // The step keeps the flag the palette had: undoing the load brings back
     // an unsaved palette as unsaved, even when its prompt was answered No.
+    // A No needs no forgetting here: a load clears the flag, and a load that
+    // read nothing leaves the palette, and so its flag, as it was.
     const PaletteState step = CapturePalette();
-    ForgetUnsavedChanges(answers);
     const PaletteSnapshot before = CurrentPalette();
     const bool loaded = LoadPalette(path);
     ShowPalette();
@@ -337,7 +338,6 @@ void frmMain::cmdLoadScheme_Click()
     if (path.isEmpty() || !FileExists(path)) return;
 
     const SchemeState step = CaptureScheme();
-    ForgetUnsavedChanges(answers);
     const SchemeSnapshot before = CurrentScheme();
     const bool loaded = LoadScheme(path);
     ShowScheme();

@@ -171,28 +171,6 @@ void UndoLedger::Saved(Set set, int index, const QString& label)
     }
 }
 
-bool UndoLedger::OnlyLabelsDiffer(const SetContents& now, int index) const
-{
-    if (index < 0 || index >= positions_.size()) return false;
-    SetContents want = positions_[index];
-    want.schemeLabel = now.schemeLabel;
-    want.paletteLabel = now.paletteLabel;
-    return now.SameScheme(want) && now.SamePalette(want);
-}
-
-void UndoLedger::AdoptLabels(const SetContents& now, int index)
-{
-    if (index < 0 || index >= positions_.size()) return;
-    positions_[index].schemeLabel = now.schemeLabel;
-    positions_[index].paletteLabel = now.paletteLabel;
-}
-
-void UndoLedger::PromptAnsweredNo(Set set, int index)
-{
-    if (index < 0 || index >= positions_.size()) return;
-    (set == Set::Scheme ? positions_[index].schemeModified : positions_[index].paletteModified) = false;
-}
-
 bool UndoLedger::Expected(Set set, int index) const
 {
     if (index < 0 || index >= positions_.size()) return false;

@@ -66,8 +66,8 @@ enum class Set { Scheme, Palette };
 // modified at its new position (a whole load makes it unmodified); a save
 // makes every position modified whose way to the saved one crosses a step
 // of the saved set, and the others unmodified and named after the file
-// saved; a flag cleared by answering
-// No to a save prompt holds for the position it was cleared at.
+// saved. A save prompt answered No changes no position: the flag it
+// gives up goes only with an open or a load that goes ahead.
 class UndoLedger {
 public:
     // A new history (a model opened or closed, or the start).
@@ -75,16 +75,10 @@ public:
 
     void StepRecorded(Set set, const SetContents& after, int index);
     void Saved(Set set, int index, const QString& label);
-    void PromptAnsweredNo(Set set, int index);
 
     // What the window shows at index against what the position showed and
     // the flags it must give; empty when they agree.
     Finding Compare(const SetContents& now, int index, int count) const;
-
-    // Whether what the window shows at index differs from the position only
-    // in its file name labels; AdoptLabels takes the labels shown.
-    bool OnlyLabelsDiffer(const SetContents& now, int index) const;
-    void AdoptLabels(const SetContents& now, int index);
 
     // The flags the position must give.
     bool Expected(Set set, int index) const;

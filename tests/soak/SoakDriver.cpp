@@ -183,6 +183,8 @@ QString Driver::Perform(quint64 seed, int number)
     dropRegion_ = -1;
     fullDisk_ = false;
     indexBefore_ = w_.Colouring->Stack()->index();
+    countBefore_ = w_.Colouring->Stack()->count();
+    modelOpenBefore_ = mdlRKVUtilities::ModelIsOpen();
     before_ = SetContents::Now(w_);
 
     int total = 0;

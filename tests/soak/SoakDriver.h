@@ -12,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <map>
 #include <random>
 
 class QAbstractButton;
@@ -30,14 +29,6 @@ struct Event {
     QString path;           // the file chosen, or a message's text
 };
 
-// A rule broken while a fault that another piece of work is mending is
-// known to break it: reported and counted, fatal only in strict runs.
-// code names it on the command line (--strict CODE).
-struct Known {
-    const char* code;
-    const char* what;
-};
-
 class Driver {
 public:
     Driver(World& world, frmMain& window);
@@ -49,12 +40,8 @@ public:
     // what it did, in words.
     QString Perform(quint64 seed, int number);
 
-    // What broke after the action, or empty. Known faults are counted in
-    // KnownFaults, and returned too when `strict` names them ("all", or one
-    // fault's code).
-    QString Check(const QString& strict);
-
-    const std::map<QString, int>& KnownFaults() const { return known_; }
+    // What broke after the action, or empty.
+    QString Check();
 
     // Closes the window as the user would, its prompts answered as in any
     // action.
@@ -87,8 +74,7 @@ private:
     QString pressButton(QAbstractButton* button, const QString& what);
 
     // The bookkeeping after an action (SoakVerdicts.cpp).
-    void noteKnown(const Known& fault, QString& strictFinding, const QString& strict);
-    QString followHistory(const QString& strict);
+    QString followHistory();
     QString dropLanded() const;
 
     World& world_;
@@ -98,6 +84,8 @@ private:
     QVector<Event> events_;
     UndoLedger ledger_;
     int indexBefore_ = 0;
+    int countBefore_ = 0;
+    bool modelOpenBefore_ = false;
     SetContents before_;
     bool fullDisk_ = false;
     bool openSucceeded_ = false;
@@ -108,7 +96,6 @@ private:
     mdlRKVUtilities::ColorRecord dropColor_;
     QString dropName_;
     int dropRegion_ = 0;
-    std::map<QString, int> known_;
     Platform::MessageBox::Responder previousBox_;
     Platform::FileChooser::Responder previousChooser_;
     Platform::InputBox::Responder previousInput_;

@@ -1,7 +1,7 @@
 // rkv_soak: drives the real main window offscreen through random actions and
 // checks after each one what must always hold (see SoakChecks.h). Seeded and
 // replayable:
-//   rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict [CODE]] [--trace]
+//   rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--trace]
 // Each action draws from a random source of its own (the seed and its
 // number), so a list of action numbers replays alone. On a failure the soak
 // prints the seed, the failing action and the shortest list of actions it
@@ -33,13 +33,12 @@ struct Outcome {
     int failedAt = -1;  // index into the list, -1 when every action passed
     QString finding;
     QStringList done;   // what each action did
-    std::map<QString, int> known;
 };
 
 // One run from a fresh program state on fresh files: the listed actions, or
 // when none are listed actions 1 to count; no more than the time allows when
 // `seconds` is positive.
-Outcome Run(quint64 seed, const QList<int>& actions, int count, double seconds, const QString& strict, int* ran = nullptr)
+Outcome Run(quint64 seed, const QList<int>& actions, int count, double seconds, int* ran = nullptr)
 {
     using namespace mdlRKVUtilities;
     ClearColorSets();
@@ -60,7 +59,7 @@ Outcome Run(quint64 seed, const QList<int>& actions, int count, double seconds, 
             outcome.done << QStringLiteral("%1: %2").arg(number).arg(driver.Perform(seed, number));
             if (trace) std::printf("  %s\n", qPrintable(outcome.done.last()));
             if (ran) *ran = i + 1;
-            const QString finding = driver.Check(strict);
+            const QString finding = driver.Check();
             if (!finding.isEmpty()) {
                 outcome.failedAt = i;
                 outcome.finding = finding;
@@ -68,7 +67,6 @@ Outcome Run(quint64 seed, const QList<int>& actions, int count, double seconds, 
             }
         }
         driver.CloseWindow();
-        outcome.known = driver.KnownFaults();
     }
     Platform::SettingsStore::setFolder(previous);
     return outcome;
@@ -83,7 +81,7 @@ bool SameKind(QString a, QString b)
 
 // Shortens a failing list: drops ever smaller chunks while the run still
 // fails, within a bounded number of runs.
-QList<int> Shorten(quint64 seed, QList<int> failing, const QString& finding, const QString& strict)
+QList<int> Shorten(quint64 seed, QList<int> failing, const QString& finding)
 {
     int runs = 0;
     for (int chunk = std::max(int(failing.size()) / 2, 1); chunk >= 1 && runs < 400; chunk /= 2) {
@@ -91,7 +89,7 @@ QList<int> Shorten(quint64 seed, QList<int> failing, const QString& finding, con
             QList<int> shorter = failing;
             shorter.remove(start, chunk);
             ++runs;
-            const Outcome o = Run(seed, shorter, 0, 0, strict);
+            const Outcome o = Run(seed, shorter, 0, 0);
             if (o.failedAt >= 0 && SameKind(o.finding, finding)) failing = shorter.mid(0, o.failedAt + 1);
         }
         if (chunk == 1) break;
@@ -114,7 +112,6 @@ int main(int argc, char** argv)
     quint64 seed = quint64(std::chrono::system_clock::now().time_since_epoch().count()) % 1000000007u;
     int count = -1;
     double seconds = 0;
-    QString strict;
     QList<int> only;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -123,17 +120,11 @@ int main(int argc, char** argv)
         else if (args[i] == QLatin1String("--actions")) count = value.toInt(), ++i;
         else if (args[i] == QLatin1String("--seconds")) seconds = value.toDouble(), ++i;
         else if (args[i] == QLatin1String("--trace")) trace = true;
-        else if (args[i] == QLatin1String("--strict")) {
-            // Known faults stop the run too: all of them, or the one named.
-            const bool named = !value.isEmpty() && !value.startsWith(QLatin1String("--"));
-            strict = named ? value : QStringLiteral("all");
-            i += named ? 1 : 0;
-        }
         else if (args[i] == QLatin1String("--only")) {
             for (const QString& n : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) only << n.toInt();
             ++i;
         } else {
-            std::fprintf(stderr, "usage: rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--strict [CODE]] [--trace]\n");
+            std::fprintf(stderr, "usage: rkv_soak [--seed N] [--actions N] [--seconds N] [--only A,B,...] [--trace]\n");
             return 2;
         }
     }
@@ -142,9 +133,7 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     int ran = 0;
-    const Outcome outcome = Run(seed, only, count, seconds, strict, &ran);
-    for (const auto& [code, times] : outcome.known)
-        std::printf("known fault %s: %d times\n", qPrintable(code), times);
+    const Outcome outcome = Run(seed, only, count, seconds, &ran);
     if (outcome.failedAt < 0) {
         std::printf("%d actions, every check held\n", ran);
         return 0;
@@ -152,13 +141,12 @@ int main(int argc, char** argv)
     std::printf("FAILED at action %s\n  %s\n", qPrintable(outcome.done.last()), qPrintable(outcome.finding));
     QList<int> failing = only.mid(0, outcome.failedAt + 1);
     for (int n = 1; only.isEmpty() && n <= outcome.failedAt + 1; ++n) failing << n;
-    const QList<int> shortest = Shorten(seed, failing, outcome.finding, strict);
-    const Outcome again = Run(seed, shortest, 0, 0, strict);
+    const QList<int> shortest = Shorten(seed, failing, outcome.finding);
+    const Outcome again = Run(seed, shortest, 0, 0);
     QStringList numbers;
     for (int n : shortest) numbers << QString::number(n);
-    std::printf("replay: rkv_soak --seed %llu --only %s%s\n", static_cast<unsigned long long>(seed),
-                qPrintable(numbers.join(QLatin1Char(','))),
-                strict.isEmpty() ? "" : qPrintable(QStringLiteral(" --strict ") + strict));
+    std::printf("replay: rkv_soak --seed %llu --only %s\n", static_cast<unsigned long long>(seed),
+                qPrintable(numbers.join(QLatin1Char(','))));
     for (const QString& line : again.done) std::printf("  %s\n", qPrintable(line));
     std::printf("  -> %s\n", qPrintable(again.finding));
     return 1;

@@ -15,43 +15,21 @@ using namespace mdlRKVUtilities;
 
 namespace Soak {
 
-namespace {
-
-// Faults that other pieces of work on issue 19 are mending (the save
-// prompts of item 3, the undo history of item 4). While they last the soak
-// counts them instead of stopping.
-const Known NoThenCancel{"no-then-cancel",
-                         "a save prompt answered No and the chooser then cancelled clears the modified flag"};
-const Known YesThenNoSave{"yes-then-no-save",
-                          "a save prompt answered Yes whose save was cancelled or failed still drops the change"};
-const Known OpenedModified{"opened-modified", "a model just opened and untouched is marked modified"};
-const Known LabelAfterSave{"label-after-save",
-                           "undo or redo across a save shows the file name the set had before the save"};
-
-}  // namespace
-
-void Driver::noteKnown(const Known& fault, QString& strictFinding, const QString& strict)
-{
-    ++known_[QString::fromLatin1(fault.code)];
-    if ((strict == QLatin1String("all") || strict == QLatin1String(fault.code)) && strictFinding.isEmpty())
-        strictFinding = QStringLiteral("known fault %1: %2").arg(QLatin1String(fault.code), QLatin1String(fault.what));
-}
-
-QString Driver::followHistory(const QString& strict)
+QString Driver::followHistory()
 {
     QUndoStack& stack = *w_.Colouring->Stack();
     const int index = stack.index(), count = stack.count();
     const SetContents now = SetContents::Now(w_);
-    QString strictFinding;
 
     // The prompts and saves happened at the position the action started at.
+    // A No gives nothing up by itself: the set's flag stays until the
+    // operation goes ahead, and a load or an open that goes ahead sets it anew.
     bool promptYes[2] = {false, false}, promptNo[2] = {false, false}, savedAfterYes[2] = {false, false};
-    bool chooserCancelled = false, chosen = false;
+    bool chooserCancelled = false, chosen = false, chooserAfterYes = false;
     for (const Event& e : events_) {
         const int s = int(e.set);
         if (e.kind == Event::PromptNo) {
             promptNo[s] = true;
-            ledger_.PromptAnsweredNo(e.set, indexBefore_);
         } else if (e.kind == Event::PromptYes) {
             promptYes[s] = true;
         } else if (e.kind == Event::SaveGood) {
@@ -67,36 +45,46 @@ QString Driver::followHistory(const QString& strict)
                 return m.kind == Event::Message && m.path.startsWith(QLatin1String("Error saving"));
             });
             if (!told) return QStringLiteral("a save that could not be written was not reported");
-        } else if (e.kind == Event::OpenCancelled) {
-            chooserCancelled = true;
-        } else if (e.kind == Event::OpenChosen) {
-            chosen = true;
+        } else if (e.kind == Event::OpenCancelled || e.kind == Event::OpenChosen) {
+            (e.kind == Event::OpenCancelled ? chooserCancelled : chosen) = true;
+            chooserAfterYes = chooserAfterYes || promptYes[0] || promptYes[1];
         }
     }
-    // Asked to save, the user said Yes, no save happened, and the action went
-    // on to replace or close the set.
     const bool opened = kind_ == Kind::OpenModel && chosen && count == 0 && ModelIsOpen()
                         && QFileInfo(Model.ModelFolder + Model.ModelFileName) == QFileInfo(openTarget_);
-    const bool goesOn = kind_ == Kind::CloseModel || opened || (chosen && kind_ != Kind::OpenModel);
-    for (int s = 0; s < 2; ++s)
-        if (promptYes[s] && !savedAfterYes[s] && goesOn) noteKnown(YesThenNoSave, strictFinding, strict);
-    if ((promptNo[0] || promptNo[1]) && chooserCancelled
-        && (now.schemeModified != before_.schemeModified || now.paletteModified != before_.paletteModified))
-        noteKnown(NoThenCancel, strictFinding, strict);
+    // Asked to save, the user said Yes and no save happened: the action
+    // stops there, with the set still unsaved and nothing else changed.
+    for (int s = 0; s < 2; ++s) {
+        if (!promptYes[s] || savedAfterYes[s]) continue;
+        const bool stillModified = s == int(Set::Palette) ? now.paletteModified : now.schemeModified;
+        if (chooserAfterYes || !stillModified || index != indexBefore_ || count != countBefore_
+            || ModelIsOpen() != modelOpenBefore_)
+            return QStringLiteral("a save prompt answered Yes whose save was not made let the action go on");
+    }
+    if (chooserCancelled
+        && ((promptNo[int(Set::Scheme)] && now.schemeModified != before_.schemeModified)
+            || (promptNo[int(Set::Palette)] && now.paletteModified != before_.paletteModified)))
+        return QStringLiteral("a save prompt answered No and the chooser then cancelled changed the modified flag");
 
     switch (kind_) {
     case Kind::CloseModel:
         if (!w_.mnuFileClose->isEnabled() && !ModelIsOpen() && count == 0) {
             if (now.schemeModified || now.paletteModified) return QStringLiteral("closing left a modified flag set");
             ledger_.Reset(now);
-            return strictFinding;
+            return {};
         }
         break;
     case Kind::OpenModel:
         if (opened) {
-            if (now.schemeModified) noteKnown(OpenedModified, strictFinding, strict);
+            // The model's scheme is its own; the palette stays, and keeps its
+            // flag unless its change was given up or saved.
+            const bool palette = before_.paletteModified && !promptNo[int(Set::Palette)]
+                                 && !savedAfterYes[int(Set::Palette)];
+            if (now.schemeModified || now.paletteModified != palette)
+                return QStringLiteral("a model just opened has the flags scheme %1, palette %2 (should be 0, %3)")
+                    .arg(now.schemeModified).arg(now.paletteModified).arg(palette);
             ledger_.Reset(now);
-            return strictFinding;
+            return {};
         }
         break;
     case Kind::Undo:
@@ -125,13 +113,7 @@ QString Driver::followHistory(const QString& strict)
             return QStringLiteral("the history moved from %1 to %2 without undo or redo").arg(indexBefore_).arg(index);
         }
     }
-    if ((kind_ == Kind::Undo || kind_ == Kind::Redo) && ledger_.OnlyLabelsDiffer(now, index)
-        && !ledger_.Compare(now, index, count).isEmpty()) {
-        noteKnown(LabelAfterSave, strictFinding, strict);
-        ledger_.AdoptLabels(now, index);
-    }
-    const QString differs = ledger_.Compare(now, index, count);
-    return differs.isEmpty() ? strictFinding : differs;
+    return ledger_.Compare(now, index, count);
 }
 
 // A drop changes one region: the one aimed at, or on the page the one under
@@ -152,11 +134,11 @@ QString Driver::dropLanded() const
     return {};
 }
 
-QString Driver::Check(const QString& strict)
+QString Driver::Check()
 {
     if (dropRegion_ >= 0)
         if (QString f = dropLanded(); !f.isEmpty()) return f;
-    if (QString f = followHistory(strict); !f.isEmpty()) return f;
+    if (QString f = followHistory(); !f.isEmpty()) return f;
     if (QString f = CanvasPaletteMatchesScheme(w_); !f.isEmpty()) return f;
     if (QString f = ScreenMatchesPage(w_); !f.isEmpty()) return f;
     if (QString f = PanelsMatchSets(w_); !f.isEmpty()) return f;

@@ -20,6 +20,9 @@ public:
     {
     }
     ColourSet Set() const { return set_; }
+    // Names the set's state before or after the step after the file it now
+    // matches (a save).
+    virtual void Relabel(bool after, const QString& label) = 0;
 
     void undo() override
     {
@@ -55,6 +58,7 @@ public:
         : ColouringStep(set, text, std::move(noteFlags)), restore_(restore), before_(before), after_(after)
     {
     }
+    void Relabel(bool after, const QString& label) override { (after ? after_ : before_).label = label; }
 
 protected:
     void restoreBefore() override { restore_(before_); }
@@ -114,7 +118,7 @@ bool ColouringHistory::stepChangesSet(int step, ColourSet set) const
     return command && command->Set() == set;
 }
 
-void ColouringHistory::MarkSaved(ColourSet set)
+void ColouringHistory::MarkSaved(ColourSet set, const QString& label)
 {
     const int saved = stack_->index();
     for (int position = 0; position < flags_.size(); ++position) {
@@ -123,6 +127,24 @@ void ColouringHistory::MarkSaved(ColourSet set)
             differs = stepChangesSet(step, set);
         (set == ColourSet::Scheme ? flags_[position].scheme : flags_[position].palette) = differs;
     }
+    // The positions reached from the saved one without a step of the set hold
+    // what was saved: the nearest step of the set on each side restores the
+    // file's name on that side, so undo and redo show where the set came from.
+    const auto stepOfSet = [this, set](int step) {
+        // The stack hands its commands out read-only; they are ours to name.
+        auto* command = dynamic_cast<ColouringStep*>(const_cast<QUndoCommand*>(stack_->command(step)));
+        return command && command->Set() == set ? command : nullptr;
+    };
+    for (int step = saved - 1; step >= 0; --step)
+        if (ColouringStep* command = stepOfSet(step)) {
+            command->Relabel(true, label);
+            break;
+        }
+    for (int step = saved; step < stack_->count(); ++step)
+        if (ColouringStep* command = stepOfSet(step)) {
+            command->Relabel(false, label);
+            break;
+        }
 }
 
 void ColouringHistory::Clear()

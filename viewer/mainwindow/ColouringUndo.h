@@ -59,8 +59,10 @@ public:
     void RecordScheme(const QString& text, const SchemeState& before, const SchemeState& after);
     void RecordPalette(const QString& text, const PaletteState& before, const PaletteState& after);
 
-    // The set has just been saved: the current position matches the file.
-    void MarkSaved(ColourSet set);
+    // The set has just been saved under label ("Scheme: name.RKS3"): the
+    // current position, and every position reached from it without a step of
+    // the set, matches the file and is shown with that label.
+    void MarkSaved(ColourSet set, const QString& label);
 
     // Forgets every step (a model was opened or closed).
     void Clear();

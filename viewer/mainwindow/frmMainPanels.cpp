@@ -315,7 +315,7 @@ void frmMain::cmdSavePalette_Click()
     if (!SavePalette(path)) return;
     lblPaletteName->setText(QStringLiteral("Palette: ") + chooser.VBGetFileTitle(path));
     PaletteModified = false;
-    Colouring->MarkSaved(ColourSet::Palette);
+    Colouring->MarkSaved(ColourSet::Palette, lblPaletteName->text());
     repaint();
     LastPalettePath = FolderOf(path);
 }
@@ -370,7 +370,7 @@ void frmMain::cmdSaveScheme_Click()
     if (!SaveScheme(path)) return;
     lblSchemeName->setText(QStringLiteral("Scheme: ") + chooser.VBGetFileTitle(path));
     SchemeModified = false;
-    Colouring->MarkSaved(ColourSet::Scheme);
+    Colouring->MarkSaved(ColourSet::Scheme, lblSchemeName->text());
     repaint();
     LastSchemePath = FolderOf(path);
 }

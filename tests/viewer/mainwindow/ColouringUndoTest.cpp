@@ -97,6 +97,7 @@ TEST_F(MainWindowFixture, UndoAcrossASchemeLoadAndPastASave)
     EXPECT_EQ(w.lblSchemeName->text(), firstLabel);
     w.mnuEditRedo->trigger();
     EXPECT_FALSE(SchemeModified);
+    EXPECT_EQ(w.lblSchemeName->text(), "Scheme: mine.RKS3") << "redone to the save, named after its file";
 
     // Closing forgets the history.
     w.mnuFileClose_Click();
@@ -138,6 +139,8 @@ TEST_F(MainWindowFixture, PaletteStepsUndoWithTheirListAndLabel)
     w.mnuEditUndo->trigger();
     EXPECT_TRUE(PaletteModified && PaletteNames[255] == "Ink 255");
     EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Rename Color");
+    w.mnuEditRedo->trigger();
+    EXPECT_EQ(w.lblPaletteName->text(), "Palette: rust.RPL");
 }
 
 // An undo queued before an operation that lets pending events run undoes that whole operation.

@@ -102,10 +102,10 @@ SchemeSnapshot CurrentScheme() { return {SchemeColors, SchemeNames}; }
 
 void frmMain::setupPanels()
 {
-    connect(cmdLoadPalette, &QPushButton::clicked, this, &frmMain::cmdLoadPalette_Click);
-    connect(cmdSavePalette, &QPushButton::clicked, this, &frmMain::cmdSavePalette_Click);
-    connect(cmdLoadScheme, &QPushButton::clicked, this, &frmMain::cmdLoadScheme_Click);
-    connect(cmdSaveScheme, &QPushButton::clicked, this, &frmMain::cmdSaveScheme_Click);
+    connect(cmdLoadPalette, &QPushButton::clicked, this, [this] { cmdLoadPalette_Click(); });
+    connect(cmdSavePalette, &QPushButton::clicked, this, [this] { cmdSavePalette_Click(); });
+    connect(cmdLoadScheme, &QPushButton::clicked, this, [this] { cmdLoadScheme_Click(); });
+    connect(cmdSaveScheme, &QPushButton::clicked, this, [this] { cmdSaveScheme_Click(); });
     connect(paletteList, &SwatchList::swatchClicked, this, [this](int index) { picPalette_Click(qint16(index)); });
     connect(paletteList, &SwatchList::nameClicked, this, [this](int index) { lblColorName_Click(qint16(index)); });
     connect(regionList, &SwatchList::swatchDropped, this, [this](int region, const SwatchValues& source) {

@@ -10,6 +10,7 @@ public:
     explicit frmMainTestPeer(frmMain& window) : w_(window) {}
 
     // Menus.
+    QAction* mnuFileOpen() const { return w_.mnuFileOpen; }
     QMenu* mnuFileRecent() const { return w_.mnuFileRecent; }
     QAction* mnuFileClose() const { return w_.mnuFileClose; }
     QAction* mnuFileRecentClear() const { return w_.mnuFileRecentClear; }
@@ -19,6 +20,9 @@ public:
     QAction* mnuEditRedo() const { return w_.mnuEditRedo; }
     QAction* mnuEditPromptSave() const { return w_.mnuEditPromptSave; }
     QAction* mnuHelpContents() const { return w_.mnuHelpContents; }
+    // The Page Up and Page Down keys.
+    QAction* actPageUp() const { return w_.actPageUp; }
+    QAction* actPageDown() const { return w_.actPageDown; }
 
     // The tool strip and the canvas.
     QWidget* picTools() const { return w_.picTools; }
@@ -34,7 +38,10 @@ public:
 
     // The colour frame and its lists.
     QGroupBox* fraTools() const { return w_.fraTools; }
+    QPushButton* cmdLoadPalette() const { return w_.cmdLoadPalette; }
+    QPushButton* cmdSavePalette() const { return w_.cmdSavePalette; }
     QPushButton* cmdLoadScheme() const { return w_.cmdLoadScheme; }
+    QPushButton* cmdSaveScheme() const { return w_.cmdSaveScheme; }
     QLabel* lblPaletteName() const { return w_.lblPaletteName; }
     QLabel* lblSchemeName() const { return w_.lblSchemeName; }
     SwatchList* paletteList() const { return w_.paletteList; }

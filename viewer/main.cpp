@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     const bool reportHelp = !qEnvironmentVariableIsEmpty("RKV_WINDOW_REPORT_HELP");
     if (!reportFolder.isEmpty())
         QTimer::singleShot(500, &window, [&window, reportFolder, reportHelp] {
-            if (reportHelp) window.mnuHelpContents->trigger();
+            if (reportHelp) window.mnuHelpContents_Click();
             WriteWindowReport(window, reportFolder);
         });
     return app.exec();

@@ -3,6 +3,7 @@
 
 #include "BusyPointer.h"
 #include "MessageBox.h"
+#include "PrintPageMode.h"
 #include "PrintTiling.h"
 #include "PrinterRegistry.h"
 
@@ -35,7 +36,7 @@ bool RKV3CanvasCtl::PrintImage(int pID, int pResolution, int pQuality, int pCopi
                                int pPaperSize, int pTileMode, float hOffset, float vOffset,
                                int PageMode)
 {
-    const bool startsJob = PageMode == 0 || PageMode == 1;
+    const bool startsJob = StartsPrintJob(PageMode);
     if (startsJob && !PrinterRegistry::setCurrent(pID)) {
         MessageBox::show(QString::fromLatin1(InvalidPrinterText), MsgButtons::OkOnly, MsgIcon::Critical);
         return false;
@@ -105,16 +106,7 @@ bool RKV3CanvasCtl::PrintImage(int pID, int pResolution, int pQuality, int pCopi
     if (!printer.Box(hOffset, vOffset, printWidth_ - hOffset, printHeight_ - vOffset, 0))
         return fail();
 
-    switch (PageMode) {
-    case 0:
-    case 3:
-        if (!printer.EndDoc()) return fail();
-        break;
-    case 1:
-    case 2:
-        if (!printer.NewPage()) return fail();
-        break;
-    default: break;
-    }
+    if (EndsPrintJob(PageMode) && !printer.EndDoc()) return fail();
+    if (StartsNewSheet(PageMode) && !printer.NewPage()) return fail();
     return true;
 }

@@ -66,13 +66,13 @@ QString Driver::pressButton(QAbstractButton* button, const QString& what)
 // of another program's window with values of its own.
 QString Driver::dropOnRegion()
 {
-    SwatchList& regions = *w_.regionList;
+    SwatchList& regions = *p_.regionList();
     if (!ModelIsOpen() || !regions.ContentShown() || regions.RowCount() < 1) return QStringLiteral("no region rows");
     const int target = 1 + random(regions.RowCount());
     SwatchValues values;
     const int source = random(5);
-    if (source < 2 && w_.paletteList->ContentShown())
-        values = w_.paletteList->swatch(random(w_.paletteList->RowCount()))->Values();
+    if (source < 2 && p_.paletteList()->ContentShown())
+        values = p_.paletteList()->swatch(random(p_.paletteList()->RowCount()))->Values();
     else if (source < 4)
         values = regions.swatch(1 + random(regions.RowCount()))->Values();
     else
@@ -87,9 +87,9 @@ QString Driver::dropOnRegion()
 
 QString Driver::dropOnPage()
 {
-    QWidget* canvas = w_.RKVCanvas;
-    const SwatchValues values = w_.paletteList->ContentShown() && random(3) != 0
-                                    ? w_.paletteList->swatch(random(w_.paletteList->RowCount()))->Values()
+    QWidget* canvas = p_.RKVCanvas();
+    const SwatchValues values = p_.paletteList()->ContentShown() && random(3) != 0
+                                    ? p_.paletteList()->swatch(random(p_.paletteList()->RowCount()))->Values()
                                     : SwatchValues{random(1 << 24), random(500) - 250, randomName()};
     dropColor_ = ColorRecordOf(values.color, qint16(values.offset));
     dropName_ = values.name;
@@ -103,7 +103,7 @@ QString Driver::dropOnPage()
 // once it shows, and always closed with OK or Cancel.
 QString Driver::editPaletteColor()
 {
-    SwatchList& palette = *w_.paletteList;
+    SwatchList& palette = *p_.paletteList();
     if (!palette.ContentShown()) return QStringLiteral("no palette shown");
     const int index = random(palette.RowCount());
     const bool rename = random(2), offset = random(2), chooser = random(3) == 0, ok = random(10) < 7;
@@ -124,7 +124,7 @@ QString Driver::editPaletteColor()
         if (editor) editor->findChild<QPushButton*>(ok ? QStringLiteral("CmdOK") : QStringLiteral("CmdCancel"))->click();
     };
     QTimer::singleShot(0, &guard, [&work] { work(); });
-    w_.picPalette_Click(qint16(index));
+    p_.picPalette_Click(qint16(index));
     return QStringLiteral("color %1%2%3%4 %5").arg(index)
         .arg(rename ? QStringLiteral(" named \"%1\"").arg(name.left(40)) : QString())
         .arg(offset ? QStringLiteral(" offset %1").arg(newOffset) : QString())
@@ -133,26 +133,26 @@ QString Driver::editPaletteColor()
 
 QString Driver::renameColor()
 {
-    if (!w_.paletteList->ContentShown()) return QStringLiteral("no palette shown");
-    const int index = random(w_.paletteList->RowCount());
-    w_.lblColorName_Click(qint16(index));
+    if (!p_.paletteList()->ContentShown()) return QStringLiteral("no palette shown");
+    const int index = random(p_.paletteList()->RowCount());
+    p_.lblColorName_Click(qint16(index));
     return QStringLiteral("color %1").arg(index);
 }
 
 QString Driver::turnPage()
 {
     switch (random(4)) {
-    case 0: return pressButton(w_.cmdNextPage, QStringLiteral("next"));
-    case 1: return pressButton(w_.cmdPrevPage, QStringLiteral("previous"));
+    case 0: return pressButton(p_.cmdNextPage(), QStringLiteral("next"));
+    case 1: return pressButton(p_.cmdPrevPage(), QStringLiteral("previous"));
     case 2: {
-        QAction* key = random(2) ? w_.actPageDown : w_.actPageUp;
+        QAction* key = random(2) ? p_.actPageDown() : p_.actPageUp();
         key->trigger();
-        return key == w_.actPageDown ? QStringLiteral("Page Down") : QStringLiteral("Page Up");
+        return key == p_.actPageDown() ? QStringLiteral("Page Down") : QStringLiteral("Page Up");
     }
     default:
-        if (!w_.cboPage->isEnabled() || w_.cboPage->count() == 0) return QStringLiteral("page list disabled");
-        const int page = random(w_.cboPage->count());
-        w_.cboPage->setCurrentIndex(page);
+        if (!p_.cboPage()->isEnabled() || p_.cboPage()->count() == 0) return QStringLiteral("page list disabled");
+        const int page = random(p_.cboPage()->count());
+        p_.cboPage()->setCurrentIndex(page);
         return QStringLiteral("page %1 from the list").arg(page + 1);
     }
 }
@@ -163,7 +163,7 @@ QString Driver::dropModelFile()
     const QStringList files = modelFiles();
     openTarget_ = files[random(int(files.size()))];
     events_.append({Event::OpenChosen, Set::Scheme, openTarget_});
-    QWidget* target = random(2) ? static_cast<QWidget*>(&w_) : w_.RKVCanvas;
+    QWidget* target = random(2) ? static_cast<QWidget*>(&w_) : p_.RKVCanvas();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(openTarget_)});
     const QPoint at(target->width() / 3, target->height() / 2);
@@ -172,17 +172,17 @@ QString Driver::dropModelFile()
     if (!enter.isAccepted()) return QStringLiteral("a model file dropped and refused");
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
-    return QStringLiteral("dropped on the %1").arg(target == w_.RKVCanvas ? "page" : "window");
+    return QStringLiteral("dropped on the %1").arg(target == p_.RKVCanvas() ? "page" : "window");
 }
 
 QString Driver::zoom()
 {
     switch (random(4)) {
-    case 0: return pressButton(w_.cmdZoomIn, QStringLiteral("in"));
-    case 1: return pressButton(w_.cmdZoomOut, QStringLiteral("out"));
+    case 0: return pressButton(p_.cmdZoomIn(), QStringLiteral("in"));
+    case 1: return pressButton(p_.cmdZoomOut(), QStringLiteral("out"));
     case 2: {
         // A wheel over the page: with Ctrl it zooms, without it scrolls.
-        QWidget* canvas = w_.RKVCanvas;
+        QWidget* canvas = p_.RKVCanvas();
         const QPointF at(random(std::max(canvas->width(), 1)), random(std::max(canvas->height(), 1)));
         const int angle = (random(2) ? 1 : -1) * 15 * (1 + random(16));
         const bool ctrl = random(2);
@@ -192,10 +192,10 @@ QString Driver::zoom()
         return QStringLiteral("wheel %1%2").arg(angle).arg(ctrl ? " with Ctrl" : "");
     }
     default:
-        if (!w_.cboZoom->isEnabled()) return QStringLiteral("zoom list disabled");
-        const int entry = random(w_.cboZoom->count());
-        w_.cboZoom->setCurrentIndex(entry);
-        return w_.cboZoom->itemText(entry);
+        if (!p_.cboZoom()->isEnabled()) return QStringLiteral("zoom list disabled");
+        const int entry = random(p_.cboZoom()->count());
+        p_.cboZoom()->setCurrentIndex(entry);
+        return p_.cboZoom()->itemText(entry);
     }
 }
 

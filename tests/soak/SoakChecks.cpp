@@ -7,6 +7,7 @@
 #include "Swatch.h"
 #include "SwatchList.h"
 #include "frmMain.h"
+#include "frmMainTestPeer.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -39,11 +40,13 @@ QImage ColourPage(const QImage& page, const std::array<ColorRecord, 256>& scheme
 
 Finding CanvasPaletteMatchesScheme(const frmMain& window)
 {
+    // The checks only read; the peer takes the window as its tests do.
+    const frmMainTestPeer windowPeer(const_cast<frmMain&>(window));
     // Before the first model the program holds no scheme at all (every record
     // zero) and the canvas its own starting gray.
     if (std::all_of(SchemeColors.begin() + 1, SchemeColors.end(), [](const ColorRecord& c) { return c == ColorRecord{}; }))
         return {};
-    const RKV3CanvasCtlTestPeer peer(*window.RKVCanvas);
+    const RKV3CanvasCtlTestPeer peer(*windowPeer.RKVCanvas());
     for (int r = 1; r < SchemeSize; ++r) {
         const RegionPaletteEntry& e = peer.Palette().entry(r);
         const ColorRecord& s = SchemeColors[size_t(r)];
@@ -57,30 +60,34 @@ Finding CanvasPaletteMatchesScheme(const frmMain& window)
 
 Finding PanelsMatchSets(const frmMain& window)
 {
+    // The checks only read; the peer takes the window as its tests do.
+    const frmMainTestPeer peer(const_cast<frmMain&>(window));
     const auto row = [](const SwatchList& list, int i, const ColorRecord& c, const QString& name) {
         const Swatch* swatch = list.swatch(i);
         return swatch && swatch->BackColor() == ColorValueOf(c) && swatch->Tag() == QString::number(c.Offset)
                && swatch->toolTip() == name;
     };
-    if (window.regionList->ContentShown())
-        for (int r = 1; r <= window.regionList->RowCount(); ++r)
-            if (!row(*window.regionList, r, SchemeColors[size_t(r)], SchemeNames[size_t(r)]))
+    if (peer.regionList()->ContentShown())
+        for (int r = 1; r <= peer.regionList()->RowCount(); ++r)
+            if (!row(*peer.regionList(), r, SchemeColors[size_t(r)], SchemeNames[size_t(r)]))
                 return QStringLiteral("region swatch %1 does not show the scheme's entry").arg(r);
-    if (window.paletteList->ContentShown())
-        for (int i = 0; i < std::min(PaletteCount, window.paletteList->RowCount()); ++i)
-            if (!row(*window.paletteList, i, PaletteColors[size_t(i)], PaletteNames[size_t(i)]))
+    if (peer.paletteList()->ContentShown())
+        for (int i = 0; i < std::min(PaletteCount, peer.paletteList()->RowCount()); ++i)
+            if (!row(*peer.paletteList(), i, PaletteColors[size_t(i)], PaletteNames[size_t(i)]))
                 return QStringLiteral("palette swatch %1 does not show the palette's entry").arg(i);
     return {};
 }
 
 Finding ScreenMatchesPage(const frmMain& window)
 {
+    // The checks only read; the peer takes the window as its tests do.
+    const frmMainTestPeer peer(const_cast<frmMain&>(window));
     if (!ModelIsOpen()) return {};
     // The page list and the caption name the page shown.
     const int current = Model.CurrentPage;
-    if (current < 1 || current > Model.Pages.size() || window.cboPage->currentIndex() != current - 1)
+    if (current < 1 || current > Model.Pages.size() || peer.cboPage()->currentIndex() != current - 1)
         return QStringLiteral("page %1 of %2 is current but the page list shows entry %3")
-            .arg(current).arg(Model.Pages.size()).arg(window.cboPage->currentIndex() + 1);
+            .arg(current).arg(Model.Pages.size()).arg(peer.cboPage()->currentIndex() + 1);
     const QString caption = QStringLiteral("RKVViewer 3 (%1, %2)").arg(Model.ModelFileName, Model.Pages[current - 1].Title);
     if (window.windowTitle() != caption)
         return QStringLiteral("the caption is \"%1\", not \"%2\"").arg(window.windowTitle(), caption);
@@ -91,7 +98,7 @@ Finding ScreenMatchesPage(const frmMain& window)
     std::array<ColorRecord, 256> scheme{};
     std::copy(SchemeColors.begin(), SchemeColors.end(), scheme.begin());
     const QImage expected = ColourPage(page, scheme);
-    const QImage shown = window.RKVCanvas->CanvasImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = peer.RKVCanvas()->CanvasImage().convertToFormat(QImage::Format_RGB32);
     if (shown.size() != expected.size())
         return QStringLiteral("page %1 is %2 x %3 but the screen holds %4 x %5")
             .arg(Model.CurrentPage).arg(expected.width()).arg(expected.height())
@@ -108,14 +115,16 @@ Finding ScreenMatchesPage(const frmMain& window)
 
 SetContents SetContents::Now(const frmMain& window)
 {
+    // The checks only read; the peer takes the window as its tests do.
+    const frmMainTestPeer peer(const_cast<frmMain&>(window));
     SetContents c;
     c.schemeColors = SchemeColors;
     c.schemeNames = SchemeNames;
-    c.schemeLabel = window.lblSchemeName->text();
+    c.schemeLabel = peer.lblSchemeName()->text();
     c.paletteCount = PaletteCount;
     c.paletteColors = PaletteColors;
     c.paletteNames = PaletteNames;
-    c.paletteLabel = window.lblPaletteName->text();
+    c.paletteLabel = peer.lblPaletteName()->text();
     c.schemeModified = SchemeModified;
     c.paletteModified = PaletteModified;
     return c;

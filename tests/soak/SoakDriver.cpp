@@ -37,7 +37,7 @@ const char* const EventNames[] = {"Yes", "No", "saved", "disk full", "folder loc
 
 }  // namespace
 
-Driver::Driver(World& world, frmMain& window) : world_(world), w_(window)
+Driver::Driver(World& world, frmMain& window) : world_(world), w_(window), p_(window)
 {
     previousBox_ = Platform::MessageBox::setResponder([this](const Platform::MessageRequest& r) { return answerBox(r); });
     previousChooser_ = Platform::FileChooser::setResponder(
@@ -182,8 +182,8 @@ QString Driver::Perform(quint64 seed, int number)
     openTarget_.clear();
     dropRegion_ = -1;
     fullDisk_ = false;
-    indexBefore_ = w_.Colouring->Stack()->index();
-    countBefore_ = w_.Colouring->Stack()->count();
+    indexBefore_ = p_.Colouring()->Stack()->index();
+    countBefore_ = p_.Colouring()->Stack()->count();
     modelOpenBefore_ = mdlRKVUtilities::ModelIsOpen();
     before_ = SetContents::Now(w_);
 
@@ -198,7 +198,7 @@ QString Driver::Perform(quint64 seed, int number)
     const bool needsPalette = kind_ == Kind::EditPaletteColor || kind_ == Kind::RenameColor;
     if (!mdlRKVUtilities::ModelIsOpen() && kind_ != Kind::OpenModel && random(2) == 0)
         kind_ = Kind::OpenModel;
-    else if (needsPalette && !w_.paletteList->ContentShown() && random(2) == 0)
+    else if (needsPalette && !p_.paletteList()->ContentShown() && random(2) == 0)
         kind_ = Kind::LoadPalette;
     QString what;
     switch (kind_) {
@@ -210,25 +210,25 @@ QString Driver::Perform(quint64 seed, int number)
     case Kind::Zoom: what = zoom(); break;
     case Kind::Tool: {
         const int tool = random(2);
-        what = pressButton((w_.optTools[size_t(tool)]), QStringLiteral("tool %1").arg(tool));
+        what = pressButton((p_.optTools()[size_t(tool)]), QStringLiteral("tool %1").arg(tool));
         break;
     }
     case Kind::Inspect:
-        w_.RKVCanvas_MouseDown(1, 0, float(random(9000)), float(random(6000)));
-        w_.RKVCanvas_MouseUp(1, 0, 0, 0);
+        p_.RKVCanvas_MouseDown(1, 0, float(random(9000)), float(random(6000)));
+        p_.RKVCanvas_MouseUp(1, 0, 0, 0);
         break;
-    case Kind::Undo: w_.mnuEditUndo->trigger(); break;
-    case Kind::Redo: w_.mnuEditRedo->trigger(); break;
-    case Kind::LoadPalette: what = pressButton((w_.cmdLoadPalette), {}); break;
-    case Kind::SavePalette: what = pressButton((w_.cmdSavePalette), {}); break;
-    case Kind::LoadScheme: what = pressButton((w_.cmdLoadScheme), {}); break;
-    case Kind::SaveScheme: what = pressButton((w_.cmdSaveScheme), {}); break;
+    case Kind::Undo: p_.mnuEditUndo()->trigger(); break;
+    case Kind::Redo: p_.mnuEditRedo()->trigger(); break;
+    case Kind::LoadPalette: what = pressButton((p_.cmdLoadPalette()), {}); break;
+    case Kind::SavePalette: what = pressButton((p_.cmdSavePalette()), {}); break;
+    case Kind::LoadScheme: what = pressButton((p_.cmdLoadScheme()), {}); break;
+    case Kind::SaveScheme: what = pressButton((p_.cmdSaveScheme()), {}); break;
     case Kind::OpenModel:
         if (random(4) == 0) what = dropModelFile();
-        else w_.mnuFileOpen->trigger();
+        else p_.mnuFileOpen()->trigger();
         break;
-    case Kind::CloseModel: w_.mnuFileClose->trigger(); break;
-    case Kind::TogglePrompt: w_.mnuEditPromptSave->trigger(); break;
+    case Kind::CloseModel: p_.mnuFileClose()->trigger(); break;
+    case Kind::TogglePrompt: p_.mnuEditPromptSave()->trigger(); break;
     }
     endFullDisk();
 

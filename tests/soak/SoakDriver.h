@@ -8,6 +8,7 @@
 #include "InputBox.h"
 #include "MessageBox.h"
 #include "SoakChecks.h"
+#include "frmMainTestPeer.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@
 #include <random>
 
 class QAbstractButton;
+
 class frmMain;
 
 namespace Soak {
@@ -79,6 +81,7 @@ private:
 
     World& world_;
     frmMain& w_;
+    frmMainTestPeer p_;  // the window's controls and handlers
     std::mt19937_64 rng_;
     Kind kind_ = Kind::Tool;
     QVector<Event> events_;

@@ -17,7 +17,7 @@ namespace Soak {
 
 QString Driver::followHistory()
 {
-    QUndoStack& stack = *w_.Colouring->Stack();
+    QUndoStack& stack = *p_.Colouring()->Stack();
     const int index = stack.index(), count = stack.count();
     const SetContents now = SetContents::Now(w_);
 
@@ -68,7 +68,7 @@ QString Driver::followHistory()
 
     switch (kind_) {
     case Kind::CloseModel:
-        if (!w_.mnuFileClose->isEnabled() && !ModelIsOpen() && count == 0) {
+        if (!p_.mnuFileClose()->isEnabled() && !ModelIsOpen() && count == 0) {
             if (now.schemeModified || now.paletteModified) return QStringLiteral("closing left a modified flag set");
             ledger_.Reset(now);
             return {};

@@ -306,15 +306,12 @@ void dlgColor::askToSaveChanges()
 
 void dlgColor::cmdSaveNew_Click()
 {
-    QString fileName, fileTitle;
-    QString filter = ColorFile::Filter();
-    qint32 filterIndex = 1, flags = 0;
-    commonDialog().VBGetSaveFileName(fileName, fileTitle, true, filter, filterIndex,
-                                     mdlRKVUtilities::SaveStartFolder(mdlRKVUtilities::LastColorPath,
-                                                                      QStringLiteral("colors")),
-                                     QStringLiteral("Save RKV3 Color"),
-                                     QStringLiteral(".RKL"), this, flags);
-    if (fileName.isEmpty()) return;
+    const std::optional<QString> chosen = commonDialog().ChooseFile(
+        cCommonDialog::FileChoice::Save, QStringLiteral("Save RKV3 Color"), ColorFile::Filter(),
+        mdlRKVUtilities::SaveStartFolder(mdlRKVUtilities::LastColorPath, QStringLiteral("colors")), this,
+        QStringLiteral(".RKL"));
+    if (!chosen) return;
+    const QString& fileName = *chosen;
     // A colour file holds the slider's offset, the range its reader takes.
     if (!ColorFile::Save(fileName, txtColorName->text(), picCurrentColor->BackColor(), sldBlendOffset->value())) {
         // The old file, if any, is left as it was.
@@ -330,14 +327,11 @@ void dlgColor::cmdLoadColor_Click()
 {
     askToSaveChanges();
 
-    QString fileName, fileTitle;
-    QString filter = ColorFile::Filter();
-    bool readOnly = false;
-    qint32 filterIndex = 1, flags = 0;
-    commonDialog().VBGetOpenFileName(fileName, fileTitle, true, false, readOnly, false, filter, filterIndex,
-                                     mdlRKVUtilities::LastColorPath, QStringLiteral("Load RKV3 Color"),
-                                     QString(), this, flags);
-    if (fileName.isEmpty()) return;
+    const std::optional<QString> chosen =
+        commonDialog().ChooseFile(cCommonDialog::FileChoice::Open, QStringLiteral("Load RKV3 Color"),
+                                  ColorFile::Filter(), mdlRKVUtilities::LastColorPath, this);
+    if (!chosen) return;
+    const QString& fileName = *chosen;
     if (!LoadColorFile(fileName)) {
         // What was applied before the fault stays; the preview shows it.
         BuildPreviewTable();

@@ -155,6 +155,25 @@ bool cCommonDialog::VBGetSaveFileName(QString& Filename, QString& FileTitle, boo
                           Owner, SaveFlags(flags, OverWritePrompt), flags);
 }
 
+std::optional<QString> cCommonDialog::ChooseFile(FileChoice kind, const QString& title, const QString& filter,
+                                                 const QString& startFolder, QWidget* owner,
+                                                 const QString& defaultExt)
+{
+    QString path, fileTitle;
+    QString chosenFilter = filter;
+    qint32 filterIndex = 1;
+    qint32 flags = 0;
+    bool readOnly = false;
+    const bool chosen =
+        kind == FileChoice::Open
+            ? VBGetOpenFileName(path, fileTitle, true, false, readOnly, false, chosenFilter, filterIndex,
+                                startFolder, title, defaultExt, owner, flags)
+            : VBGetSaveFileName(path, fileTitle, true, chosenFilter, filterIndex, startFolder, title, defaultExt,
+                                owner, flags);
+    if (!chosen || path.isEmpty()) return std::nullopt;
+    return path;
+}
+
 QString cCommonDialog::VBGetFileTitle(const QString& sFile)
 {
     const std::optional<QString> title = FileChooser::fileTitle(sFile);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <climits>
+#include <optional>
 
 class QWidget;
 
@@ -41,6 +42,16 @@ public:
                            QString& Filter, qint32& FilterIndex, const QString& InitDir,
                            const QString& DlgTitle, const QString& DefaultExt, QWidget* Owner,
                            qint32& flags);
+
+    // The one file chooser call of the viewer's windows. Open asks for one
+    // existing file; Save asks before replacing a file and adds defaultExt to
+    // a name typed without it. Filter is written with "|", the first pair
+    // chosen at the start. Returns the chosen path, or nothing when the
+    // chooser was cancelled or failed.
+    enum class FileChoice { Open, Save };
+    std::optional<QString> ChooseFile(FileChoice kind, const QString& title, const QString& filter,
+                                      const QString& startFolder, QWidget* owner,
+                                      const QString& defaultExt = QString());
 
     // The display name of a file (its name without the folder), or empty text
     // when there is none.

@@ -72,6 +72,16 @@ private:
 
 }  // namespace
 
+bool SameColours(const SchemeState& a, const SchemeState& b)
+{
+    return a.colors == b.colors && a.names == b.names;
+}
+
+bool SameColours(const PaletteState& a, const PaletteState& b)
+{
+    return a.count == b.count && a.colors == b.colors && a.names == b.names;
+}
+
 ColouringHistory::ColouringHistory(SchemeRestorer scheme, PaletteRestorer palette, QObject* parent)
     : QObject(parent), stack_(new QUndoStack(this)), restoreScheme_(std::move(scheme)),
       restorePalette_(std::move(palette))

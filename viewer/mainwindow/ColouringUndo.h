@@ -32,6 +32,12 @@ struct PaletteState {
     friend bool operator==(const PaletteState&, const PaletteState&) = default;
 };
 
+// Whether two states hold the same colours and names (and palette size),
+// whatever their labels and flags: a load that failed part way changed the
+// colours when these differ.
+bool SameColours(const SchemeState& a, const SchemeState& b);
+bool SameColours(const PaletteState& a, const PaletteState& b);
+
 enum class ColourSet { Scheme, Palette };
 
 // The undo history of colouring: every change to the scheme or the palette

@@ -27,12 +27,14 @@ class SwatchList;
 // The viewer's main window: a tool strip across the top, the page canvas
 // below it on the left, and the colour management frame on the right with
 // the palette list and the model's region list. Every named child carries
-// its name as its objectName. The member functions are spread over source
-// files by concern:
+// its name as its objectName. Its controls and handlers are private; tests
+// reach them through frmMainTestPeer. The member functions are spread over
+// source files by concern, and the private part below follows the same map:
 //   frmMain.cpp            construction, menus, start-up, settings, shutdown
 //   frmMainControls.cpp    the child controls with their names and captions
 //   frmMainNavigation.cpp  opening and closing models, page navigation
 //   frmMainTools.cpp       zoom, tools, region inspector, drops on the page
+//   frmMainCommands.cpp    printing, help, About, model files dropped on the window
 //   frmMainLayout.cpp      designed geometry and resizing
 //   frmMainPanels.cpp      the palette and region panels
 //   frmMainUndo.cpp        undo and redo of colouring steps
@@ -49,7 +51,29 @@ public:
     // answered (the program's command line uses this).
     void OpenModelFile(const QString& path);
 
-    // ---------------------------------------------------------------- menus
+    // Help, Contents (the program's window report opens it on request).
+    void mnuHelpContents_Click();
+
+    // ColorEditTarget: the colour editor writes its result into palette
+    // swatch index and the name label beside it (frmMainPanels.cpp).
+    void setSwatchColor(qint16 index, qint32 colorValue) override;
+    void setSwatchTag(qint16 index, const QString& tag) override;
+    void setColorName(qint16 index, const QString& name) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    friend class frmMainTestPeer;
+
+    // ------------------------------------------------------- frmMain.cpp
+    // The menus.
     QMenu* mnuFile = nullptr;
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileClose = nullptr;
@@ -71,24 +95,8 @@ public:
     QAction* mnuHelpBar1 = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
-    // ----------------------------------------------------------- tool strip
-    QWidget* picTools = nullptr;
-    QPushButton* cmdPrevPage = nullptr;
-    QComboBox* cboPage = nullptr;
-    QPushButton* cmdNextPage = nullptr;
-    QComboBox* cboZoom = nullptr;
-    QToolButton* cmdZoomOut = nullptr;
-    QToolButton* cmdZoomIn = nullptr;
-    std::array<QToolButton*, 2> optTools{};  // 0 pan, 1 region inspector
-    QLabel* lblSelectedRegion = nullptr;
-
-    // --------------------------------------------------------------- canvas
-    RKV3CanvasCtl* RKVCanvas = nullptr;
-
-    // Index of the selected tool: 0 pan, 1 region inspector.
-    qint32 CurrentTool = 0;
-
-    // ------------------------------------------------ start-up and shutdown
+    void createMenus();
+    void connectControls();
     void Form_Load();
     void mnuEditPromptSave_Click();
     // What the save prompts settled for an operation about to replace or
@@ -116,42 +124,39 @@ public:
     bool Form_QueryUnload();
     void Form_Unload();
 
-    // ------------------------------------------------ opening and navigation
-    void mnuFileOpen_Click();
-    void mnuFileClose_Click();
-    void cboPage_Click();
-    void cmdNextPage_Click();
-    void cmdPrevPage_Click();
-    void CloseModel();
+    // Window geometry in twips: the stored values at start-up and the
+    // values written back at exit.
+    void RestoreWindowGeometry();
+    void SaveWindowGeometry();
+    bool IsMinimizedOrMaximized() const;
 
-    // -------------------------------------------- tools, zoom and inspector
-    void cboZoom_Click();
-    void cmdZoomIn_Click();
-    void cmdZoomOut_Click();
-    void optTools_Click(int Index);
-    void RKVCanvas_ZoomChanged(int ZoomPercent);
-    void RKVCanvas_MouseDown(short Button, short Shift, float X, float Y);
-    void RKVCanvas_MouseUp(short Button, short Shift, float X, float Y);
-    // A swatch dropped on the canvas at (X, Y) twips relative to the canvas.
-    // Returns whether the drop was taken (false for data that is no swatch).
-    bool RKVCanvas_DragDrop(const QMimeData* source, float X, float Y);
+    // The window's caption without a model.
+    static constexpr char WindowCaption[] = "RKVViewer 3";
 
-    // --------------------------------------------- printing, help and About
-    void mnuFilePrint_Click();
-    void mnuFilePrintAll_Click();
-    void mnuHelpContents_Click();
-    void mnuHelpAbout_Click();
-    // The model file among dropped files (an existing local file ending in
-    // .RKV3 in any case), or an empty text when there is none.
-    static QString DroppedModelFile(const QMimeData* data);
+    QWidget* client_ = nullptr;  // the window's client area
+    // The stored left, top, width and height in twips and the pixels they
+    // gave: a measure the user did not change is written back as it was read,
+    // so rounding to whole pixels never moves a window from run to run.
+    std::array<double, 4> restoredTwips_{};
+    std::array<int, 4> restoredPixels_{};
+    bool unloaded_ = false;  // Form_Unload has run
 
-    // --------------------------------------------------------------- layout
-    void Form_Resize();
+    // ----------------------------------------------- frmMainControls.cpp
+    // The tool strip.
+    QWidget* picTools = nullptr;
+    QPushButton* cmdPrevPage = nullptr;
+    QComboBox* cboPage = nullptr;
+    QPushButton* cmdNextPage = nullptr;
+    QComboBox* cboZoom = nullptr;
+    QToolButton* cmdZoomOut = nullptr;
+    QToolButton* cmdZoomIn = nullptr;
+    std::array<QToolButton*, 2> optTools{};  // 0 pan, 1 region inspector
+    QLabel* lblSelectedRegion = nullptr;
 
-    // =============================================================
-    // Palette and region panels (owned by the panels' source file,
-    // frmMainPanels.cpp, which may add to this section).
-    // =============================================================
+    // The canvas.
+    RKV3CanvasCtl* RKVCanvas = nullptr;
+
+    // The colour frame.
     QGroupBox* fraTools = nullptr;
     QLabel* Label1 = nullptr;
     QPushButton* cmdLoadPalette = nullptr;
@@ -176,6 +181,62 @@ public:
     QWidget* picColorContainer = nullptr;
     QScrollBar* vscRegions = nullptr;
 
+    void createToolStrip();
+    void createCanvas();
+    void createColorFrame();
+    void createSwatchLists();
+
+    // --------------------------------------------- frmMainNavigation.cpp
+    void connectNavigationControls();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void cboPage_Click();
+    void cmdNextPage_Click();
+    void cmdPrevPage_Click();
+    void CloseModel();
+    // The steps of File, Open after the chooser; path empty asks for it.
+    void OpenModelFrom(QString path);
+    // "RKVViewer 3 (file, page title)" with a model, "RKVViewer 3" without.
+    void SetModelTitle();
+    void LoadCurrentPage();
+
+    // -------------------------------------------------- frmMainTools.cpp
+    // Index of the selected tool: 0 pan, 1 region inspector.
+    qint32 CurrentTool = 0;
+
+    void createToolButtons();
+    void connectToolControls();
+    void cboZoom_Click();
+    void cmdZoomIn_Click();
+    void cmdZoomOut_Click();
+    void optTools_Click(int Index);
+    void RKVCanvas_ZoomChanged(int ZoomPercent);
+    void RKVCanvas_MouseDown(short Button, short Shift, float X, float Y);
+    void RKVCanvas_MouseUp(short Button, short Shift, float X, float Y);
+    // A swatch dropped on the canvas at (X, Y) twips relative to the canvas.
+    // Returns whether the drop was taken (false for data that is no swatch).
+    bool RKVCanvas_DragDrop(const QMimeData* source, float X, float Y);
+    // Drag and drop events aimed at the canvas; returns whether it took one.
+    bool canvasDragEvent(QEvent* event);
+
+    // ----------------------------------------------- frmMainCommands.cpp
+    void connectCommandControls();
+    void mnuFilePrint_Click();
+    void mnuFilePrintAll_Click();
+    void mnuHelpAbout_Click();
+    // The model file among dropped files (an existing local file ending in
+    // .RKV3 in any case), or an empty text when there is none.
+    static QString DroppedModelFile(const QMimeData* data);
+    // A model file dragged over or dropped on the window or the canvas;
+    // returns whether it took the event.
+    bool modelFileDragEvent(QEvent* event);
+
+    // ------------------------------------------------- frmMainLayout.cpp
+    // Places every control at its designed position and size.
+    void placeDesignedControls();
+    void Form_Resize();
+
+    // ------------------------------------------------- frmMainPanels.cpp
     // Connects the panels' controls to their handlers; runs once in the
     // constructor after every control exists.
     void setupPanels();
@@ -202,33 +263,28 @@ public:
     void AssignRegionSwatch(qint16 region, qint32 color, qint32 offset, const QString& name);
     // The undo step of a drop on region r: "Color Window Glass".
     static QString ColorRegionStepName(int region);
+    // Renders the page again under the busy pointer, letting no pending
+    // events run, for a step being restored.
+    void RenderPageAgain();
 
-    // ColorEditTarget: the colour editor writes its result into palette
-    // swatch index and the name label beside it.
-    void setSwatchColor(qint16 index, qint32 colorValue) override;
-    void setSwatchTag(qint16 index, const QString& tag) override;
-    void setColorName(qint16 index, const QString& name) override;
-    // ============================================ end of panels section
-
-    // ------------------------------------- undo and redo (frmMainUndo.cpp)
+    // --------------------------------------------------- frmMainUndo.cpp
     // Every change to the scheme or the palette is one step of this history.
     ColouringHistory* Colouring = nullptr;
+    void createUndoItems();
     SchemeState CaptureScheme() const;
     PaletteState CapturePalette() const;
     // Bring the scheme (with the region swatches, the canvas palette and the
     // page) or the palette (with its list) back to a recorded state.
     void RestoreScheme(const SchemeState& state);
     void RestorePalette(const PaletteState& state);
-    // Renders the page again under the busy pointer, letting no pending
-    // events run, for a step being restored (frmMainPanels.cpp).
-    void RenderPageAgain();
 
-    // ------------------------------ wheel and keys over the canvas (frmMainWheel.cpp)
+    // -------------------------------------------------- frmMainWheel.cpp
     // Ctrl++ / Ctrl+- and Page Up / Page Down.
     QAction* actZoomIn = nullptr;
     QAction* actZoomOut = nullptr;
     QAction* actPageUp = nullptr;
     QAction* actPageDown = nullptr;
+    void createNavigationKeys();
     // A wheel turned over the canvas: scrolls the page, or with Ctrl moves
     // the zoom list; returns whether it took the event.
     bool RKVCanvas_Wheel(QWheelEvent* event);
@@ -236,72 +292,17 @@ public:
     // keeping the page point under `at` (canvas pixels) in place where the
     // scroll ranges allow.
     void ZoomStepAt(int direction, QPointF at);
-
-    // ------------------------------------ recent models (frmMainRecent.cpp)
-    // Rebuilds Open Recent from the stored list.
-    void ShowRecentModels();
-    // Opens a model of the list; one that is no longer there leaves it.
-    void OpenRecentModel(const QString& path);
-    void mnuFileRecentClear_Click();
-
-protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
-private:
-    // Construction, one area each.
-    void createMenus();
-    void createUndoItems();
-    void createRecentMenu();
-    void createNavigationKeys();
-    void createToolStrip();
-    void createCanvas();
-    void createColorFrame();
-    void createToolButtons();
-    void createSwatchLists();
-    void connectControls();
-    void connectNavigationControls();
-    void connectToolControls();
-    void connectCommandControls();
-    // A model file dragged over or dropped on the window or the canvas;
-    // returns whether it took the event.
-    bool modelFileDragEvent(QEvent* event);
-    // Drag and drop events aimed at the canvas; returns whether it took one.
-    bool canvasDragEvent(QEvent* event);
-
-    // Places every control at its designed position and size.
-    void placeDesignedControls();
-
-    // The steps of File, Open after the chooser; path empty asks for it.
-    void OpenModelFrom(QString path);
-    // "RKVViewer 3 (file, page title)" with a model, "RKVViewer 3" without.
-    void SetModelTitle();
-    void LoadCurrentPage();
-
-    // Window geometry in twips: the stored values at start-up and the
-    // values written back at exit.
-    void RestoreWindowGeometry();
-    void SaveWindowGeometry();
-    bool IsMinimizedOrMaximized() const;
-
-    // The window's caption without a model.
-    static constexpr char WindowCaption[] = "RKVViewer 3";
-
-    QWidget* client_ = nullptr;  // the window's client area
-    // The stored left, top, width and height in twips and the pixels they
-    // gave: a measure the user did not change is written back as it was read,
-    // so rounding to whole pixels never moves a window from run to run.
-    std::array<double, 4> restoredTwips_{};
-    std::array<int, 4> restoredPixels_{};
-    bool unloaded_ = false;      // Form_Unload has run
     // Wheel turns not yet used up: scrolling (pixels) and zooming (eighths
     // of a degree), so fine-grained wheels and touchpads add up.
     double wheelRestX_ = 0;
     double wheelRestY_ = 0;
     int zoomWheelRest_ = 0;
+
+    // ------------------------------------------------- frmMainRecent.cpp
+    void createRecentMenu();
+    // Rebuilds Open Recent from the stored list.
+    void ShowRecentModels();
+    // Opens a model of the list; one that is no longer there leaves it.
+    void OpenRecentModel(const QString& path);
+    void mnuFileRecentClear_Click();
 };

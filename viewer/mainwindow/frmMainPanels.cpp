@@ -81,31 +81,15 @@ void RenderAgain(RKV3CanvasCtl& canvas)
     canvas.RenderRKVPage();
 }
 
-struct PaletteSnapshot {
-    qint32 count;
-    std::array<ColorRecord, PaletteCapacity> colors;
-    std::array<QString, PaletteCapacity> names;
-    friend bool operator==(const PaletteSnapshot&, const PaletteSnapshot&) = default;
-};
-
-PaletteSnapshot CurrentPalette() { return {PaletteCount, PaletteColors, PaletteNames}; }
-
-struct SchemeSnapshot {
-    std::array<ColorRecord, SchemeSize> colors;
-    std::array<QString, SchemeSize> names;
-    friend bool operator==(const SchemeSnapshot&, const SchemeSnapshot&) = default;
-};
-
-SchemeSnapshot CurrentScheme() { return {SchemeColors, SchemeNames}; }
 
 }  // namespace
 
 void frmMain::setupPanels()
 {
-    connect(cmdLoadPalette, &QPushButton::clicked, this, &frmMain::cmdLoadPalette_Click);
-    connect(cmdSavePalette, &QPushButton::clicked, this, &frmMain::cmdSavePalette_Click);
-    connect(cmdLoadScheme, &QPushButton::clicked, this, &frmMain::cmdLoadScheme_Click);
-    connect(cmdSaveScheme, &QPushButton::clicked, this, &frmMain::cmdSaveScheme_Click);
+    connect(cmdLoadPalette, &QPushButton::clicked, this, [this] { cmdLoadPalette_Click(); });
+    connect(cmdSavePalette, &QPushButton::clicked, this, [this] { cmdSavePalette_Click(); });
+    connect(cmdLoadScheme, &QPushButton::clicked, this, [this] { cmdLoadScheme_Click(); });
+    connect(cmdSaveScheme, &QPushButton::clicked, this, [this] { cmdSaveScheme_Click(); });
     connect(paletteList, &SwatchList::swatchClicked, this, [this](int index) { picPalette_Click(qint16(index)); });
     connect(paletteList, &SwatchList::nameClicked, this, [this](int index) { lblColorName_Click(qint16(index)); });
     connect(regionList, &SwatchList::swatchDropped, this, [this](int region, const SwatchValues& source) {
@@ -268,14 +252,9 @@ void frmMain::cmdLoadPalette_Click()
     if (!answers.goOn) return;
 
     cCommonDialog chooser;
-    QString path;
-    QString title;
-    bool readOnly = false;
-    QString filter = PaletteFilter;
-    qint32 filterIndex = 1;
-    qint32 flags = 0;
-    chooser.VBGetOpenFileName(path, title, true, false, readOnly, false, filter, filterIndex, LastPalettePath,
-                              QStringLiteral("Load Palette"), QString(), this, flags);
+    const QString path = chooser.ChooseFile(cCommonDialog::FileChoice::Open, QStringLiteral("Load Palette"),
+                                            PaletteFilter, LastPalettePath, this)
+                             .value_or(QString());
     if (path.isEmpty() || !FileExists(path)) return;
 
     // The step keeps the flag the palette had: undoing the load brings back
@@ -283,14 +262,13 @@ void frmMain::cmdLoadPalette_Click()
     // A No needs no forgetting here: a load clears the flag, and a load that
     // read nothing leaves the palette, and so its flag, as it was.
     const PaletteState step = CapturePalette();
-    const PaletteSnapshot before = CurrentPalette();
     const bool loaded = LoadPalette(path);
     ShowPalette();
     if (loaded) {
         lblPaletteName->setText(QStringLiteral("Palette: ") + chooser.VBGetFileTitle(path));
         PaletteModified = false;
         LastPalettePath = FolderOf(path);
-    } else if (!(CurrentPalette() == before)) {
+    } else if (!SameColours(CapturePalette(), step)) {
         // Part of the file was read: the palette now matches no file.
         PaletteModified = true;
     }
@@ -302,14 +280,11 @@ void frmMain::cmdSavePalette_Click()
 {
     const ColouringHistory::Hold hold(*Colouring);
     cCommonDialog chooser;
-    QString path;
-    QString title;
-    QString filter = PaletteFilter;
-    qint32 filterIndex = 1;
-    qint32 flags = 0;
-    chooser.VBGetSaveFileName(path, title, true, filter, filterIndex,
-                              SaveStartFolder(LastPalettePath, QStringLiteral("palettes")),
-                              QStringLiteral("Save Color Palette"), QStringLiteral(".RPL"), this, flags);
+    const QString path =
+        chooser
+            .ChooseFile(cCommonDialog::FileChoice::Save, QStringLiteral("Save Color Palette"), PaletteFilter,
+                        SaveStartFolder(LastPalettePath, QStringLiteral("palettes")), this, QStringLiteral(".RPL"))
+            .value_or(QString());
     if (path.isEmpty()) return;
     // A failed save has told the user; the palette is still unsaved.
     if (!SavePalette(path)) return;
@@ -327,25 +302,19 @@ void frmMain::cmdLoadScheme_Click()
     if (!answers.goOn) return;
 
     cCommonDialog chooser;
-    QString path;
-    QString title;
-    bool readOnly = false;
-    QString filter = SchemeLoadFilter;
-    qint32 filterIndex = 1;
-    qint32 flags = 0;
-    chooser.VBGetOpenFileName(path, title, true, false, readOnly, false, filter, filterIndex, LastSchemePath,
-                              QStringLiteral("Load Color Scheme"), QString(), this, flags);
+    const QString path = chooser.ChooseFile(cCommonDialog::FileChoice::Open, QStringLiteral("Load Color Scheme"),
+                                            SchemeLoadFilter, LastSchemePath, this)
+                             .value_or(QString());
     if (path.isEmpty() || !FileExists(path)) return;
 
     const SchemeState step = CaptureScheme();
-    const SchemeSnapshot before = CurrentScheme();
     const bool loaded = LoadScheme(path);
     ShowScheme();
     if (loaded) lblSchemeName->setText(QStringLiteral("Scheme: ") + chooser.VBGetFileTitle(path));
     ApplyScheme(*RKVCanvas);
     if (loaded) SchemeModified = false;
     // Part of the file was read: the scheme now matches no file.
-    else if (!(CurrentScheme() == before)) SchemeModified = true;
+    else if (!SameColours(CaptureScheme(), step)) SchemeModified = true;
     UpdatePanelScrollBars();
     if (loaded) LastSchemePath = FolderOf(path);
     // Recorded before the render lets pending events run.
@@ -357,14 +326,11 @@ void frmMain::cmdSaveScheme_Click()
 {
     const ColouringHistory::Hold hold(*Colouring);
     cCommonDialog chooser;
-    QString path;
-    QString title;
-    QString filter = SchemeSaveFilter;
-    qint32 filterIndex = 1;
-    qint32 flags = 0;
-    chooser.VBGetSaveFileName(path, title, true, filter, filterIndex,
-                              SaveStartFolder(LastSchemePath, QStringLiteral("schemes")),
-                              QStringLiteral("Save Color Scheme"), QStringLiteral(".RKS3"), this, flags);
+    const QString path =
+        chooser
+            .ChooseFile(cCommonDialog::FileChoice::Save, QStringLiteral("Save Color Scheme"), SchemeSaveFilter,
+                        SaveStartFolder(LastSchemePath, QStringLiteral("schemes")), this, QStringLiteral(".RKS3"))
+            .value_or(QString());
     if (path.isEmpty()) return;
     // A failed save has told the user; the scheme is still unsaved.
     if (!SaveScheme(path)) return;

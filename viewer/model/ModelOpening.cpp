@@ -21,15 +21,12 @@ namespace {
 
 bool chooseManifest(RKV3CanvasCtl& canvas, QString& path)
 {
-    cCommonDialog dialog;
-    QString fileTitle;
-    bool readOnly = false;
-    QString filter = QStringLiteral("RKV3 Model(*.RKV3)|*.RKV3");
-    qint32 filterIndex = 1;
-    qint32 flags = 0;
-    return dialog.VBGetOpenFileName(path, fileTitle, true, false, readOnly, false, filter, filterIndex,
-                                    LastModelPath, QStringLiteral("Open Model"), QString(),
-                                    canvas.window(), flags);
+    const std::optional<QString> chosen =
+        cCommonDialog().ChooseFile(cCommonDialog::FileChoice::Open, QStringLiteral("Open Model"),
+                                   QStringLiteral("RKV3 Model(*.RKV3)|*.RKV3"), LastModelPath, canvas.window());
+    if (!chosen) return false;
+    path = *chosen;
+    return true;
 }
 
 bool manifestFailed()

@@ -1,6 +1,7 @@
 #include "PageJob.h"
 
 #include "ModelState.h"
+#include "PrintPageMode.h"
 #include "PrintTexts.h"
 #include "PrinterRegistry.h"
 #include "RKV3CanvasCtl.h"
@@ -13,7 +14,7 @@ using namespace mdlRKVUtilities;
 namespace {
 
 // The canvas's picture on the sheets, under page `page`'s header.
-bool printPicture(RKV3CanvasCtl& canvas, const PrintSettings& s, int page, int pageMode)
+bool printPicture(RKV3CanvasCtl& canvas, const PrintSettings& s, int page, PrintPageMode pageMode)
 {
     canvas.setHeaderText(PageHeader(Model.Pages.value(page - 1).Title, page, Model.PageCount));
     canvas.setFooterText(CopyrightNotice);
@@ -43,7 +44,7 @@ QList<int> PrintedPages::missing() const
 bool PrintShownPage(RKV3CanvasCtl& canvas, const PrintSettings& settings, int page)
 {
     titleJob(settings, {page});
-    return printPicture(canvas, settings, page, 0);
+    return printPicture(canvas, settings, page, SinglePage);
 }
 
 PrintedPages PrintModelPages(RKV3CanvasCtl& canvas, const PrintSettings& settings, const QList<int>& pages,
@@ -61,8 +62,7 @@ PrintedPages PrintModelPages(RKV3CanvasCtl& canvas, const PrintSettings& setting
     };
     std::optional<Held> held;
     const auto printHeld = [&](bool last) {
-        const bool first = result.printed.isEmpty();
-        const int pageMode = last ? (first ? 0 : 3) : (first ? 1 : 2);
+        const PrintPageMode pageMode = PageModeFor(result.printed.isEmpty(), last);
         if (canvas.Picture().cacheKey() != held->picture.cacheKey()) canvas.setPicture(held->picture);
         (printPicture(canvas, settings, held->page, pageMode) ? result.printed : result.notPrinted)
             .append(held->page);

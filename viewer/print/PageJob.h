@@ -27,7 +27,7 @@ struct PrintedPages {
 using PageLoader = std::function<bool(int page)>;
 
 // Prints the page on the canvas, as it is rendered now, as a job of its own
-// (page mode 0) under the header of page `page`. False when the canvas
+// (SinglePage) under the header of page `page`. False when the canvas
 // reported a failure.
 bool PrintShownPage(RKV3CanvasCtl& canvas, const PrintSettings& settings, int page);
 
@@ -35,7 +35,7 @@ bool PrintShownPage(RKV3CanvasCtl& canvas, const PrintSettings& settings, int pa
 // is loaded by `load`, and printed at its own size with its own header on
 // sheets of its own. A page that does not load is skipped, so no sheet ever
 // carries another page's picture, and the last page printed ends the job
-// whichever pages fail after it (page modes 1, 2, ..., 3, or 0 when one page
-// is printed). The canvas is left holding the last page printed.
+// whichever pages fail after it (FirstPage, MiddlePage, ..., LastPage, or
+// SinglePage when one page is printed). The canvas is left holding the last page printed.
 PrintedPages PrintModelPages(RKV3CanvasCtl& canvas, const PrintSettings& settings, const QList<int>& pages,
                              const PageLoader& load);

@@ -33,17 +33,11 @@ bool dlgPrint::chooseOutputFile()
 {
     const auto printer = Platform::PrinterRegistry::current();
     if (!printer || !printer->WritesFile()) return true;
-    cCommonDialog chooser;
-    QString fileName, fileTitle;
-    QString filter = QStringLiteral("PDF Document(*.pdf)|*.pdf");
-    qint32 filterIndex = 1;
-    qint32 flags = 0;
-    if (!chooser.VBGetSaveFileName(fileName, fileTitle, true, filter, filterIndex, QDir::homePath(),
-                                   QStringLiteral("Print To PDF File"), QStringLiteral(".pdf"), this,
-                                   flags)
-        || fileName.isEmpty())
-        return false;
-    return printer->setOutputFileName(fileName);
+    const std::optional<QString> fileName =
+        cCommonDialog().ChooseFile(cCommonDialog::FileChoice::Save, QStringLiteral("Print To PDF File"),
+                                   QStringLiteral("PDF Document(*.pdf)|*.pdf"), QDir::homePath(), this,
+                                   QStringLiteral(".pdf"));
+    return fileName && printer->setOutputFileName(*fileName);
 }
 
 void dlgPrint::cmdPrint_Click()
@@ -105,14 +99,12 @@ void dlgPrint::printAllPages(bool preview)
 
 void dlgPrint::cmdSave_Click()
 {
-    cCommonDialog chooser;
-    QString fileName, fileTitle;
-    QString filter = QStringLiteral("Windows Bitmap(*.BMP)|*.BMP");
-    qint32 filterIndex = 1;
-    qint32 flags = 0;
-    chooser.VBGetSaveFileName(fileName, fileTitle, true, filter, filterIndex,
-                              Platform::programFolder(), QStringLiteral("Save Image"),
-                              QStringLiteral(".BMP"), this, flags);
+    const QString fileName =
+        cCommonDialog()
+            .ChooseFile(cCommonDialog::FileChoice::Save, QStringLiteral("Save Image"),
+                        QStringLiteral("Windows Bitmap(*.BMP)|*.BMP"), Platform::programFolder(), this,
+                        QStringLiteral(".BMP"))
+            .value_or(QString());
     if (!fileName.isEmpty()) {
         setStatus(QStringLiteral("Saving Image"));
         bool saved = false;

@@ -255,3 +255,38 @@ TEST(CommonDialogFileTitle, NameWithoutItsFolder)
     // Characters the classic desktop reserves are legal in names here.
     EXPECT_EQ(dialog.VBGetFileTitle(QStringLiteral("/m/Ship: v2*?\"<>|.RKV3")), QStringLiteral("Ship: v2*?\"<>|.RKV3"));
 }
+
+// ChooseFile, the windows' one chooser call: each kind must ask with its own
+// kind and flags (open: the file must exist; save: overwrite prompt), pass
+// the title, filter, folder, owner and extension through, and give back the
+// chosen path, or nothing for a cancelled or failed chooser.
+TEST(CommonDialogChooseFile, EachKindAsksItsOwnWayAndGivesThePathOrNothing)
+{
+    using Choice = cCommonDialog::FileChoice;
+    const struct Row {
+        Choice kind;
+        FileChooserKind asked;
+        quint32 flags;
+        const char* defaultExt;
+    } rows[] = {{Choice::Open, FileChooserKind::Open, 0x1000u, ""}, {Choice::Save, FileChooserKind::Save, 0x6u, ".RPL"}};
+    for (const Row& row : rows) {
+        ScriptedFileChooser chooser;
+        chooser.queueFile(QStringLiteral("/pal/Sea.RPL"));
+        chooser.queueFailure(2, 0x3002);
+        QWidget owner;
+        cCommonDialog dialog;
+        const QString filter = QStringLiteral("RKV3 Palette(*.RPL)|*.RPL");
+        EXPECT_EQ(dialog.ChooseFile(row.kind, "Palette", filter, "/pal/", &owner, row.defaultExt), "/pal/Sea.RPL");
+        EXPECT_EQ(dialog.ChooseFile(row.kind, "Palette", filter, "/pal/", &owner, row.defaultExt), std::nullopt);
+        ASSERT_EQ(chooser.count(), 2);
+        const FileChooserRequest& request = chooser.requests()[0];
+        EXPECT_EQ(request.kind, row.asked);
+        EXPECT_EQ(request.flags, row.flags);
+        EXPECT_EQ(request.owner, &owner);
+        EXPECT_EQ(request.filter, cCommonDialog::ConvertFilter(filter));
+        EXPECT_EQ(request.initialDir, "/pal/");
+        EXPECT_EQ(request.title, "Palette");
+        EXPECT_EQ(request.defaultExt, row.defaultExt);
+        EXPECT_TRUE(request.fileName.isEmpty());
+    }
+}

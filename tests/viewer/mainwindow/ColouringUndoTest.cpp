@@ -34,80 +34,83 @@ bool SameBytes(const QImage& a, const QImage& b)
 TEST_F(MainWindowFixture, UndoAndRedoOfADropRestoreCanvasPaletteAndPageExactly)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     open(writeModel("ship", 1, {"Hull", "Deck", "Mast"}, 3));
-    const RKV3CanvasCtlTestPeer peer(*w.RKVCanvas);
-    const QImage grey = w.RKVCanvas->CanvasImage().copy();
+    const RKV3CanvasCtlTestPeer peer(*p.RKVCanvas());
+    const QImage grey = p.RKVCanvas()->CanvasImage().copy();
     const RegionPaletteEntry greyEntry = peer.Palette().entry(3);
-    EXPECT_FALSE(w.mnuEditUndo->isEnabled());
+    EXPECT_FALSE(p.mnuEditUndo()->isEnabled());
 
-    w.AssignRegionSwatch(3, 0x0000FF, -10, "Red");
-    const QImage red = w.RKVCanvas->CanvasImage().copy();
+    p.AssignRegionSwatch(3, 0x0000FF, -10, "Red");
+    const QImage red = p.RKVCanvas()->CanvasImage().copy();
     const RegionPaletteEntry redEntry = peer.Palette().entry(3);
     ASSERT_FALSE(SameBytes(red, grey));
-    EXPECT_EQ(w.mnuEditUndo->text(), "&Undo Color Mast");
+    EXPECT_EQ(p.mnuEditUndo()->text(), "&Undo Color Mast");
 
-    w.mnuEditUndo->trigger();
-    EXPECT_TRUE(SameBytes(w.RKVCanvas->CanvasImage(), grey));
+    p.mnuEditUndo()->trigger();
+    EXPECT_TRUE(SameBytes(p.RKVCanvas()->CanvasImage(), grey));
     EXPECT_TRUE(SameEntry(peer.Palette().entry(3), greyEntry));
-    EXPECT_EQ(w.regionList->swatch(3)->BackColor(), 0x7F7F7F);
-    EXPECT_EQ(w.regionList->swatch(3)->Tag(), "-127");
+    EXPECT_EQ(p.regionList()->swatch(3)->BackColor(), 0x7F7F7F);
+    EXPECT_EQ(p.regionList()->swatch(3)->Tag(), "-127");
     EXPECT_EQ(SchemeNames[3], DefaultGrayName());
     EXPECT_FALSE(SchemeModified);
-    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Color Mast");
+    EXPECT_EQ(p.mnuEditRedo()->text(), "&Redo Color Mast");
 
-    w.mnuEditRedo->trigger();
-    EXPECT_TRUE(SameBytes(w.RKVCanvas->CanvasImage(), red));
+    p.mnuEditRedo()->trigger();
+    EXPECT_TRUE(SameBytes(p.RKVCanvas()->CanvasImage(), red));
     EXPECT_TRUE(SameEntry(peer.Palette().entry(3), redEntry));
-    EXPECT_EQ(w.regionList->swatch(3)->toolTip(), "Red");
+    EXPECT_EQ(p.regionList()->swatch(3)->toolTip(), "Red");
     EXPECT_TRUE(SchemeModified);
 }
 
 TEST_F(MainWindowFixture, UndoAcrossASchemeLoadAndPastASave)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     open(writeModel("ship", 1, {"Hull", "Deck", "Mast"}, 2));
-    const QString firstLabel = w.lblSchemeName->text();
+    const QString firstLabel = p.lblSchemeName()->text();
     QTemporaryDir dir;
 
-    w.AssignRegionSwatch(1, 0x0000FF, 0, "Red");
+    p.AssignRegionSwatch(1, 0x0000FF, 0, "Red");
     chooser.queueFile(dir.filePath("mine.RKS3"));
-    w.cmdSaveScheme_Click();
+    p.cmdSaveScheme_Click();
     ASSERT_FALSE(SchemeModified);
-    w.AssignRegionSwatch(2, 0xFF0000, -20, "Blue");
-    const QImage blue = w.RKVCanvas->CanvasImage().copy();
+    p.AssignRegionSwatch(2, 0xFF0000, -20, "Blue");
+    const QImage blue = p.RKVCanvas()->CanvasImage().copy();
 
     // Loading the saved scheme (the prompt answered No) gives region 2 its
     // grey back; undoing the load brings back the blue page and label.
     chooser.queueFile(dir.filePath("mine.RKS3"));
-    w.cmdLoadScheme_Click();
+    p.cmdLoadScheme_Click();
     ASSERT_EQ(SchemeNames[2], DefaultGrayName());
-    EXPECT_EQ(w.mnuEditUndo->text(), "&Undo Load Scheme");
-    w.mnuEditUndo->trigger();
+    EXPECT_EQ(p.mnuEditUndo()->text(), "&Undo Load Scheme");
+    p.mnuEditUndo()->trigger();
     EXPECT_EQ(SchemeNames[2], "Blue");
     EXPECT_EQ(SchemeColors[2].Offset, -20);
-    EXPECT_EQ(w.lblSchemeName->text(), "Scheme: mine.RKS3") << "the save's label";
-    EXPECT_TRUE(SameBytes(w.RKVCanvas->CanvasImage(), blue));
+    EXPECT_EQ(p.lblSchemeName()->text(), "Scheme: mine.RKS3") << "the save's label";
+    EXPECT_TRUE(SameBytes(p.RKVCanvas()->CanvasImage(), blue));
 
     // Back at the save the scheme matches its file; one step earlier it no
     // longer does.
-    w.mnuEditUndo->trigger();
+    p.mnuEditUndo()->trigger();
     EXPECT_FALSE(SchemeModified);
-    w.mnuEditUndo->trigger();
+    p.mnuEditUndo()->trigger();
     EXPECT_TRUE(SchemeModified) << "undone past the save";
-    EXPECT_EQ(w.lblSchemeName->text(), firstLabel);
-    w.mnuEditRedo->trigger();
+    EXPECT_EQ(p.lblSchemeName()->text(), firstLabel);
+    p.mnuEditRedo()->trigger();
     EXPECT_FALSE(SchemeModified);
-    EXPECT_EQ(w.lblSchemeName->text(), "Scheme: mine.RKS3") << "redone to the save, named after its file";
+    EXPECT_EQ(p.lblSchemeName()->text(), "Scheme: mine.RKS3") << "redone to the save, named after its file";
 
     // Closing forgets the history.
-    w.mnuFileClose_Click();
-    EXPECT_FALSE(w.mnuEditUndo->isEnabled());
-    EXPECT_FALSE(w.mnuEditRedo->isEnabled());
+    p.mnuFileClose_Click();
+    EXPECT_FALSE(p.mnuEditUndo()->isEnabled());
+    EXPECT_FALSE(p.mnuEditRedo()->isEnabled());
 }
 
 TEST_F(MainWindowFixture, PaletteStepsUndoWithTheirListAndLabel)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     open(writeModel("ship", 1, {"Hull"}));
     PaletteCount = PaletteCapacity;
     for (int i = 0; i < PaletteCapacity; ++i)
@@ -115,62 +118,63 @@ TEST_F(MainWindowFixture, PaletteStepsUndoWithTheirListAndLabel)
         PaletteNames[size_t(i)] = QStringLiteral("Ink %1").arg(i);
     QTemporaryDir dir;
     chooser.queueFile(dir.filePath("two.RPL"));
-    w.cmdSavePalette_Click();
+    p.cmdSavePalette_Click();
     PaletteCount = 0;
-    w.ResetPanels();
+    p.ResetPanels();
 
     chooser.queueFile(dir.filePath("two.RPL"));
-    w.cmdLoadPalette_Click();
-    ASSERT_EQ(w.paletteList->RowCount(), PaletteCapacity);
-    ASSERT_TRUE(w.paletteList->ContentShown());
-    w.mnuEditUndo->trigger();
+    p.cmdLoadPalette_Click();
+    ASSERT_EQ(p.paletteList()->RowCount(), PaletteCapacity);
+    ASSERT_TRUE(p.paletteList()->ContentShown());
+    p.mnuEditUndo()->trigger();
     EXPECT_EQ(PaletteCount, 0);
-    EXPECT_FALSE(w.paletteList->ContentShown()) << "no palette was shown before the load";
-    EXPECT_EQ(w.lblPaletteName->text(), "Palette: two.RPL") << "the label the save gave";
-    w.mnuEditRedo->trigger();
-    EXPECT_EQ(w.paletteList->nameLabel(256)->text(), "Ink 256");
+    EXPECT_FALSE(p.paletteList()->ContentShown()) << "no palette was shown before the load";
+    EXPECT_EQ(p.lblPaletteName()->text(), "Palette: two.RPL") << "the label the save gave";
+    p.mnuEditRedo()->trigger();
+    EXPECT_EQ(p.paletteList()->nameLabel(256)->text(), "Ink 256");
 
     // A rename undone past a save of the palette leaves it unsaved.
     Platform::ScriptedInputBoxes input;
     input.queueAnswer("Rust");
-    w.lblColorName_Click(255);
+    p.lblColorName_Click(255);
     chooser.queueFile(dir.filePath("rust.RPL"));
-    w.cmdSavePalette_Click();
-    w.mnuEditUndo->trigger();
+    p.cmdSavePalette_Click();
+    p.mnuEditUndo()->trigger();
     EXPECT_TRUE(PaletteModified && PaletteNames[255] == "Ink 255");
-    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Rename Color");
-    w.mnuEditRedo->trigger();
-    EXPECT_EQ(w.lblPaletteName->text(), "Palette: rust.RPL");
+    EXPECT_EQ(p.mnuEditRedo()->text(), "&Redo Rename Color");
+    p.mnuEditRedo()->trigger();
+    EXPECT_EQ(p.lblPaletteName()->text(), "Palette: rust.RPL");
 }
 
 // An undo queued before an operation that lets pending events run undoes that whole operation.
 TEST_F(MainWindowFixture, UndoQueuedDuringAnOperationWaitsForIt)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     QStringList names;
     for (int r = 1; r <= 240; ++r) names << (r == 233 ? QStringLiteral("Window Glass") : QStringLiteral("P%1").arg(r));
     open(writeModel("boat", 1, names, 233));
-    const QImage grey = w.RKVCanvas->CanvasImage().copy();
+    const QImage grey = p.RKVCanvas()->CanvasImage().copy();
     QTemporaryDir dir;
     chooser.queueFile(dir.filePath("grey.RKS3"));
-    w.cmdSaveScheme_Click();
+    p.cmdSaveScheme_Click();
     const auto undoDuring = [&](const std::function<void()>& operation) {
-        QMetaObject::invokeMethod(w.mnuEditUndo, "trigger", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(p.mnuEditUndo(), "trigger", Qt::QueuedConnection);
         operation();
         QCoreApplication::processEvents();
     };
-    w.AssignRegionSwatch(201, 0x0000FF, -10, "Red");
-    undoDuring([&] { w.AssignRegionSwatch(233, 0x00FF00, -30, "Green"); });
+    p.AssignRegionSwatch(201, 0x0000FF, -10, "Red");
+    undoDuring([&] { p.AssignRegionSwatch(233, 0x00FF00, -30, "Green"); });
     EXPECT_EQ(SchemeNames[201], "Red") << "the drop before stays";
-    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Color Window Glass");
-    EXPECT_TRUE(SameBytes(w.RKVCanvas->CanvasImage(), grey));
+    EXPECT_EQ(p.mnuEditRedo()->text(), "&Redo Color Window Glass");
+    EXPECT_TRUE(SameBytes(p.RKVCanvas()->CanvasImage(), grey));
     chooser.queueFile(dir.filePath("grey.RKS3"));
-    undoDuring([&] { w.cmdLoadScheme_Click(); });
+    undoDuring([&] { p.cmdLoadScheme_Click(); });
     EXPECT_EQ(SchemeNames[201], "Red");
-    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Load Scheme");
+    EXPECT_EQ(p.mnuEditRedo()->text(), "&Redo Load Scheme");
 
-    w.AssignRegionSwatch(233, 0x00FF00, -30, "Green");  // undone, it would bring Red back
+    p.AssignRegionSwatch(233, 0x00FF00, -30, "Green");  // undone, it would bring Red back
     undoDuring([&] { open(writeModel("ship", 2, {"Hull"}, 233)); });
     EXPECT_EQ(SchemeNames[201], DefaultGrayName());
-    EXPECT_FALSE(SchemeModified || w.mnuEditUndo->isEnabled());
+    EXPECT_FALSE(SchemeModified || p.mnuEditUndo()->isEnabled());
 }

@@ -33,6 +33,7 @@ bool dropFiles(QWidget* target, const QList<QUrl>& files)
 TEST_F(MainWindowFixture, DroppedModelFileOpensAfterTheSavePromptsOthersAreRefused)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     const QString boat = writeModel("boat", 1, {"Hull"});
     const QString ship = writeModel("ship", 2, {"Hull"});
 
@@ -45,7 +46,7 @@ TEST_F(MainWindowFixture, DroppedModelFileOpensAfterTheSavePromptsOthersAreRefus
     // On the page too, and the modified palette is asked about first.
     PaletteModified = true;
     PromptSaveOnChanges = true;
-    EXPECT_TRUE(dropFiles(w.RKVCanvas, {QUrl::fromLocalFile(ship)}));
+    EXPECT_TRUE(dropFiles(p.RKVCanvas(), {QUrl::fromLocalFile(ship)}));
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.shown()[0].text, "Palette has been modified. Save changes?");
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Hull)");
@@ -56,8 +57,9 @@ TEST_F(MainWindowFixture, DroppedModelFileOpensAfterTheSavePromptsOthersAreRefus
 TEST_F(MainWindowFixture, HelpContentsOpensTheHelpWindowAndTheWindowCarriesTheIcon)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     EXPECT_FALSE(w.windowIcon().isNull());
-    w.mnuHelpContents->trigger();
+    p.mnuHelpContents()->trigger();
     frmHelp* help = w.findChild<frmHelp*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());

@@ -40,14 +40,15 @@ QRectF twipsOf(const QWidget* w) { return {Twips::leftOf(w), Twips::topOf(w), Tw
 TEST_F(MainWindowFixture, FreshStartReadsDefaultsAndExitWritesThemBack)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     EXPECT_EQ(LastModelPath, Platform::programFolder() + "/models/");
     EXPECT_EQ(LastPalettePath, Platform::programFolder() + "/palettes/");
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3");
-    EXPECT_TRUE(PromptSaveOnChanges && w.mnuEditPromptSave->isChecked());
-    EXPECT_EQ(w.cboZoom->currentText(), "100%");
-    EXPECT_FALSE(w.cmdZoomIn->isEnabled() || w.cmdZoomOut->isEnabled() || w.cboZoom->isEnabled());
-    EXPECT_FALSE(w.mnuFileClose->isEnabled() || w.mnuFilePrint->isEnabled() || w.optTools[0]->isEnabled());
-    EXPECT_TRUE(w.RKVCanvas->PanActive());
+    EXPECT_TRUE(PromptSaveOnChanges && p.mnuEditPromptSave()->isChecked());
+    EXPECT_EQ(p.cboZoom()->currentText(), "100%");
+    EXPECT_FALSE(p.cmdZoomIn()->isEnabled() || p.cmdZoomOut()->isEnabled() || p.cboZoom()->isEnabled());
+    EXPECT_FALSE(p.mnuFileClose()->isEnabled() || p.mnuFilePrint()->isEnabled() || p.optTools()[0]->isEnabled());
+    EXPECT_TRUE(p.RKVCanvas()->PanActive());
 
     LastSchemePath = "/somewhere/schemes/";
     w.show();
@@ -65,6 +66,7 @@ TEST_F(MainWindowFixture, ExitWhileMaximizedKeepsStoredGeometryAndOddValuesAreMe
     store("MainWidth", "9000");
     store("PromptSaveOnChanges", "maybe");
     frmMain& w = window();
+    frmMainTestPeer p(w);
     EXPECT_EQ(w.x(), Twips::toPixelsX(1000));
     EXPECT_EQ(w.width(), Twips::toPixelsX(9000));
     EXPECT_TRUE(PromptSaveOnChanges);
@@ -84,6 +86,7 @@ TEST_F(MainWindowFixture, WhereTheSystemPlacesWindowsTheStoredPositionStays)
     store("MainLeft", "-9000000");  // off every screen
     store("MainTop", "1200");
     frmMain& w = window();
+    frmMainTestPeer p(w);
     w.show();
     w.move(-3, -30);
     w.resize(w.width() + 20, w.height());
@@ -97,6 +100,7 @@ TEST_F(MainWindowFixture, WhereTheSystemPlacesWindowsTheStoredPositionStays)
 TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     PaletteModified = SchemeModified = true;
     w.close();
     ASSERT_EQ(boxes.count(), 2);
@@ -107,15 +111,15 @@ TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)
 
     boxes.clear();
     PaletteModified = true;
-    w.mnuEditPromptSave->trigger();
+    p.mnuEditPromptSave()->trigger();
     EXPECT_FALSE(PromptSaveOnChanges);
     EXPECT_EQ(stored("PromptSaveOnChanges"), "False");
-    w.mnuFileOpen_Click();  // the chooser is cancelled
+    p.mnuFileOpen_Click();  // the chooser is cancelled
     EXPECT_EQ(boxes.count(), 0);
     EXPECT_TRUE(PaletteModified);
-    w.mnuEditPromptSave->trigger();
+    p.mnuEditPromptSave()->trigger();
     EXPECT_EQ(stored("PromptSaveOnChanges"), "True");
-    w.mnuFileOpen_Click();
+    p.mnuFileOpen_Click();
     EXPECT_EQ(boxes.count(), 1);
 }
 
@@ -123,11 +127,12 @@ TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)
 TEST_F(MainWindowFixture, SaveNotMadeStopsEveryPathAndNoClearsOnlyWhenItGoesAhead)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     w.show();
     const QString boat = writeModel("boat", 1, {"Hull"}), ship = writeModel("ship", 2, {"Hull"});
     open(boat);
-    const std::function<void()> paths[] = {[&] { w.mnuFileOpen_Click(); }, [&] { w.mnuFileClose_Click(); },
-                                           [&] { w.close(); }, [&] { w.OpenRecentModel(ship); },
+    const std::function<void()> paths[] = {[&] { p.mnuFileOpen_Click(); }, [&] { p.mnuFileClose_Click(); },
+                                           [&] { w.close(); }, [&] { p.OpenRecentModel(ship); },
                                            [&] { w.OpenModelFile(ship); }};
     for (int row = 0; row < 5; ++row) {
         boxes.clear();
@@ -140,7 +145,7 @@ TEST_F(MainWindowFixture, SaveNotMadeStopsEveryPathAndNoClearsOnlyWhenItGoesAhea
         EXPECT_TRUE(PaletteModified && SchemeModified && w.isVisible()) << row;
         EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (boat.RKV3, Hull)") << row;
     }
-    w.mnuFileOpen_Click();  // No to both, and the chooser is cancelled
+    p.mnuFileOpen_Click();  // No to both, and the chooser is cancelled
     EXPECT_TRUE(PaletteModified && SchemeModified);
     PromptSaveOnChanges = false;
     open(ship);
@@ -153,31 +158,32 @@ TEST_F(MainWindowFixture, SaveNotMadeStopsEveryPathAndNoClearsOnlyWhenItGoesAhea
 TEST_F(MainWindowFixture, OpeningOneAndThreePageModelsAndClosing)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     open(writeModel("boat", 1, {"Hull", "Deck"}));
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (boat.RKV3, Hull)");
-    EXPECT_EQ(entries(w.cboPage), QStringList{"Page 1/1"});
-    EXPECT_FALSE(w.cboPage->isEnabled() || w.cmdPrevPage->isEnabled() || w.cmdNextPage->isEnabled()
-                 || w.mnuFilePrintAll->isEnabled());
-    EXPECT_TRUE(w.mnuFileClose->isEnabled() && w.mnuFilePrint->isEnabled() && w.cboZoom->isEnabled());
-    EXPECT_TRUE(w.cmdLoadScheme->isEnabled() && w.optTools[1]->isEnabled());
-    EXPECT_EQ(w.lblSchemeName->text(), "Scheme: Default Gray");
+    EXPECT_EQ(entries(p.cboPage()), QStringList{"Page 1/1"});
+    EXPECT_FALSE(p.cboPage()->isEnabled() || p.cmdPrevPage()->isEnabled() || p.cmdNextPage()->isEnabled()
+                 || p.mnuFilePrintAll()->isEnabled());
+    EXPECT_TRUE(p.mnuFileClose()->isEnabled() && p.mnuFilePrint()->isEnabled() && p.cboZoom()->isEnabled());
+    EXPECT_TRUE(p.cmdLoadScheme()->isEnabled() && p.optTools()[1]->isEnabled());
+    EXPECT_EQ(p.lblSchemeName()->text(), "Scheme: Default Gray");
 
     open(writeModel("ship", 3, {"Hull"}));
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Hull)");
-    EXPECT_EQ(entries(w.cboPage), (QStringList{"Page 1/3", "Page 2/3", "Page 3/3"}));
-    EXPECT_TRUE(w.cboPage->isEnabled() && w.cmdPrevPage->isEnabled() && w.cmdNextPage->isEnabled()
-                && w.mnuFilePrintAll->isEnabled());
-    EXPECT_TRUE(w.picColorContainer->isVisibleTo(w.picRegions));
+    EXPECT_EQ(entries(p.cboPage()), (QStringList{"Page 1/3", "Page 2/3", "Page 3/3"}));
+    EXPECT_TRUE(p.cboPage()->isEnabled() && p.cmdPrevPage()->isEnabled() && p.cmdNextPage()->isEnabled()
+                && p.mnuFilePrintAll()->isEnabled());
+    EXPECT_TRUE(p.picColorContainer()->isVisibleTo(p.picRegions()));
 
-    w.cboZoom->setCurrentIndex(4);
-    w.mnuFileClose->trigger();
+    p.cboZoom()->setCurrentIndex(4);
+    p.mnuFileClose()->trigger();
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3");
-    EXPECT_EQ(w.cboPage->count(), 0);
+    EXPECT_EQ(p.cboPage()->count(), 0);
     for (const char* name : {"cboPage", "cboZoom", "cmdNextPage", "cmdZoomOut", "optTools0", "cmdSaveScheme"})
         EXPECT_FALSE(w.findChild<QWidget*>(name)->isEnabled()) << name;
-    EXPECT_FALSE(w.mnuFileClose->isEnabled() || w.mnuFilePrint->isEnabled() || w.mnuFilePrintAll->isEnabled());
-    EXPECT_FALSE(w.picColorContainer->isVisibleTo(w.picRegions) || w.picMixerContainer->isVisibleTo(w.picPalettes));
-    EXPECT_EQ(w.lblSchemeName->text(), "Scheme: None Loaded");
+    EXPECT_FALSE(p.mnuFileClose()->isEnabled() || p.mnuFilePrint()->isEnabled() || p.mnuFilePrintAll()->isEnabled());
+    EXPECT_FALSE(p.picColorContainer()->isVisibleTo(p.picRegions()) || p.picMixerContainer()->isVisibleTo(p.picPalettes()));
+    EXPECT_EQ(p.lblSchemeName()->text(), "Scheme: None Loaded");
     EXPECT_EQ(Model.PageCount, 0);
     EXPECT_EQ(CurrentZoom, 50) << "closing keeps the zoom";
 }
@@ -185,6 +191,7 @@ TEST_F(MainWindowFixture, OpeningOneAndThreePageModelsAndClosing)
 TEST_F(MainWindowFixture, ModelNamedAtStartUpThatIsNoManifestLeavesNoModel)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     const QString manifest = writeModel("boat", 1, {"Hull"});
     QFile::resize(manifest, 3);
     w.OpenModelFile(manifest);
@@ -192,90 +199,94 @@ TEST_F(MainWindowFixture, ModelNamedAtStartUpThatIsNoManifestLeavesNoModel)
     ASSERT_EQ(boxes.count(), 2);
     EXPECT_EQ(boxes.shown()[1].text, "Model load failed due to invalid RKV3 manifest file.");
     EXPECT_EQ(chooser.count(), 0);
-    EXPECT_FALSE(w.mnuFileClose->isEnabled());
+    EXPECT_FALSE(p.mnuFileClose()->isEnabled());
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3");
 }
 
 TEST_F(MainWindowFixture, PageButtonsClampAndReload)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     open(writeModel("ship", 3, {"Hull"}));
-    w.cmdPrevPage->click();
+    p.cmdPrevPage()->click();
     EXPECT_EQ(Model.CurrentPage, 1);
-    EXPECT_FALSE(w.cmdPrevPage->isEnabled());
-    EXPECT_TRUE(w.cmdNextPage->isEnabled());
-    w.cmdNextPage->click();
-    w.cmdNextPage->click();
+    EXPECT_FALSE(p.cmdPrevPage()->isEnabled());
+    EXPECT_TRUE(p.cmdNextPage()->isEnabled());
+    p.cmdNextPage()->click();
+    p.cmdNextPage()->click();
     EXPECT_EQ(Model.CurrentPage, 3);
-    EXPECT_EQ(w.cboPage->currentIndex(), 2);
-    EXPECT_FALSE(w.cmdNextPage->isEnabled());
+    EXPECT_EQ(p.cboPage()->currentIndex(), 2);
+    EXPECT_FALSE(p.cmdNextPage()->isEnabled());
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Sheet 3)");
-    EXPECT_EQ(w.RKVCanvas->CanvasImage().size(), pageSize(3)) << "page 3 is on the screen";
-    w.cmdPrevPage->click();
-    EXPECT_TRUE(w.cmdNextPage->isEnabled());
-    w.cboPage->setCurrentIndex(0);
+    EXPECT_EQ(p.RKVCanvas()->CanvasImage().size(), pageSize(3)) << "page 3 is on the screen";
+    p.cmdPrevPage()->click();
+    EXPECT_TRUE(p.cmdNextPage()->isEnabled());
+    p.cboPage()->setCurrentIndex(0);
     EXPECT_EQ(Model.CurrentPage, 1);
-    EXPECT_FALSE(w.cmdPrevPage->isEnabled());
+    EXPECT_FALSE(p.cmdPrevPage()->isEnabled());
 }
 
 TEST_F(MainWindowFixture, ZoomFeedbackAtHundredAndTen)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     open(writeModel("boat", 1, {"Hull"}));
-    EXPECT_FALSE(w.cmdZoomIn->isEnabled() || w.RKVCanvas->AllowZoomIn());
-    EXPECT_TRUE(w.cmdZoomOut->isEnabled());
-    w.cboZoom->setCurrentIndex(1);
-    w.cmdZoomOut->click();
-    EXPECT_EQ(w.cboZoom->currentText(), "10%");
+    EXPECT_FALSE(p.cmdZoomIn()->isEnabled() || p.RKVCanvas()->AllowZoomIn());
+    EXPECT_TRUE(p.cmdZoomOut()->isEnabled());
+    p.cboZoom()->setCurrentIndex(1);
+    p.cmdZoomOut()->click();
+    EXPECT_EQ(p.cboZoom()->currentText(), "10%");
     EXPECT_EQ(CurrentZoom, 10);
-    EXPECT_FALSE(w.cmdZoomOut->isEnabled() || w.RKVCanvas->AllowZoomOut());
-    EXPECT_TRUE(w.cmdZoomIn->isEnabled() && w.RKVCanvas->AllowZoomIn());
-    w.cmdZoomIn->click();
-    EXPECT_TRUE(w.cmdZoomOut->isEnabled()) << "20 % may still zoom out";
+    EXPECT_FALSE(p.cmdZoomOut()->isEnabled() || p.RKVCanvas()->AllowZoomOut());
+    EXPECT_TRUE(p.cmdZoomIn()->isEnabled() && p.RKVCanvas()->AllowZoomIn());
+    p.cmdZoomIn()->click();
+    EXPECT_TRUE(p.cmdZoomOut()->isEnabled()) << "20 % may still zoom out";
 }
 
 TEST_F(MainWindowFixture, InspectorAndDropsOnThePage)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     w.show();
     open(writeModel("boat", 1, {"Hull", "Deck", "Mast"}, 3));
     QCoreApplication::processEvents();
-    w.optTools[1]->click();
-    EXPECT_TRUE(w.RKVCanvas->PickerActive() && !w.RKVCanvas->PanActive());
-    EXPECT_TRUE(w.lblSelectedRegion->isVisibleTo(w.picTools));
-    w.RKVCanvas_MouseDown(1, 0, 2, 2);
-    EXPECT_EQ(w.lblSelectedRegion->text(), "Region Inspector: Mast (Default Gray)");
-    w.RKVCanvas_MouseUp(1, 0, 2, 2);
-    EXPECT_EQ(w.lblSelectedRegion->text(), "Region Inspector: Inactive");
+    p.optTools()[1]->click();
+    EXPECT_TRUE(p.RKVCanvas()->PickerActive() && !p.RKVCanvas()->PanActive());
+    EXPECT_TRUE(p.lblSelectedRegion()->isVisibleTo(p.picTools()));
+    p.RKVCanvas_MouseDown(1, 0, 2, 2);
+    EXPECT_EQ(p.lblSelectedRegion()->text(), "Region Inspector: Mast (Default Gray)");
+    p.RKVCanvas_MouseUp(1, 0, 2, 2);
+    EXPECT_EQ(p.lblSelectedRegion()->text(), "Region Inspector: Inactive");
     Model.RegionNames.removeLast();  // a region the manifest does not name
-    w.RKVCanvas_MouseDown(1, 0, 2, 2);
-    EXPECT_EQ(w.lblSelectedRegion->text(), "Region Inspector: Region 3 (Default Gray)");
-    w.optTools[0]->click();
-    EXPECT_FALSE(w.lblSelectedRegion->isVisibleTo(w.picTools));
+    p.RKVCanvas_MouseDown(1, 0, 2, 2);
+    EXPECT_EQ(p.lblSelectedRegion()->text(), "Region Inspector: Region 3 (Default Gray)");
+    p.optTools()[0]->click();
+    EXPECT_FALSE(p.lblSelectedRegion()->isVisibleTo(p.picTools()));
 
     // The 24 x 16 page lies centred in the canvas; its corner is paper.
     std::unique_ptr<QMimeData> swatch(SwatchMime::encode({0x336699, -20, "Blue"}));
-    const QPointF centre(Twips::widthOf(w.RKVCanvas) / 2, Twips::heightOf(w.RKVCanvas) / 2);
-    EXPECT_TRUE(w.RKVCanvas_DragDrop(swatch.get(), 30, 30));
+    const QPointF centre(Twips::widthOf(p.RKVCanvas()) / 2, Twips::heightOf(p.RKVCanvas()) / 2);
+    EXPECT_TRUE(p.RKVCanvas_DragDrop(swatch.get(), 30, 30));
     EXPECT_FALSE(SchemeModified) << "a drop on the paper changes nothing";
-    EXPECT_FALSE(w.RKVCanvas_DragDrop(std::make_unique<QMimeData>().get(), float(centre.x()), float(centre.y())));
+    EXPECT_FALSE(p.RKVCanvas_DragDrop(std::make_unique<QMimeData>().get(), float(centre.x()), float(centre.y())));
     // Through the canvas's own drop event, at its centre in pixels.
-    QDropEvent drop(QPointF(w.RKVCanvas->width() / 2.0, w.RKVCanvas->height() / 2.0), Qt::CopyAction,
+    QDropEvent drop(QPointF(p.RKVCanvas()->width() / 2.0, p.RKVCanvas()->height() / 2.0), Qt::CopyAction,
                     swatch.get(), Qt::LeftButton, Qt::NoModifier);
     QDragEnterEvent enter(drop.position().toPoint(), Qt::CopyAction, swatch.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.RKVCanvas, &enter);
+    QCoreApplication::sendEvent(p.RKVCanvas(), &enter);
     EXPECT_TRUE(enter.isAccepted());
-    QCoreApplication::sendEvent(w.RKVCanvas, &drop);
+    QCoreApplication::sendEvent(p.RKVCanvas(), &drop);
     EXPECT_TRUE(drop.isAccepted());
     EXPECT_TRUE(SchemeModified);
     EXPECT_EQ(SchemeNames[3], "Blue");
     EXPECT_EQ(SchemeColors[3], ColorRecordOf(0x336699, -20));
-    EXPECT_EQ(RKV3CanvasCtlTestPeer(*w.RKVCanvas).Palette().entry(3).Offset, -20);
+    EXPECT_EQ(RKV3CanvasCtlTestPeer(*p.RKVCanvas()).Palette().entry(3).Offset, -20);
 }
 
 TEST_F(MainWindowFixture, LayoutAtTheDesignedSizeAndAfterResizing)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     w.show();
     QCoreApplication::processEvents();
     const QSize frame = w.size() - w.centralWidget()->size();
@@ -284,22 +295,22 @@ TEST_F(MainWindowFixture, LayoutAtTheDesignedSizeAndAfterResizing)
         QCoreApplication::processEvents();
     };
     clientTo(9885, 7365);
-    EXPECT_EQ(twipsOf(w.RKVCanvas), QRectF(0, 615, 6390, 6750));
-    EXPECT_EQ(twipsOf(w.fraTools), QRectF(6510, 615, 3375, 6750));
-    EXPECT_EQ(Twips::widthOf(w.picTools), 9885);
-    EXPECT_EQ(Twips::heightOf(w.picRegions), 6750 - 4200 - 120);
-    EXPECT_EQ(Twips::heightOf(w.vscRegions), Twips::heightOf(w.picRegions));
-    const QRectF palette = twipsOf(w.picPalettes);
+    EXPECT_EQ(twipsOf(p.RKVCanvas()), QRectF(0, 615, 6390, 6750));
+    EXPECT_EQ(twipsOf(p.fraTools()), QRectF(6510, 615, 3375, 6750));
+    EXPECT_EQ(Twips::widthOf(p.picTools()), 9885);
+    EXPECT_EQ(Twips::heightOf(p.picRegions()), 6750 - 4200 - 120);
+    EXPECT_EQ(Twips::heightOf(p.vscRegions()), Twips::heightOf(p.picRegions()));
+    const QRectF palette = twipsOf(p.picPalettes());
 
     clientTo(9885 + 1005, 7365 + 495);
-    EXPECT_EQ(twipsOf(w.RKVCanvas), QRectF(0, 615, 6390 + 1005, 6750 + 495));
-    EXPECT_EQ(twipsOf(w.fraTools), QRectF(6510 + 1005, 615, 3375, 6750 + 495));
-    EXPECT_EQ(Twips::heightOf(w.picRegions), 6750 + 495 - 4200 - 120);
-    EXPECT_GE(Twips::heightOf(w.picColorContainer), Twips::heightOf(w.picRegions));
-    EXPECT_EQ(twipsOf(w.picPalettes), palette);
+    EXPECT_EQ(twipsOf(p.RKVCanvas()), QRectF(0, 615, 6390 + 1005, 6750 + 495));
+    EXPECT_EQ(twipsOf(p.fraTools()), QRectF(6510 + 1005, 615, 3375, 6750 + 495));
+    EXPECT_EQ(Twips::heightOf(p.picRegions()), 6750 + 495 - 4200 - 120);
+    EXPECT_GE(Twips::heightOf(p.picColorContainer()), Twips::heightOf(p.picRegions()));
+    EXPECT_EQ(twipsOf(p.picPalettes()), palette);
 
-    const QRectF canvas = twipsOf(w.RKVCanvas);
+    const QRectF canvas = twipsOf(p.RKVCanvas());
     clientTo(3000, 300);
-    EXPECT_EQ(twipsOf(w.RKVCanvas), canvas) << "negative sizes are skipped";
-    EXPECT_EQ(Twips::widthOf(w.picTools), 3000) << "the other steps still run";
+    EXPECT_EQ(twipsOf(p.RKVCanvas()), canvas) << "negative sizes are skipped";
+    EXPECT_EQ(Twips::widthOf(p.picTools()), 3000) << "the other steps still run";
 }

@@ -11,6 +11,7 @@
 #include "ScriptedMessageBoxes.h"
 #include "SettingsStore.h"
 #include "frmMain.h"
+#include "frmMainTestPeer.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -32,6 +33,7 @@ protected:
         if (!window_) window_ = std::make_unique<frmMain>();
         return *window_;
     }
+    frmMainTestPeer peer() { return frmMainTestPeer(window()); }
 
     // The text stored under a key of the viewer's section, or "<absent>".
     static QString stored(const char* key)
@@ -70,7 +72,7 @@ protected:
     void open(const QString& manifest)
     {
         chooser.queueFile(manifest);
-        window().mnuFileOpen_Click();
+        peer().mnuFileOpen_Click();
     }
 
     Platform::ScriptedMessageBoxes boxes{Platform::MsgAnswer::No};

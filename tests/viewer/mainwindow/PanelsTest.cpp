@@ -48,12 +48,13 @@ void fillPalette(int count)
 // before it closes it.
 void editPaletteColour(frmMain& w, qint16 i, const std::function<void(dlgColor&)>& edit)
 {
+    frmMainTestPeer p(w);
     QTimer::singleShot(0, &w, [&w, edit] {
         dlgColor* editor = w.findChild<dlgColor*>();
         ASSERT_NE(editor, nullptr);
         edit(*editor);
     });
-    w.picPalette_Click(i);
+    p.picPalette_Click(i);
 }
 
 void press(dlgColor& editor, const char* button)
@@ -66,9 +67,10 @@ void press(dlgColor& editor, const char* button)
 TEST_F(MainWindowFixture, PanelHeightsAndReversedScrollRanges)
 {
     frmMain& w = window();
-    SwatchList& list = *w.paletteList;
+    frmMainTestPeer p(w);
+    SwatchList& list = *p.paletteList();
     fillPalette(20);
-    w.ShowPalette();
+    p.ShowPalette();
     EXPECT_EQ(list.RowCount(), 20);
     EXPECT_EQ(list.ContentHeight(), 7620);
     EXPECT_EQ(list.Max(), list.HeightTwips() - 7620);
@@ -78,18 +80,18 @@ TEST_F(MainWindowFixture, PanelHeightsAndReversedScrollRanges)
     EXPECT_EQ(Twips::topOf(list.swatch(19)), 120 + 375 * 19);
 
     // Thumb at the bottom: the list's last rows show, the content moved up.
-    w.vscMixer->setValue(w.vscMixer->maximum());
+    p.vscMixer()->setValue(p.vscMixer()->maximum());
     EXPECT_EQ(list.Value(), list.Max());
-    EXPECT_EQ(w.picMixerContainer->y(), Twips::toPixelsY(list.Max()));
-    w.vscMixer->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(p.picMixerContainer()->y(), Twips::toPixelsY(list.Max()));
+    p.vscMixer()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(list.Value(), list.Max() + 50);
 
     fillPalette(PaletteCapacity);
-    w.ShowPalette();
+    p.ShowPalette();
     EXPECT_EQ(list.Max(), list.HeightTwips() - 96495) << "beyond 16 bits, every row stays reachable";
 
     PaletteCount = 0;
-    w.ShowPalette();
+    p.ShowPalette();
     EXPECT_EQ(list.RowCount(), 1);
     EXPECT_EQ(list.nameLabel(0)->text(), "Colour 0");
     EXPECT_EQ(list.ContentHeight(), list.HeightTwips()) << "raised to the viewport";
@@ -99,8 +101,9 @@ TEST_F(MainWindowFixture, PanelHeightsAndReversedScrollRanges)
 TEST_F(MainWindowFixture, EditorWriteBackOnlyWhenSomethingChanged)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     fillPalette(4);
-    w.ShowPalette();
+    p.ShowPalette();
 
     editPaletteColour(w, 2, [](dlgColor& editor) { press(editor, "CmdOK"); });
     EXPECT_FALSE(PaletteModified) << "OK without a change";
@@ -110,37 +113,38 @@ TEST_F(MainWindowFixture, EditorWriteBackOnlyWhenSomethingChanged)
         press(editor, "CmdCancel");
     });
     EXPECT_FALSE(PaletteModified);
-    EXPECT_EQ(w.paletteList->nameLabel(2)->text(), "Colour 2");
+    EXPECT_EQ(p.paletteList()->nameLabel(2)->text(), "Colour 2");
 
-    editPaletteColour(w, 2, [&w](dlgColor& editor) {
+    editPaletteColour(w, 2, [&p](dlgColor& editor) {
         editor.findChild<QLineEdit*>("txtColorName")->setText("Rust");
         editor.findChild<QLineEdit*>("txtBlendOffset")->setText("-40");
-        w.Colouring->Undo();  // asked for while the editor is open: it waits for the edit
+        p.Colouring()->Undo();  // asked for while the editor is open: it waits for the edit
         press(editor, "CmdOK");
     });
-    EXPECT_EQ(w.mnuEditRedo->text(), "&Redo Edit Palette Color");
-    w.mnuEditRedo->trigger();
+    EXPECT_EQ(p.mnuEditRedo()->text(), "&Redo Edit Palette Color");
+    p.mnuEditRedo()->trigger();
     EXPECT_TRUE(PaletteModified);
     EXPECT_EQ(PaletteNames[2], "Rust");
     EXPECT_EQ(PaletteColors[2], (ColorRecord{20, 20, 30, -40}));
-    EXPECT_EQ(w.paletteList->swatch(2)->toolTip(), "Rust");
+    EXPECT_EQ(p.paletteList()->swatch(2)->toolTip(), "Rust");
 }
 
 TEST_F(MainWindowFixture, RenameAsksAndSameNameStillCountsAsAChange)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     fillPalette(2);
-    w.ShowPalette();
+    p.ShowPalette();
     Platform::ScriptedInputBoxes input;
-    w.lblColorName_Click(1);  // cancelled
+    p.lblColorName_Click(1);  // cancelled
     EXPECT_FALSE(PaletteModified);
     input.queueAnswer("Colour 1");
-    w.lblColorName_Click(1);
+    p.lblColorName_Click(1);
     EXPECT_TRUE(PaletteModified);
     input.queueAnswer("Sea\r\ngreen");
-    w.lblColorName_Click(1);
+    p.lblColorName_Click(1);
     EXPECT_EQ(PaletteNames[1], "Sea green") << "a name stays one line of the palette file";
-    EXPECT_EQ(w.paletteList->swatch(1)->toolTip(), "Sea green");
+    EXPECT_EQ(p.paletteList()->swatch(1)->toolTip(), "Sea green");
     ASSERT_EQ(input.count(), 3);
     EXPECT_EQ(input.shown()[0].prompt, "Enter new color name:");
     EXPECT_EQ(input.shown()[0].title, "Rename Color");
@@ -149,35 +153,36 @@ TEST_F(MainWindowFixture, RenameAsksAndSameNameStillCountsAsAChange)
 TEST_F(MainWindowFixture, RegionThreeDroppedOnRegionFiveRecoloursThePage)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     open(writeModel("boat", 1, {"Hull", "Deck", "Mast", "Sail", "Flag"}, 5));
     SchemeColors[3] = {200, 40, 30, -127};
     SchemeNames[3] = "Brick";
-    w.ShowScheme();
-    const QRgb before = w.RKVCanvas->CanvasImage().pixel(4, 4);
+    p.ShowScheme();
+    const QRgb before = p.RKVCanvas()->CanvasImage().pixel(4, 4);
 
-    std::unique_ptr<QMimeData> mime(SwatchMime::encode(w.regionList->swatch(3)->Values()));
+    std::unique_ptr<QMimeData> mime(SwatchMime::encode(p.regionList()->swatch(3)->Values()));
     QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(w.regionList->swatch(5), &enter);
+    QApplication::sendEvent(p.regionList()->swatch(5), &enter);
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(3, 3), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(w.regionList->swatch(5), &drop);
+    QApplication::sendEvent(p.regionList()->swatch(5), &drop);
 
     EXPECT_EQ(SchemeColors[5], (ColorRecord{200, 40, 30, -127}));
     EXPECT_EQ(SchemeNames[5], "Brick");
     EXPECT_TRUE(SchemeModified);
-    EXPECT_EQ(w.regionList->swatch(5)->BackColor(), ColorValueOf(SchemeColors[3]));
-    EXPECT_EQ(w.regionList->swatch(5)->toolTip(), "Brick");
-    EXPECT_EQ(w.regionList->nameLabel(5)->text(), "Flag") << "the region keeps its own name";
-    const QRgb after = w.RKVCanvas->CanvasImage().pixel(4, 4);
+    EXPECT_EQ(p.regionList()->swatch(5)->BackColor(), ColorValueOf(SchemeColors[3]));
+    EXPECT_EQ(p.regionList()->swatch(5)->toolTip(), "Brick");
+    EXPECT_EQ(p.regionList()->nameLabel(5)->text(), "Flag") << "the region keeps its own name";
+    const QRgb after = p.RKVCanvas()->CanvasImage().pixel(4, 4);
     EXPECT_NE(after, before);
     EXPECT_GT(qRed(after), qGreen(after)) << "the page shows the brick colour";
 
     Model.RegionCount = 0;
-    w.ShowScheme();
-    EXPECT_TRUE(w.regionList->swatch(1)->isHidden()) << "no region named, no row";
+    p.ShowScheme();
+    EXPECT_TRUE(p.regionList()->swatch(1)->isHidden()) << "no region named, no row";
     Model.RegionCount = 300;
-    w.ShowScheme();
-    EXPECT_EQ(w.regionList->RowCount(), 255) << "region numbers end at 255";
+    p.ShowScheme();
+    EXPECT_EQ(p.regionList()->RowCount(), 255) << "region numbers end at 255";
 }
 
 // A reader of the FIFO would wait for ever: the guard lets it go and tells,
@@ -193,22 +198,23 @@ TEST_F(MainWindowFixture, HostileNamesShowAsWrittenAndNothingTheyNameIsRead)
             if (const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) read = true, ::close(fd);
     });
     frmMain& w = window();
+    frmMainTestPeer p(w);
     w.show();
     open(writeModel("boat", 1, {"Hull", "Deck", "Mast"}, 3));
-    w.optTools_Click(1);
+    p.optTools_Click(1);
     for (const QString& name : QStringList{"<img src=\"" + QString(fifo) + "\">", "<h1>Big</h1>", "&amp; [*]  <b>x",
                                            "<img src=\"/dev/zero\">"}) {
         Model.Pages[0].Title = name;
-        w.cmdNextPage_Click();  // the last page already: shown again, with its title
+        p.cmdNextPage_Click();  // the last page already: shown again, with its title
         EXPECT_EQ(w.windowHandle()->title(), "RKVViewer 3 (boat.RKV3, " + name + ")");
-        w.picColor_DragDrop(3, 0x336699, "-20", name);
-        QHelpEvent tip(QEvent::ToolTip, {3, 2}, w.regionList->swatch(3)->mapToGlobal(QPoint(3, 2)));
-        QApplication::sendEvent(w.regionList->swatch(3), &tip);
+        p.picColor_DragDrop(3, 0x336699, "-20", name);
+        QHelpEvent tip(QEvent::ToolTip, {3, 2}, p.regionList()->swatch(3)->mapToGlobal(QPoint(3, 2)));
+        QApplication::sendEvent(p.regionList()->swatch(3), &tip);
         QTextDocument shown;
         shown.setHtml(QToolTip::text());
         ASSERT_EQ(std::pair(shown.toPlainText(), bool(read)), std::pair(name, false));
-        w.RKVCanvas_MouseDown(1, 0, 2, 2);
-        EXPECT_EQ(std::pair(w.lblSelectedRegion->textFormat(), w.lblSelectedRegion->text()),
+        p.RKVCanvas_MouseDown(1, 0, 2, 2);
+        EXPECT_EQ(std::pair(p.lblSelectedRegion()->textFormat(), p.lblSelectedRegion()->text()),
                   std::pair(Qt::PlainText, "Region Inspector: Mast (" + name + ")"));
     }
 }
@@ -216,14 +222,15 @@ TEST_F(MainWindowFixture, HostileNamesShowAsWrittenAndNothingTheyNameIsRead)
 TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromptOff)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     open(writeModel("boat", 1, {"Hull"}, 1));
-    const QString label = w.lblPaletteName->text(), folder = LastPalettePath;
+    const QString label = p.lblPaletteName()->text(), folder = LastPalettePath;
     PaletteModified = true;
     chooser.queueFile(QDir::temp().filePath("no-such-folder/p.RPL"));
-    w.cmdSavePalette_Click();
+    p.cmdSavePalette_Click();
     EXPECT_EQ(boxes.shown().value(0).text, "Error saving palette.");
     EXPECT_TRUE(PaletteModified);
-    EXPECT_EQ(w.lblPaletteName->text(), label);
+    EXPECT_EQ(p.lblPaletteName()->text(), label);
     EXPECT_EQ(LastPalettePath, folder);
     EXPECT_EQ(chooser.requests().last().title, "Save Color Palette");
     EXPECT_EQ(chooser.requests().last().defaultExt, ".RPL");
@@ -236,25 +243,25 @@ TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromp
     broken.close();
     PaletteModified = false;
     chooser.queueFile(broken.fileName());
-    w.cmdLoadPalette_Click();
-    EXPECT_EQ(w.paletteList->nameLabel(0)->text(), "One");
+    p.cmdLoadPalette_Click();
+    EXPECT_EQ(p.paletteList()->nameLabel(0)->text(), "One");
     EXPECT_TRUE(PaletteModified);
-    EXPECT_EQ(w.lblPaletteName->text(), label);
+    EXPECT_EQ(p.lblPaletteName()->text(), label);
     EXPECT_EQ(LastPalettePath, folder);
 
     // A scheme of our own, saved and loaded back with prompting off: the
     // unsaved drop is dropped without a question.
     chooser.queueFile(dir.filePath("mine"));
-    w.cmdSaveScheme_Click();
-    EXPECT_EQ(w.lblSchemeName->text(), "Scheme: mine.RKS3");
+    p.cmdSaveScheme_Click();
+    EXPECT_EQ(p.lblSchemeName()->text(), "Scheme: mine.RKS3");
     PromptSaveOnChanges = false;
-    w.AssignRegionSwatch(1, 0x0000FF, -10, "Red");
+    p.AssignRegionSwatch(1, 0x0000FF, -10, "Red");
     boxes.clear();
     chooser.queueFile(dir.filePath("mine.RKS3"));
-    w.cmdLoadScheme_Click();
+    p.cmdLoadScheme_Click();
     EXPECT_EQ(boxes.count(), 0);
     EXPECT_FALSE(SchemeModified);
-    EXPECT_EQ(w.regionList->swatch(1)->toolTip(), DefaultGrayName());
+    EXPECT_EQ(p.regionList()->swatch(1)->toolTip(), DefaultGrayName());
     EXPECT_EQ(LastSchemePath, dir.path() + "/");
     const Platform::FileChooserRequest& load = chooser.requests().last();
     EXPECT_EQ(load.title, "Load Color Scheme");
@@ -274,11 +281,11 @@ TEST_F(MainWindowFixture, SavesOfAnInstalledProgramStartInTheUsersOwnFolders)
     store("LastPalettePath", share);
     store("LastSchemePath", share);
     chooser.queueCancel();
-    window().cmdSavePalette_Click();
+    peer().cmdSavePalette_Click();
     chooser.queueFile(own + "schemes/Mine");
-    window().cmdSaveScheme_Click();
+    peer().cmdSaveScheme_Click();
     chooser.queueCancel();
-    window().cmdLoadPalette_Click();
+    peer().cmdLoadPalette_Click();
     const QStringList want{own + "palettes/", own + "schemes/", share};
     for (int i = 0; i < 3; ++i) EXPECT_EQ(chooser.requests().value(i).initialDir, want[i]) << i;
     window().close();

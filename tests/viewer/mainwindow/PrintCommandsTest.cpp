@@ -40,7 +40,7 @@ TEST_F(MainWindowFixture, PrintCommandsSendTheirOwnPagesToThePdfPrinter)
         kite.pages.push_back({QStringLiteral("p%1.png").arg(n), QStringLiteral("Sail %1").arg(n), kitePage(n)});
     ASSERT_TRUE(ModelWriter::write(kite, folder.filePath(QStringLiteral("kite"))));
     open(folder.filePath(QStringLiteral("kite/Kite.RKV3")));
-    window().cmdNextPage_Click();
+    peer().cmdNextPage_Click();
     const auto previous = Platform::PrinterRegistry::install(
         {{std::make_shared<Platform::PdfFilePrinter>()}, Platform::PdfFilePrinter::Name});
     const auto restore = qScopeGuard([&previous] { Platform::PrinterRegistry::install(previous); });
@@ -48,8 +48,8 @@ TEST_F(MainWindowFixture, PrintCommandsSendTheirOwnPagesToThePdfPrinter)
     // Each command's dialog prints one copy of each page centred on a sheet;
     // sheet k carries page pages[k - 1] coloured by the scheme's rule.
     for (const auto& [command, pages, title] :
-         {std::tuple(window().mnuFilePrint, QList<int>{2}, "Kite - Sail 2 (Page 2 of 3)"),
-          {window().mnuFilePrintAll, QList<int>{1, 2, 3}, "Kite"}}) {
+         {std::tuple(peer().mnuFilePrint(), QList<int>{2}, "Kite - Sail 2 (Page 2 of 3)"),
+          {peer().mnuFilePrintAll(), QList<int>{1, 2, 3}, "Kite"}}) {
         const QString pdf = folder.filePath(command->text().remove(QLatin1Char('&')) + QStringLiteral(".pdf"));
         chooser.queueFile(pdf);
         QTimer press;
@@ -68,6 +68,6 @@ TEST_F(MainWindowFixture, PrintCommandsSendTheirOwnPagesToThePdfPrinter)
             EXPECT_EQ(placed[k], std::pair(k + 1, ColourByRule(kitePage(pages[k]), kiteColour))) << title;
         EXPECT_EQ(poppler::title(pdf), title);
     }
-    EXPECT_EQ(window().RKVCanvas->Picture(), ColourByRule(kitePage(2), kiteColour)) << "page 2 is back";
+    EXPECT_EQ(peer().RKVCanvas()->Picture(), ColourByRule(kitePage(2), kiteColour)) << "page 2 is back";
     EXPECT_EQ(boxes.count(), 0);
 }

@@ -23,21 +23,23 @@ void turnWheel(QWidget* target, int angle, Qt::KeyboardModifiers modifiers)
     QApplication::sendEvent(target, &wheel);
 }
 
-QStringList recentCaptions(const frmMain& w)
+QStringList recentCaptions(frmMain& w)
 {
+    frmMainTestPeer p(w);
     QStringList captions;
-    for (const QAction* item : w.mnuFileRecent->actions())
-        if (!item->isSeparator() && item != w.mnuFileRecentClear) captions << item->text();
+    for (const QAction* item : p.mnuFileRecent()->actions())
+        if (!item->isSeparator() && item != p.mnuFileRecentClear()) captions << item->text();
     return captions;
 }
 
 // The page pixel under the point where turnWheel turns the wheel.
-QPointF pagePointUnderWheel(const frmMain& w)
+QPointF pagePointUnderWheel(frmMain& w)
 {
-    const QWidget* view = w.RKVCanvas->findChild<QWidget*>("picView");
-    const QPointF at(w.RKVCanvas->width() / 3.0, w.RKVCanvas->height() / 3.0);
-    const QPointF inView = at - QPointF(view->mapTo(w.RKVCanvas, QPoint(0, 0)));
-    return inView * (100.0 / w.RKVCanvas->Zoom());
+    frmMainTestPeer p(w);
+    const QWidget* view = p.RKVCanvas()->findChild<QWidget*>("picView");
+    const QPointF at(p.RKVCanvas()->width() / 3.0, p.RKVCanvas()->height() / 3.0);
+    const QPointF inView = at - QPointF(view->mapTo(p.RKVCanvas(), QPoint(0, 0)));
+    return inView * (100.0 / p.RKVCanvas()->Zoom());
 }
 
 }  // namespace
@@ -45,54 +47,56 @@ QPointF pagePointUnderWheel(const frmMain& w)
 TEST_F(MainWindowFixture, CtrlWheelStepsTheZoomListWithinItsLimits)
 {
     frmMain& w = window();
+    frmMainTestPeer p(w);
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     open(writeModel("ship", 2, {"Hull"}, 3, {3000, 3000}));
-    w.cboZoom->setCurrentIndex(5);  // 60%: the page is far larger than the canvas
+    p.cboZoom()->setCurrentIndex(5);  // 60%: the page is far larger than the canvas
     const QPointF anchor = pagePointUnderWheel(w);
-    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
-    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
-    EXPECT_EQ(w.cboZoom->currentText(), "80%");
+    turnWheel(p.RKVCanvas(), 120, Qt::ControlModifier);
+    turnWheel(p.RKVCanvas(), 120, Qt::ControlModifier);
+    EXPECT_EQ(p.cboZoom()->currentText(), "80%");
     const QPointF moved = pagePointUnderWheel(w) - anchor;
     EXPECT_LE(std::abs(moved.x()) + std::abs(moved.y()), 4.0) << "the point under the pointer stays";
 
-    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
-    EXPECT_EQ(w.cboZoom->currentText(), "90%");
-    turnWheel(w.RKVCanvas, 60, Qt::ControlModifier);
-    EXPECT_EQ(w.cboZoom->currentText(), "90%") << "half a notch waits for the other half";
-    turnWheel(w.RKVCanvas, 60, Qt::ControlModifier);
-    EXPECT_EQ(w.cboZoom->currentText(), "100%");
-    turnWheel(w.RKVCanvas, 120, Qt::ControlModifier);
-    EXPECT_EQ(w.RKVCanvas->Zoom(), 100) << "no step past the list's end";
+    turnWheel(p.RKVCanvas(), 120, Qt::ControlModifier);
+    EXPECT_EQ(p.cboZoom()->currentText(), "90%");
+    turnWheel(p.RKVCanvas(), 60, Qt::ControlModifier);
+    EXPECT_EQ(p.cboZoom()->currentText(), "90%") << "half a notch waits for the other half";
+    turnWheel(p.RKVCanvas(), 60, Qt::ControlModifier);
+    EXPECT_EQ(p.cboZoom()->currentText(), "100%");
+    turnWheel(p.RKVCanvas(), 120, Qt::ControlModifier);
+    EXPECT_EQ(p.RKVCanvas()->Zoom(), 100) << "no step past the list's end";
 
     // A notch down moves the view up by the wheel's lines of arrow steps, two with Shift move it left;
     // Page Down moves a focused bar by its large change, and the pages only from the page itself.
-    auto* vsc = w.RKVCanvas->findChild<SignedScrollBar*>("vscPicture");
-    auto* hsc = w.RKVCanvas->findChild<SignedScrollBar*>("hscPicture");
+    auto* vsc = p.RKVCanvas()->findChild<SignedScrollBar*>("vscPicture");
+    auto* hsc = p.RKVCanvas()->findChild<SignedScrollBar*>("hscPicture");
     const int top = vsc->Value(), left = hsc->Value(), lines = QApplication::wheelScrollLines();
-    turnWheel(w.RKVCanvas, -120, Qt::NoModifier);
-    turnWheel(w.RKVCanvas, -240, Qt::ShiftModifier);
+    turnWheel(p.RKVCanvas(), -120, Qt::NoModifier);
+    turnWheel(p.RKVCanvas(), -240, Qt::ShiftModifier);
     EXPECT_EQ(QPoint(hsc->Value(), vsc->Value()),
               QPoint(left - 2 * lines * hsc->singleStep(), top - lines * vsc->singleStep()));
     vsc->setFocus();
     QTest::keyClick(vsc, Qt::Key_PageDown);
     EXPECT_EQ(vsc->Value(), top - lines * vsc->singleStep() - vsc->pageStep());
-    w.RKVCanvas->setFocus();
-    QTest::keyClick(w.RKVCanvas, Qt::Key_PageDown);
-    EXPECT_EQ(w.RKVCanvas->CanvasImage().size(), pageSize(2, {3000, 3000})) << "page 2 is on the screen";
+    p.RKVCanvas()->setFocus();
+    QTest::keyClick(p.RKVCanvas(), Qt::Key_PageDown);
+    EXPECT_EQ(p.RKVCanvas()->CanvasImage().size(), pageSize(2, {3000, 3000})) << "page 2 is on the screen";
 
-    for (int i = 0; i < 12; ++i) turnWheel(w.RKVCanvas, -120, Qt::ControlModifier);
-    EXPECT_EQ(w.cboZoom->currentText(), "10%");
-    EXPECT_EQ(w.RKVCanvas->Zoom(), 10);
-    turnWheel(w.RKVCanvas, -120, Qt::NoModifier);
-    EXPECT_EQ(w.RKVCanvas->Zoom(), 10) << "the plain wheel scrolls, never zooms";
+    for (int i = 0; i < 12; ++i) turnWheel(p.RKVCanvas(), -120, Qt::ControlModifier);
+    EXPECT_EQ(p.cboZoom()->currentText(), "10%");
+    EXPECT_EQ(p.RKVCanvas()->Zoom(), 10);
+    turnWheel(p.RKVCanvas(), -120, Qt::NoModifier);
+    EXPECT_EQ(p.RKVCanvas()->Zoom(), 10) << "the plain wheel scrolls, never zooms";
 }
 
 TEST_F(MainWindowFixture, RecentModelsKeepOrderAndLimitAndDropAMissingModel)
 {
     frmMain& w = window();
-    EXPECT_FALSE(w.mnuFileRecent->isEnabled());
+    frmMainTestPeer p(w);
+    EXPECT_FALSE(p.mnuFileRecent()->isEnabled());
     QStringList manifests;
     for (int i = 1; i <= 9; ++i) {
         manifests << writeModel(QStringLiteral("m%1").arg(i), 1, {"Hull"});
@@ -106,22 +110,22 @@ TEST_F(MainWindowFixture, RecentModelsKeepOrderAndLimitAndDropAMissingModel)
     EXPECT_EQ(captions[1], "m9.RKV3");
     EXPECT_EQ(captions.last(), "m2.RKV3") << "m1 fell off";
     EXPECT_EQ(captions.count("m4.RKV3"), 1);
-    EXPECT_EQ(w.mnuFileRecent->actions().first()->statusTip(), manifests[3]);
+    EXPECT_EQ(p.mnuFileRecent()->actions().first()->statusTip(), manifests[3]);
     EXPECT_EQ(stored("RecentModel1"), manifests[3]);
     EXPECT_EQ(stored("RecentModel8"), manifests[1]);
 
     // A model that is gone: the open's message, and it leaves the list.
     ASSERT_TRUE(QFile::remove(manifests[8]));
     boxes.clear();
-    w.OpenRecentModel(manifests[8]);
+    p.OpenRecentModel(manifests[8]);
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.shown().first().text, "Model load failed due to invalid RKV3 manifest file.");
     EXPECT_FALSE(recentCaptions(w).contains("m9.RKV3"));
     EXPECT_EQ(stored("RecentModel8"), "");
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (m4.RKV3, Hull)") << "the open model stays";
 
-    w.mnuFileRecentClear_Click();
+    p.mnuFileRecentClear_Click();
     EXPECT_TRUE(recentCaptions(w).isEmpty());
-    EXPECT_FALSE(w.mnuFileRecent->isEnabled());
+    EXPECT_FALSE(p.mnuFileRecent()->isEnabled());
     EXPECT_EQ(stored("RecentModel1"), "");
 }

@@ -209,8 +209,8 @@ TEST(HostileFolder, EveryWriterReplacesLinksAndKeepsModes)
         {"palette", [](const QString& path) { return SavePalette(path); }},
         {"scheme", [](const QString& path) { return SaveScheme(path); }},
         {"colour", [](const QString& path) { return ColorFile::Save(path, "Brick", 0x030201, -60); }},
-        {"bitmap", [&](const QString& path) { return SaveBitmapFile(page, path); }},
-        {"png", [&](const QString& path) { return SavePngFile(page, path); }},
+        {"bitmap", [&](const QString& path) { return SaveBitmapFile(page, path, 150); }},
+        {"png", [&](const QString& path) { return SavePngFile(page, path, 300); }},
         {"pdf", [](const QString& path) {
              Platform::PdfFilePrinter pdf;
              return pdf.setOutputFileName(path) && pdf.Print("Hostile") && pdf.EndDoc();

@@ -1,7 +1,5 @@
 #include "FuzzSupport.h"
 
-#include "MessageBox.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,11 +8,6 @@
 #include <unistd.h>
 
 namespace fuzz {
-
-void AnswerMessageBoxes()
-{
-    Platform::MessageBox::setResponder([](const Platform::MessageRequest&) { return Platform::MsgAnswer::Ok; });
-}
 
 QString WriteInput(const uint8_t* data, size_t size)
 {

@@ -1,16 +1,13 @@
 #pragma once
 
-// What every fuzz target shares: message boxes answered at once (a reader
-// that shows one must never wait on a window) and the input as a file,
-// since the readers read files by name.
+// What every fuzz target shares: the input as a file, since the readers read
+// files by name, and a way to stop on a broken invariant. Qt Core only, so the
+// model's fuzzers run without a window system.
 #include <QString>
 #include <cstddef>
 #include <cstdint>
 
 namespace fuzz {
-
-// Answers every message box with OK, recording nothing.
-void AnswerMessageBoxes();
 
 // Writes the input to this process's scratch file (in memory where the
 // system offers /dev/shm) and returns its path.

@@ -1,11 +1,15 @@
 #include "ApplicationIcon.h"
 #include "ProgramInfo.h"
-#include "WindowReport.h"
 #include "frmMain.h"
+#ifdef RKV_WINDOW_REPORT_HOOK
+#include "WindowReport.h"
+#endif
 
 #include <QApplication>
 #include <QFileInfo>
+#ifdef RKV_WINDOW_REPORT_HOOK
 #include <QTimer>
+#endif
 
 int main(int argc, char** argv)
 {
@@ -22,9 +26,10 @@ int main(int argc, char** argv)
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) window.OpenModelFile(QFileInfo(args.at(1)).absoluteFilePath());
 
-    // For the end-to-end tests: describe the window once it has settled;
-    // with RKV_WINDOW_REPORT_HELP set, after opening Help, Contents, so the
-    // report describes the help window too.
+#ifdef RKV_WINDOW_REPORT_HOOK
+    // Built for the end-to-end tests only: describe the window once it has
+    // settled; with RKV_WINDOW_REPORT_HELP set, after opening Help, Contents,
+    // so the report describes the help window too.
     const QString reportFolder = qEnvironmentVariable("RKV_WINDOW_REPORT");
     const bool reportHelp = !qEnvironmentVariableIsEmpty("RKV_WINDOW_REPORT_HELP");
     if (!reportFolder.isEmpty())
@@ -32,5 +37,6 @@ int main(int argc, char** argv)
             if (reportHelp) window.mnuHelpContents_Click();
             WriteWindowReport(window, reportFolder);
         });
+#endif
     return app.exec();
 }

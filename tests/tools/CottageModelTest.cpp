@@ -4,7 +4,7 @@
 #include "CottageModel.h"
 #include "CottagePages.h"
 #include "CottageRegions.h"
-#include "ColorSetFiles.h"
+#include "ColorSetFormats.h"
 #include "Manifest.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "PageStats.h"
 
 #include "BenchmarkPages.h"
-#include "ColorSetFiles.h"
+#include "ColorSetFormats.h"
 #include "CottageRegions.h"
 #include "GeneratedModel.h"
 #include "Manifest.h"

@@ -3,7 +3,7 @@
 #include "PageStats.h"
 
 #include "ColorScheme.h"
-#include "ColorSetFiles.h"
+#include "ColorSetFormats.h"
 #include "CottagePages.h"
 #include "DeterministicRandom.h"
 #include "NetBuilders.h"

@@ -5,7 +5,7 @@
 #include "PageImages.h"
 
 #include "ColorRecord.h"
-#include "ColorSetFiles.h"
+#include "ColorSetFormats.h"
 #include "Manifest.h"
 #include "PrintTexts.h"
 #include "ProgramInfo.h"

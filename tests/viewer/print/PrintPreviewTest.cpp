@@ -1,7 +1,7 @@
 // The print dialog's preview: the sheets of the current choice, drawn by the
 // print run itself, with nothing sent to the printer.
 #include "PrintFixture.h"
-#include "PrintPreview.h"
+#include "ScriptedPrintPreview.h"
 #include "PrinterRecording.h"
 #include "dlgPrint.h"
 

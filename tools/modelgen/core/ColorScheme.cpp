@@ -1,6 +1,6 @@
 #include "ColorScheme.h"
 
-#include "ColorSetFiles.h"
+#include "ColorSetFormats.h"
 
 namespace {
 bool isByte(int v)

@@ -248,6 +248,15 @@ TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromp
     EXPECT_TRUE(PaletteModified);
     EXPECT_EQ(p.lblPaletteName()->text(), label);
     EXPECT_EQ(LastPalettePath, folder);
+    // Broken again, the same count and names and only the first colour
+    // other: the palette still matches no file.
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write(" 3 \r\n9,8,7,-1,One\r\nnot a colour\r\n");
+    broken.close();
+    PaletteModified = false;
+    chooser.queueFile(broken.fileName());
+    p.cmdLoadPalette_Click();
+    EXPECT_TRUE(PaletteModified) << "a colour alone changed";
 
     // A scheme of our own, saved and loaded back with prompting off: the
     // unsaved drop is dropped without a question.

@@ -5,11 +5,16 @@
 #include "ProgramInfo.h"
 
 #include <QCommandLineParser>
+#include <QUrl>
 #include <cmath>
 
 namespace {
 
 const QString ToolName = QStringLiteral("rkv3export");
+
+// The largest thumbnail a file manager asks for is 1024 pixels; a little
+// room above that, and nothing that would take an unbounded picture.
+constexpr int LargestThumbnail = 4096;
 
 // The options in the order the help lists them.
 QCommandLineOption makeOption(const QStringList& names, const char* description, const char* value = nullptr)
@@ -32,6 +37,9 @@ QList<QCommandLineOption> optionList()
                    "(pdf). Default: tile.", "MODE"),
         makeOption({"offset"}, "Horizontal and vertical insets in inches (pdf). Default: 0.25,0.25.", "H,V"),
         makeOption({"q", "quiet"}, "No progress output."),
+        makeOption({"thumbnail"}, "Write only page 1, colored, as a PNG at most SIZE pixels on its longer "
+                   "side, to OUTPUT, given after the model (as a file manager's thumbnailer runs it). "
+                   "The model may be a file: URI.", "SIZE"),
         makeOption({"h", "help"}, "Show this help."),
         makeOption({"V", "version"}, "Show the version."),
     };
@@ -71,6 +79,7 @@ QString helpText()
                "\n"
                "SYNOPSIS\n"
                "    rkv3export [options] MODEL.RKV3\n"
+               "    rkv3export --thumbnail SIZE MODEL.RKV3 OUTPUT\n"
                "\n"
                "DESCRIPTION\n"
                "    Opens a model exactly as RKVViewer3 does, colors its pages in its own\n"
@@ -112,11 +121,44 @@ std::optional<std::pair<float, float>> parseOffsets(const QString& text)
     return std::pair(float(h), float(v));
 }
 
+// A thumbnailer's local path, or the path of a file: URI (some file
+// managers hand over %u where %i is asked for).
+QString localPath(const QString& argument)
+{
+    return argument.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive) ? QUrl(argument).toLocalFile()
+                                                                             : argument;
+}
+
+// rkv3export --thumbnail SIZE MODEL OUTPUT: nothing else goes with it.
+ParsedCommandLine thumbnailOptions(const QCommandLineParser& parser, const QStringList& positional)
+{
+    bool ok = false;
+    const QString sizeText = parser.value(QStringLiteral("thumbnail"));
+    const int size = sizeText.toInt(&ok);
+    if (!ok || size < 1 || size > LargestThumbnail)
+        return usageError(
+            QStringLiteral("bad thumbnail size \"%1\" (1 to %2 pixels)").arg(sizeText).arg(LargestThumbnail));
+    if (positional.size() != 2)
+        return usageError(QStringLiteral("--thumbnail takes the model and the picture to write (MODEL.RKV3 OUTPUT)"));
+    for (const char* other : {"output", "format", "scheme", "pages", "paper", "layout", "offset"})
+        if (parser.isSet(QLatin1String(other)))
+            return usageError(QStringLiteral("--%1 does not go with --thumbnail").arg(QLatin1String(other)));
+    ExportOptions options;
+    options.model = localPath(positional[0]);
+    options.output = localPath(positional[1]);
+    options.format = ExportOptions::Format::Png;
+    options.thumbnailSize = size;
+    options.quiet = true;
+    return {options, QString(), false, ExitWritten};
+}
+
 }  // namespace
 
 QString UsageText()
 {
-    return QStringLiteral("Usage: rkv3export [options] MODEL.RKV3\n") + optionLines(optionList())
+    return QStringLiteral("Usage: rkv3export [options] MODEL.RKV3\n"
+                          "       rkv3export --thumbnail SIZE MODEL.RKV3 OUTPUT\n")
+           + optionLines(optionList())
            + QStringLiteral("See rkv3export --help for more.\n");
 }
 
@@ -134,6 +176,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
 
     ExportOptions options;
     const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("thumbnail"))) return thumbnailOptions(parser, positional);
     if (positional.size() != 1) return usageError(QStringLiteral("give exactly one model (MODEL.RKV3)"));
     options.model = positional.first();
     options.output = parser.value(QStringLiteral("output"));

@@ -19,6 +19,7 @@ struct ExportOptions {
     float hOffset = 0.25f;      // inches
     float vOffset = 0.25f;
     bool quiet = false;
+    int thumbnailSize = 0;      // above 0: only page 1 as a PNG thumbnail at most this many pixels on its longer side
 };
 
 // The outcome of reading the command line: options to run with, or a text

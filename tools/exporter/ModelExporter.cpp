@@ -20,7 +20,9 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <cstdio>
 #include <optional>
@@ -58,6 +60,7 @@ ModelExporter::ModelExporter(const ExportOptions& options, ConsoleReport& report
 int ModelExporter::run()
 {
     if (const int status = openModel(); status != ExitWritten) return status;
+    if (options_.thumbnailSize > 0) return writeThumbnail() ? ExitWritten : ExitPageFailed;
 
     const QList<int> pages = options_.pages.value_or(AllPages(Model.PageCount));
     if (const std::optional<int> outside = PageOutsideModel(pages, Model.PageCount)) {
@@ -137,6 +140,25 @@ bool ModelExporter::writePictures(const QList<int>& pages)
         }
     }
     return allWritten;
+}
+
+bool ModelExporter::writeThumbnail()
+{
+    if (Model.PageCount < 1 || !loadPage(1)) return false;
+    QImage picture = canvas_.Picture();
+    const int size = options_.thumbnailSize;
+    const int longer = std::max(picture.width(), picture.height());
+    if (longer > size) {
+        // The longer side takes the size; the shorter keeps the page's
+        // proportion, rounded, and at least one pixel.
+        const auto scaled = [&](int side) { return std::max(1, int(std::lround(double(side) * size / longer))); };
+        picture = picture.scaled(scaled(picture.width()), scaled(picture.height()), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    }
+    // A thumbnail has no print size: no resolution is stored.
+    if (SavePngFile(picture, options_.output, 0)) return true;
+    report_.say(QStringLiteral("the thumbnail %1 could not be written").arg(options_.output));
+    return false;
 }
 
 std::optional<QString> ModelExporter::unwritablePdf(const QString& target) const

@@ -25,6 +25,9 @@ private:
     // canvas or LoadPage complained about is named and counts as failed.
     bool loadPage(int page);
     bool writePictures(const QList<int>& pages);
+    // Page 1, coloured and scaled down to fit the thumbnail size, as a PNG;
+    // nothing is written when the page cannot be loaded.
+    bool writeThumbnail();
     // Prints the pages as the print dialog's Print All Pages does, to the
     // PDF printer alone.
     bool writePdf(const QList<int>& pages);

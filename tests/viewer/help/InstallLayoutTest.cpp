@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -80,6 +81,19 @@ TEST(InstallLayoutTest, InstalledProgramFitsTheDesktopAndFindsItsData)
         EXPECT_EQ(QImage(root.filePath(QString("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(value("Icon"))))
                       .size(), QSize(size, size));
     EXPECT_TRUE(root.exists("share/icons/hicolor/scalable/apps/" + value("Icon") + ".svg"));
+
+    // What a software centre reads: metadata tied to this menu entry, valid
+    // where AppStream's checker is installed; a manual page for each command.
+    const QStringList metainfo = QDir(root.filePath("share/metainfo")).entryList({"*.metainfo.xml"});
+    ASSERT_EQ(metainfo.size(), 1);
+    const QString metainfoFile = root.filePath("share/metainfo/" + metainfo[0]);
+    const QString launchable = "<launchable type=\"desktop-id\">" + QFileInfo(desktopFile).fileName() + "</launchable>";
+    EXPECT_TRUE(readFile(metainfoFile).contains(launchable));
+    if (!QStandardPaths::findExecutable("appstreamcli").isEmpty()) {
+        const auto [validated, report] = run("appstreamcli", {"validate", "--no-net", metainfoFile});
+        EXPECT_EQ(validated, 0) << report.toStdString();
+    }
+    EXPECT_TRUE(root.exists("share/man/man1/RKVViewer3.1.gz") && root.exists("share/man/man1/rkv3export.1.gz"));
 
     // The refreshed caches map both spellings of the extension to the type
     // and the type to the entry: what a file manager's double click uses.

@@ -24,7 +24,7 @@ PrintPreviewWindow::PrintPreviewWindow(QPrinter& sheets, const PrintPreview::Job
     : QDialog(owner)
 {
     setObjectName(QStringLiteral("dlgPrintPreview"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     picPreview_ = new QPrintPreviewWidget(&sheets, this);
     picPreview_->setObjectName(QStringLiteral("picPreview"));
     connect(picPreview_, &QPrintPreviewWidget::paintRequested, this, [job](QPrinter* printer) { job(*printer); });
@@ -32,22 +32,22 @@ PrintPreviewWindow::PrintPreviewWindow(QPrinter& sheets, const PrintPreview::Job
     auto* tools = new QToolBar(this);
     lblSheet_ = new QLabel(this);
     lblSheet_->setObjectName(QStringLiteral("lblSheet"));
-    connect(tools->addAction(QStringLiteral("Previous Sheet")), &QAction::triggered, this,
+    connect(tools->addAction(tr("Previous Sheet")), &QAction::triggered, this,
             [this] { showSheet(picPreview_->currentPage() - 1); });
     tools->addWidget(lblSheet_);
-    connect(tools->addAction(QStringLiteral("Next Sheet")), &QAction::triggered, this,
+    connect(tools->addAction(tr("Next Sheet")), &QAction::triggered, this,
             [this] { showSheet(picPreview_->currentPage() + 1); });
     tools->addSeparator();
-    connect(tools->addAction(QStringLiteral("Whole Sheet")), &QAction::triggered, picPreview_,
+    connect(tools->addAction(tr("Whole Sheet")), &QAction::triggered, picPreview_,
             &QPrintPreviewWidget::fitInView);
-    connect(tools->addAction(QStringLiteral("Fit Width")), &QAction::triggered, picPreview_,
+    connect(tools->addAction(tr("Fit Width")), &QAction::triggered, picPreview_,
             &QPrintPreviewWidget::fitToWidth);
-    connect(tools->addAction(QStringLiteral("Zoom In")), &QAction::triggered, picPreview_,
+    connect(tools->addAction(tr("Zoom In")), &QAction::triggered, picPreview_,
             [this] { picPreview_->zoomIn(); });
-    connect(tools->addAction(QStringLiteral("Zoom Out")), &QAction::triggered, picPreview_,
+    connect(tools->addAction(tr("Zoom Out")), &QAction::triggered, picPreview_,
             [this] { picPreview_->zoomOut(); });
     tools->addSeparator();
-    connect(tools->addAction(QStringLiteral("Close")), &QAction::triggered, this, &QDialog::accept);
+    connect(tools->addAction(tr("Close")), &QAction::triggered, this, &QDialog::accept);
     // The preview says when scrolling or zooming brings another sheet into
     // view, not when it is told to show one.
     connect(picPreview_, &QPrintPreviewWidget::previewChanged, this, [this] { updateSheetLabel(); });
@@ -69,7 +69,7 @@ void PrintPreviewWindow::showSheet(int sheet)
 void PrintPreviewWindow::updateSheetLabel()
 {
     lblSheet_->setText(
-        QStringLiteral("  Sheet %1 of %2  ").arg(picPreview_->currentPage()).arg(picPreview_->pageCount()));
+        tr("  Sheet %1 of %2  ").arg(picPreview_->currentPage()).arg(picPreview_->pageCount()));
 }
 
 void PrintPreview::show(QPrinter& sheets, const Job& job, QWidget* owner)

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextStream>
 #include <QWidget>
@@ -25,6 +26,11 @@ QString textOf(const QWidget* widget)
         return list->currentItem() ? list->currentItem()->text() : QString();
     if (const auto* edit = qobject_cast<const QPlainTextEdit*>(widget))
         return edit->toPlainText().section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (const auto* bar = qobject_cast<const QMenuBar*>(widget)) {
+        QStringList titles;
+        for (const QAction* menu : bar->actions()) titles << menu->text();
+        return titles.join(QLatin1Char('|'));
+    }
     return {};
 }
 
@@ -32,7 +38,11 @@ void writeLine(QTextStream& out, const QWidget& widget)
 {
     const QPoint at = widget.mapToGlobal(QPoint(0, 0));
     const QString text = widget.isWindow() ? widget.windowTitle() : textOf(&widget);
-    out << widget.objectName() << '\t' << at.x() << '\t' << at.y() << '\t' << widget.width() << '\t'
+    // A menu bar Qt made unnamed is reported as "menuBar".
+    const QString name = widget.objectName().isEmpty() && qobject_cast<const QMenuBar*>(&widget)
+                             ? QStringLiteral("menuBar")
+                             : widget.objectName();
+    out << name << '\t' << at.x() << '\t' << at.y() << '\t' << widget.width() << '\t'
         << widget.height() << '\t' << QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
 }
 
@@ -52,7 +62,8 @@ void WriteWindowReport(QWidget& window, const QString& folder)
     writeLine(out, window);
     const QList<QWidget*> children = window.findChildren<QWidget*>();
     for (const QWidget* child : children)
-        if (!child->objectName().isEmpty() && child->isVisible()) writeLine(out, *child);
+        if ((!child->objectName().isEmpty() || qobject_cast<const QMenuBar*>(child)) && child->isVisible())
+            writeLine(out, *child);
     out.flush();
     Platform::replaceFile(folder + QStringLiteral("/window.txt"), report);
 }

@@ -9,7 +9,8 @@ class QWidget;
 // per visible named child widget, its own windows included
 // ("name<TAB>x<TAB>y<TAB>width<TAB>height<TAB>text", the rectangle in screen
 // pixels as the program knows them, the text of labels, buttons, combo boxes,
-// lists (the current item) and text boxes (the first line)), and
+// lists (the current item), text boxes (the first line) and the menu bar
+// (named "menuBar", its menu titles joined by "|")), and
 // <folder>/window.png, the window as Qt paints it. The text file is written
 // last, under its final name, so a reader that sees it sees both. Where the
 // window system places windows (Wayland) the program knows no screen

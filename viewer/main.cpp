@@ -1,5 +1,6 @@
 #include "ApplicationIcon.h"
 #include "ProgramInfo.h"
+#include "Translations.h"
 #include "frmMain.h"
 #ifdef RKV_WINDOW_REPORT_HOOK
 #include "WindowReport.h"
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(Platform::programTitle());
+    // The texts in the desktop's language where we have a translation.
+    const Platform::Translations translations;
     // The desktop matches the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("RKVViewer3"));
     QApplication::setWindowIcon(applicationIcon());

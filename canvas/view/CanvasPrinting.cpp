@@ -7,14 +7,16 @@
 #include "PrintTiling.h"
 #include "PrinterRegistry.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
 
 using namespace Platform;
 
-const char* const InvalidPrinterText = "Invalid printer selected.";
-const char* const PrintErrorText = "There was an error while attempting to print.";
+const char* const InvalidPrinterText = QT_TRANSLATE_NOOP("RKV3CanvasCtl", "Invalid printer selected.");
+const char* const PrintErrorText = QT_TRANSLATE_NOOP("RKV3CanvasCtl", "There was an error while attempting to print.");
 
 // The pen of the frame, in device pixels.
 constexpr int FrameDrawWidth = 4;
@@ -38,14 +40,14 @@ bool RKV3CanvasCtl::PrintImage(int pID, int pResolution, int pQuality, int pCopi
 {
     const bool startsJob = StartsPrintJob(PageMode);
     if (startsJob && !PrinterRegistry::setCurrent(pID)) {
-        MessageBox::show(QString::fromLatin1(InvalidPrinterText), MsgButtons::OkOnly, MsgIcon::Critical);
+        MessageBox::show(QCoreApplication::translate("RKV3CanvasCtl", InvalidPrinterText), MsgButtons::OkOnly, MsgIcon::Critical);
         return false;
     }
 
     std::optional<BusyPointer> busy(std::in_place);
     const auto fail = [&busy] {
         busy.reset();
-        MessageBox::show(QString::fromLatin1(PrintErrorText), MsgButtons::OkOnly, MsgIcon::Critical);
+        MessageBox::show(QCoreApplication::translate("RKV3CanvasCtl", PrintErrorText), MsgButtons::OkOnly, MsgIcon::Critical);
         return false;
     };
 

@@ -72,7 +72,7 @@ void RKV3CanvasCtl::LoadRKVImage(const QString& FilePath)
     }
     if (!loaded) {
         pageLoadFailed_ = true;
-        Platform::MessageBox::show(QStringLiteral("Error Loading Bytemaps"));
+        Platform::MessageBox::show(tr("Error Loading Bytemaps"));
         return;
     }
     imageHeight_ = bufferImage_.height();

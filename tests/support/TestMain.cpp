@@ -18,6 +18,9 @@ int main(int argc, char** argv)
     if (names.open(QIODevice::WriteOnly)) names.write("XDG_DOCUMENTS_DIR=\"" + configHome.path().toLocal8Bit() + "/Documents\"\n");
     names.close();
     qputenv("RKV_TEST_DOCUMENTS", configHome.filePath(QStringLiteral("Documents")).toLocal8Bit());
+    // English texts, in the tests and the programs they start, whatever the machine's language.
+    qputenv("LANG", "C.UTF-8");
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     // Where tests find the program folder of the build tree (the test

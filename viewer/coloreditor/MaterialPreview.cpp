@@ -3,6 +3,8 @@
 #include "ColorBytes.h"
 #include "MaterialSamples.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 void ColorGreyPixels(const std::uint32_t* source, std::uint32_t* target, int count, const LevelTable& levels)
@@ -61,5 +63,8 @@ QString MaterialPreview::MaterialName() const
 
 QString MaterialPreview::FrameCaption() const
 {
-    return QStringLiteral("Render Preview (") + MaterialName() + QStringLiteral(")");
+    // The tag is shown in the user's language; MaterialName() stays the tag.
+    const QByteArray tag = MaterialName().toUtf8();
+    return QCoreApplication::translate("MaterialPreview", "Render Preview (%1)")
+        .arg(QCoreApplication::translate("MaterialPreview", tag.constData()));
 }

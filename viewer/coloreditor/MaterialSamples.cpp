@@ -61,10 +61,10 @@ int count() { return 4; }
 const MaterialSample& sample(int index)
 {
     static const std::array<MaterialSample, 4> samples = {{
-        {QStringLiteral("Paint"), drawPaint()},
-        {QStringLiteral("Glass"), drawGlass()},
-        {QStringLiteral("Rubber"), drawRubber()},
-        {QStringLiteral("Metallic"), drawMetallic()},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("MaterialPreview", "Paint")), drawPaint()},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("MaterialPreview", "Glass")), drawGlass()},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("MaterialPreview", "Rubber")), drawRubber()},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("MaterialPreview", "Metallic")), drawMetallic()},
     }};
     static const MaterialSample none;
     if (index < 0 || index >= count()) return none;

@@ -28,7 +28,7 @@
 
 namespace {
 
-const QString ModifiedQuestion = QStringLiteral("Color has been modified. Save changes?");
+const char* const ModifiedQuestion = QT_TRANSLATE_NOOP("dlgColor", "Color has been modified. Save changes?");
 
 }  // namespace
 
@@ -69,20 +69,20 @@ void dlgColor::createControls()
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    fraCurrentColor = new QGroupBox(QStringLiteral("Current Color (Click swatch to change)"), this);
+    fraCurrentColor = new QGroupBox(tr("Current Color (Click swatch to change)"), this);
     fraCurrentColor->setObjectName(QStringLiteral("fraCurrentColor"));
     picCurrentColor = new ColorSwatch(fraCurrentColor);
     picCurrentColor->setObjectName(QStringLiteral("picCurrentColor"));
     picCurrentColor->setMinimumSize(240, 56);
-    picCurrentColor->setToolTip(QStringLiteral("Click to choose the color"));
-    txtColorName = new QLineEdit(QStringLiteral("(Color Name)"), fraCurrentColor);
+    picCurrentColor->setToolTip(tr("Click to choose the color"));
+    txtColorName = new QLineEdit(tr("(Color Name)"), fraCurrentColor);
     txtColorName->setObjectName(QStringLiteral("txtColorName"));
     txtColorName->setValidator(new SingleLineValidator(txtColorName));
     auto* colorLayout = new QVBoxLayout(fraCurrentColor);
     colorLayout->addWidget(picCurrentColor);
     colorLayout->addWidget(txtColorName);
 
-    fraBlendOffset = new QGroupBox(QStringLiteral("Blend Offset"), this);
+    fraBlendOffset = new QGroupBox(tr("Blend Offset"), this);
     fraBlendOffset->setObjectName(QStringLiteral("fraBlendOffset"));
     sldBlendOffset = new QSlider(Qt::Horizontal, fraBlendOffset);
     sldBlendOffset->setObjectName(QStringLiteral("sldBlendOffset"));
@@ -92,9 +92,9 @@ void dlgColor::createControls()
     sldBlendOffset->setPageStep(16);
     sldBlendOffset->setTickPosition(QSlider::TicksBelow);
     sldBlendOffset->setTickInterval(32);
-    lblDarker = new QLabel(QStringLiteral("Darker"), fraBlendOffset);
+    lblDarker = new QLabel(tr("Darker"), fraBlendOffset);
     lblDarker->setObjectName(QStringLiteral("lblDarker"));
-    lblLighter = new QLabel(QStringLiteral("Lighter"), fraBlendOffset);
+    lblLighter = new QLabel(tr("Lighter"), fraBlendOffset);
     lblLighter->setObjectName(QStringLiteral("lblLighter"));
     txtBlendOffset = new QLineEdit(QStringLiteral("-127"), fraBlendOffset);
     txtBlendOffset->setObjectName(QStringLiteral("txtBlendOffset"));
@@ -106,16 +106,16 @@ void dlgColor::createControls()
     offsetLayout->addWidget(txtBlendOffset, 1, 1, Qt::AlignCenter);
     offsetLayout->addWidget(lblLighter, 1, 2, Qt::AlignRight);
 
-    fraShaderPreview = new QGroupBox(QStringLiteral("Render Preview (Paint)"), this);
+    fraShaderPreview = new QGroupBox(tr("Render Preview (Paint)"), this);
     fraShaderPreview->setObjectName(QStringLiteral("fraShaderPreview"));
     picShaderPreview = new PictureBox(QSize(MaterialSamples::SampleSize, MaterialSamples::SampleSize), fraShaderPreview);
     picShaderPreview->setObjectName(QStringLiteral("picShaderPreview"));
     cmdPrevMaterial = new QPushButton(QStringLiteral("<"), fraShaderPreview);
     cmdPrevMaterial->setObjectName(QStringLiteral("cmdPrevMaterial"));
-    cmdPrevMaterial->setToolTip(QStringLiteral("Previous Material"));
+    cmdPrevMaterial->setToolTip(tr("Previous Material"));
     cmdNextMaterial = new QPushButton(QStringLiteral(">"), fraShaderPreview);
     cmdNextMaterial->setObjectName(QStringLiteral("cmdNextMaterial"));
-    cmdNextMaterial->setToolTip(QStringLiteral("Next Material"));
+    cmdNextMaterial->setToolTip(tr("Next Material"));
     auto* materialButtons = new QHBoxLayout;
     materialButtons->addWidget(cmdPrevMaterial);
     materialButtons->addWidget(cmdNextMaterial);
@@ -124,14 +124,14 @@ void dlgColor::createControls()
     previewLayout->addLayout(materialButtons);
     previewLayout->addStretch(1);
 
-    cmdSaveNew = new QPushButton(QStringLiteral("Save Color"), this);
+    cmdSaveNew = new QPushButton(tr("Save Color"), this);
     cmdSaveNew->setObjectName(QStringLiteral("cmdSaveNew"));
-    cmdLoadColor = new QPushButton(QStringLiteral("Load Color"), this);
+    cmdLoadColor = new QPushButton(tr("Load Color"), this);
     cmdLoadColor->setObjectName(QStringLiteral("cmdLoadColor"));
-    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK = new QPushButton(tr("OK"), this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setDefault(true);
-    CmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    CmdCancel = new QPushButton(tr("Cancel"), this);
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
     for (QPushButton* button : {cmdSaveNew, cmdLoadColor, cmdPrevMaterial, cmdNextMaterial, CmdCancel})
         button->setAutoDefault(false);
@@ -171,7 +171,7 @@ void dlgColor::createControls()
 void dlgColor::Form_Load()
 {
     preview_.Load();
-    setWindowTitle(QStringLiteral("Color Editor"));
+    setWindowTitle(tr("Color Editor"));
     ColorModified = false;
     picCurrentColor->setBackColor(mdlRKVUtilities::EditColor);
     commonDialog().setCustomColor(0, picCurrentColor->BackColor());
@@ -300,14 +300,14 @@ void dlgColor::cmdNextMaterial_Click()
 void dlgColor::askToSaveChanges()
 {
     if (!ColorModified || !mdlRKVUtilities::PromptSaveOnChanges) return;
-    if (Platform::MessageBox::show(ModifiedQuestion, Platform::MsgButtons::YesNo) == Platform::MsgAnswer::Yes)
+    if (Platform::MessageBox::show(tr(ModifiedQuestion), Platform::MsgButtons::YesNo) == Platform::MsgAnswer::Yes)
         cmdSaveNew_Click();
 }
 
 void dlgColor::cmdSaveNew_Click()
 {
     const std::optional<QString> chosen = commonDialog().ChooseFile(
-        cCommonDialog::FileChoice::Save, QStringLiteral("Save RKV3 Color"), ColorFile::Filter(),
+        cCommonDialog::FileChoice::Save, tr("Save RKV3 Color"), ColorFile::Filter(),
         mdlRKVUtilities::SaveStartFolder(mdlRKVUtilities::LastColorPath, QStringLiteral("colors")), this,
         QStringLiteral(".RKL"));
     if (!chosen) return;
@@ -315,7 +315,7 @@ void dlgColor::cmdSaveNew_Click()
     // A colour file holds the slider's offset, the range its reader takes.
     if (!ColorFile::Save(fileName, txtColorName->text(), picCurrentColor->BackColor(), sldBlendOffset->value())) {
         // The old file, if any, is left as it was.
-        Platform::MessageBox::show(QStringLiteral("Error saving color."), Platform::MsgButtons::OkOnly,
+        Platform::MessageBox::show(tr("Error saving color."), Platform::MsgButtons::OkOnly,
                                    Platform::MsgIcon::Critical);
         return;
     }
@@ -328,7 +328,7 @@ void dlgColor::cmdLoadColor_Click()
     askToSaveChanges();
 
     const std::optional<QString> chosen =
-        commonDialog().ChooseFile(cCommonDialog::FileChoice::Open, QStringLiteral("Load RKV3 Color"),
+        commonDialog().ChooseFile(cCommonDialog::FileChoice::Open, tr("Load RKV3 Color"),
                                   ColorFile::Filter(), mdlRKVUtilities::LastColorPath, this);
     if (!chosen) return;
     const QString& fileName = *chosen;
@@ -336,7 +336,7 @@ void dlgColor::cmdLoadColor_Click()
         // What was applied before the fault stays; the preview shows it.
         BuildPreviewTable();
         RenderMaterialPreview();
-        Platform::MessageBox::show(QStringLiteral("Invalid file."), Platform::MsgButtons::OkOnly,
+        Platform::MessageBox::show(tr("Invalid file."), Platform::MsgButtons::OkOnly,
                                    Platform::MsgIcon::Critical);
         return;
     }

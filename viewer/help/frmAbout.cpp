@@ -24,7 +24,7 @@ void frmAbout::ShowAbout(QWidget* owner)
 
 QString frmAbout::NoticeText()
 {
-    return QStringLiteral(
+    return tr(
         "Copyright \u00A9 2026 the RKVViewer3 developers.\n"
         "This program, its canvas library, its help texts and its sample model may be copied "
         "and passed on freely, unchanged and free of charge, together with this notice. "
@@ -34,7 +34,7 @@ QString frmAbout::NoticeText()
 
 QString frmAbout::CreditsText()
 {
-    return QStringLiteral(
+    return tr(
                "RKVViewer3 is written and kept by the RKVViewer3 developers.\r\n"
                "\r\n"
                "The page canvas, the color editor with its material preview, the print layout, "
@@ -60,7 +60,7 @@ void frmAbout::createControls()
     picIcon->setPixmap(applicationIcon().pixmap(QSize(64, 64)));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    lblTitle = new QLabel(QStringLiteral("RKVViewer 3 for ") + Platform::platformName(), this);
+    lblTitle = new QLabel(tr("RKVViewer 3 for %1").arg(Platform::platformName()), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont = lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
@@ -74,7 +74,7 @@ void frmAbout::createControls()
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     lblDisclaimer->setWordWrap(true);
 
-    fraCredits = new QGroupBox(QStringLiteral("Credits and Acknowledgements"), this);
+    fraCredits = new QGroupBox(tr("Credits and Acknowledgements"), this);
     fraCredits->setObjectName(QStringLiteral("fraCredits"));
     txtCredits = new QPlainTextEdit(CreditsText(), fraCredits);
     txtCredits->setObjectName(QStringLiteral("txtCredits"));
@@ -103,7 +103,7 @@ void frmAbout::createControls()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + Platform::programTitle());
+    setWindowTitle(tr("About %1").arg(Platform::programTitle()));
     const Platform::ProgramVersion version = Platform::programVersion();
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
+    lblVersion->setText(tr("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
 }

@@ -52,14 +52,14 @@ QSize frmHelp::sizeHint() const { return QSize(720, 480); }
 
 void frmHelp::createControls()
 {
-    setWindowTitle(QStringLiteral("Help Contents"));
+    setWindowTitle(tr("Help Contents"));
     setWindowIcon(applicationIcon());
     setModal(false);
     setSizeGripEnabled(true);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
 
-    fraTopics = new QGroupBox(QStringLiteral("Help Topics"), this);
+    fraTopics = new QGroupBox(tr("Help Topics"), this);
     fraTopics->setObjectName(QStringLiteral("fraTopics"));
     lstTopics = new QListWidget(fraTopics);
     lstTopics->setObjectName(QStringLiteral("lstTopics"));
@@ -70,7 +70,7 @@ void frmHelp::createControls()
     auto* topicsLayout = new QVBoxLayout(fraTopics);
     topicsLayout->addWidget(lstTopics);
 
-    fraContents = new QGroupBox(QStringLiteral("Contents"), this);
+    fraContents = new QGroupBox(tr("Contents"), this);
     fraContents->setObjectName(QStringLiteral("fraContents"));
     txtContents = new QPlainTextEdit(fraContents);
     txtContents->setObjectName(QStringLiteral("txtContents"));
@@ -79,7 +79,7 @@ void frmHelp::createControls()
     auto* contentsLayout = new QVBoxLayout(fraContents);
     contentsLayout->addWidget(txtContents);
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
 

@@ -80,32 +80,32 @@ void frmMain::createMenus()
         return bar;
     };
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileOpen = action(mnuFile, "mnuFileOpen", QStringLiteral("&Open"));
+    mnuFileOpen = action(mnuFile, "mnuFileOpen", tr("&Open"));
     mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileClose = action(mnuFile, "mnuFileClose", QStringLiteral("&Close"));
+    mnuFileClose = action(mnuFile, "mnuFileClose", tr("&Close"));
     createRecentMenu();
     mnuFileBar1 = separator(mnuFile, "mnuFileBar1");
-    mnuFilePrint = action(mnuFile, "mnuFilePrint", QStringLiteral("&Print Current Page"));
+    mnuFilePrint = action(mnuFile, "mnuFilePrint", tr("&Print Current Page"));
     mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuFilePrintAll = action(mnuFile, "mnuFilePrintAll", QStringLiteral("Print &All Pages"));
+    mnuFilePrintAll = action(mnuFile, "mnuFilePrintAll", tr("Print &All Pages"));
     mnuFileBar5 = separator(mnuFile, "mnuFileBar5");
-    mnuFileExit = action(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
+    mnuFileExit = action(mnuFile, "mnuFileExit", tr("E&xit"));
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     createUndoItems();
-    mnuEditOptions = mnuEdit->addMenu(QStringLiteral("&Options"));
+    mnuEditOptions = mnuEdit->addMenu(tr("&Options"));
     mnuEditOptions->setObjectName(QStringLiteral("mnuEditOptions"));
-    mnuEditPromptSave = action(mnuEditOptions, "mnuEditPromptSave", QStringLiteral("&Prompt to Save Changes"));
+    mnuEditPromptSave = action(mnuEditOptions, "mnuEditPromptSave", tr("&Prompt to Save Changes"));
     mnuEditPromptSave->setCheckable(true);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpContents = action(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));
+    mnuHelpContents = action(mnuHelp, "mnuHelpContents", tr("&Contents"));
     mnuHelpBar1 = separator(mnuHelp, "mnuHelpBar1");
-    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QStringLiteral("&About"));
+    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", tr("&About"));
 
     // The states at start: only Open, Exit and the Edit and Help menus work
     // without a model.
@@ -245,10 +245,10 @@ frmMain::SavePromptAnswers frmMain::AskToSaveChanges(bool palette, bool scheme)
         answers.goOn = !modified;  // a save that happened clears the flag
     };
     if (palette)
-        ask(PaletteModified, QStringLiteral("Palette has been modified. Save changes?"),
+        ask(PaletteModified, tr("Palette has been modified. Save changes?"),
             &frmMain::cmdSavePalette_Click, answers.forgetPalette);
     if (scheme)
-        ask(SchemeModified, QStringLiteral("Scheme has been modified. Save changes?"), &frmMain::cmdSaveScheme_Click,
+        ask(SchemeModified, tr("Scheme has been modified. Save changes?"), &frmMain::cmdSaveScheme_Click,
             answers.forgetScheme);
     return answers;
 }

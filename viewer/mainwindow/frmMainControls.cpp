@@ -46,14 +46,14 @@ void frmMain::createToolStrip()
     strip->setFrameShape(QFrame::NoFrame);
     picTools = strip;
 
-    cmdPrevPage = button(picTools, "cmdPrevPage", QStringLiteral("Prev"), QStringLiteral("Previous page"));
+    cmdPrevPage = button(picTools, "cmdPrevPage", tr("Prev"), tr("Previous page"));
     cboPage = named(new QComboBox(picTools), "cboPage");
-    cboPage->setToolTip(QStringLiteral("Current Page"));
+    cboPage->setToolTip(tr("Current Page"));
     cboPage->setEnabled(false);
-    cmdNextPage = button(picTools, "cmdNextPage", QStringLiteral("Next"), QStringLiteral("Next page"));
+    cmdNextPage = button(picTools, "cmdNextPage", tr("Next"), tr("Next page"));
 
     cboZoom = named(new QComboBox(picTools), "cboZoom");
-    cboZoom->setToolTip(QStringLiteral("Zoom Level"));
+    cboZoom->setToolTip(tr("Zoom Level"));
     for (int percent = 10; percent <= 100; percent += 10) cboZoom->addItem(QStringLiteral("%1%").arg(percent));
     cboZoom->setEnabled(false);
 
@@ -72,17 +72,17 @@ void frmMain::createCanvas()
 
 void frmMain::createColorFrame()
 {
-    fraTools = named(new QGroupBox(QStringLiteral("Color Region Management"), client_), "fraTools");
+    fraTools = named(new QGroupBox(tr("Color Region Management"), client_), "fraTools");
 
-    Label1 = label(fraTools, "Label1", QStringLiteral("Palette Color List"));
-    cmdLoadPalette = button(fraTools, "cmdLoadPalette", QStringLiteral("Load Palette"));
-    cmdSavePalette = button(fraTools, "cmdSavePalette", QStringLiteral("Save Palette"));
-    lblPaletteName = label(fraTools, "lblPaletteName", QStringLiteral("Palette: None Loaded"));
+    Label1 = label(fraTools, "Label1", tr("Palette Color List"));
+    cmdLoadPalette = button(fraTools, "cmdLoadPalette", tr("Load Palette"));
+    cmdSavePalette = button(fraTools, "cmdSavePalette", tr("Save Palette"));
+    lblPaletteName = label(fraTools, "lblPaletteName", tr("Palette: None Loaded"));
 
-    lblRegionList = label(fraTools, "lblRegionList", QStringLiteral("Model Color Region List"));
-    cmdLoadScheme = button(fraTools, "cmdLoadScheme", QStringLiteral("Load Scheme"));
-    cmdSaveScheme = button(fraTools, "cmdSaveScheme", QStringLiteral("Save Scheme"));
-    lblSchemeName = label(fraTools, "lblSchemeName", QStringLiteral("Scheme: None Loaded"));
+    lblRegionList = label(fraTools, "lblRegionList", tr("Model Color Region List"));
+    cmdLoadScheme = button(fraTools, "cmdLoadScheme", tr("Load Scheme"));
+    cmdSaveScheme = button(fraTools, "cmdSaveScheme", tr("Save Scheme"));
+    lblSchemeName = label(fraTools, "lblSchemeName", tr("Scheme: None Loaded"));
 }
 
 void frmMain::createSwatchLists()
@@ -90,7 +90,7 @@ void frmMain::createSwatchLists()
     paletteList = new SwatchList(fraTools,
                                  {QStringLiteral("picPalettes"), QStringLiteral("picMixerContainer"),
                                   QStringLiteral("vscMixer"), QStringLiteral("picPalette"),
-                                  QStringLiteral("lblColorName"), QStringLiteral("Color Name")},
+                                  QStringLiteral("lblColorName"), tr("Color Name")},
                                  0, false);
     regionList = new SwatchList(fraTools,
                                 {QStringLiteral("picRegions"), QStringLiteral("picColorContainer"),

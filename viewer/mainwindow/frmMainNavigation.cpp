@@ -60,7 +60,7 @@ void frmMain::OpenModelFile(const QString& path)
     // A chooser offers only files that exist; a name given on the command
     // line may not, and the user is told so as for any manifest that fails.
     if (path.isEmpty() || !FileExists(path)) {
-        Platform::MessageBox::show(QStringLiteral("Model load failed due to invalid RKV3 manifest file."));
+        Platform::MessageBox::show(tr("Model load failed due to invalid RKV3 manifest file."));
         return;
     }
     OpenModelFrom(path);
@@ -71,11 +71,11 @@ void frmMain::OpenModelFrom(QString path)
     // 1. Page data needs a true-colour display.
     if (depth() < 24) {
         Platform::MessageBox::show(
-            QStringLiteral("RKVViewer 3 requires a system color depth of 24 bits per pixel or higher to "
+            tr("RKVViewer 3 requires a system color depth of 24 bits per pixel or higher to "
                            "display page data. Please increase your system color depth to 24 bits per "
                            "pixel."),
             Platform::MsgButtons::OkOnly, Platform::MsgIcon::Information,
-            QStringLiteral("Cannot load model"));
+            tr("Cannot load model"));
         return;
     }
 
@@ -104,7 +104,7 @@ void frmMain::OpenModelFrom(QString path)
         const QSignalBlocker quiet(cboPage);
         cboPage->clear();
         for (int n = 1; n <= Model.PageCount; ++n)
-            cboPage->addItem(QStringLiteral("Page %1/%2").arg(n).arg(Model.PageCount));
+            cboPage->addItem(tr("Page %1/%2").arg(n).arg(Model.PageCount));
     }
     cboPage->setCurrentIndex(-1);
     cboPage->setCurrentIndex(0);
@@ -130,8 +130,8 @@ void frmMain::OpenModelFrom(QString path)
     // 10.
     const QString scheme = SchemePath();
     lblSchemeName->setText(!scheme.isEmpty() && FileExists(scheme)
-                               ? QStringLiteral("Scheme: ") + Model.SchemeFile
-                               : QStringLiteral("Scheme: Default Gray"));
+                               ? tr("Scheme: %1").arg(Model.SchemeFile)
+                               : tr("Scheme: Default Gray"));
 
     // 11 to 14.
     picColorContainer->setVisible(true);
@@ -230,8 +230,8 @@ void frmMain::CloseModel()
 
     // 7, 8.
     ResetPanels();
-    lblPaletteName->setText(QStringLiteral("Palette: None Loaded"));
-    lblSchemeName->setText(QStringLiteral("Scheme: None Loaded"));
+    lblPaletteName->setText(tr("Palette: None Loaded"));
+    lblSchemeName->setText(tr("Scheme: None Loaded"));
 
     // 9, 10, 11.
     EmptyModelState();

@@ -32,9 +32,9 @@ using namespace mdlRKVUtilities;
 
 namespace {
 
-const QString PaletteFilter = QStringLiteral("RKV3 Palette(*.RPL)|*.RPL");
-const QString SchemeLoadFilter = QStringLiteral("RKV3 ColorScheme(*.RKS3)|*.RKS3");
-const QString SchemeSaveFilter = QStringLiteral("RKV3 Color Scheme(*.RKS3)|*.RKS3");
+const char* const PaletteFilter = QT_TRANSLATE_NOOP("frmMain", "RKV3 Palette(*.RPL)|*.RPL");
+const char* const SchemeLoadFilter = QT_TRANSLATE_NOOP("frmMain", "RKV3 ColorScheme(*.RKS3)|*.RKS3");
+const char* const SchemeSaveFilter = QT_TRANSLATE_NOOP("frmMain", "RKV3 Color Scheme(*.RKS3)|*.RKS3");
 
 // An offset as the 16-bit value the colour sets and the canvas hold; a value
 // beyond 16 bits is held at the nearest end instead of wrapping round.
@@ -98,7 +98,7 @@ void frmMain::setupPanels()
 
     // The designed first rows; both lists start hidden, as without a model.
     ShowColorInRow(*paletteList, 0, DefaultGrayColor, DefaultGrayName(), DefaultGrayName());
-    ShowColorInRow(*regionList, 1, DefaultGrayColor, DefaultGrayName(), QStringLiteral("Not Used"));
+    ShowColorInRow(*regionList, 1, DefaultGrayColor, DefaultGrayName(), tr("Not Used"));
     picMixerContainer->hide();
     picColorContainer->hide();
 }
@@ -144,7 +144,7 @@ void frmMain::ResetPanels()
 {
     ShowColorInRow(*paletteList, 0, DefaultGrayColor, DefaultGrayName(), DefaultGrayName());
     paletteList->SetRowCount(1);
-    ShowColorInRow(*regionList, 1, DefaultGrayColor, DefaultGrayName(), QStringLiteral("Not used"));
+    ShowColorInRow(*regionList, 1, DefaultGrayColor, DefaultGrayName(), tr("Not used"));
     regionList->SetRowCount(1);
 }
 
@@ -181,7 +181,7 @@ void frmMain::picPalette_Click(qint16 index)
     label->setText(newName);
     PaletteColors[size_t(index)] = {RedOf(newColor), GreenOf(newColor), BlueOf(newColor), Offset16(newOffset)};
     PaletteNames[size_t(index)] = newName;
-    Colouring->RecordPalette(QStringLiteral("Edit Palette Color"), before, CapturePalette());
+    Colouring->RecordPalette(tr("Edit Palette Color"), before, CapturePalette());
 }
 
 void frmMain::lblColorName_Click(qint16 index)
@@ -191,7 +191,7 @@ void frmMain::lblColorName_Click(qint16 index)
     if (!swatch || !label || index >= PaletteCapacity) return;
     const ColouringHistory::Hold hold(*Colouring);
     const QString answer =
-        OneLine(Platform::InputBox::show(QStringLiteral("Enter new color name:"), QStringLiteral("Rename Color"),
+        OneLine(Platform::InputBox::show(tr("Enter new color name:"), tr("Rename Color"),
                                          QString(), this));
     if (answer.isEmpty()) return;
     const PaletteState before = CapturePalette();
@@ -199,7 +199,7 @@ void frmMain::lblColorName_Click(qint16 index)
     label->setText(answer);
     PaletteNames[size_t(index)] = answer;
     PaletteModified = true;
-    Colouring->RecordPalette(QStringLiteral("Rename Color"), before, CapturePalette());
+    Colouring->RecordPalette(tr("Rename Color"), before, CapturePalette());
 }
 
 void frmMain::picColor_DragDrop(qint16 region, qint32 color, const QString& tag, const QString& name)
@@ -234,7 +234,7 @@ QString frmMain::ColorRegionStepName(int region)
     // Named as the user knows the region: by the model's name for it, or by
     // its number when the model names none.
     const QString name = Model.RegionNames.value(region - 1).trimmed();
-    return QStringLiteral("Color ") + (name.isEmpty() ? QStringLiteral("Region %1").arg(region) : name);
+    return tr("Color %1").arg(name.isEmpty() ? tr("Region %1").arg(region) : name);
 }
 
 void frmMain::RenderPageAgain()
@@ -252,8 +252,8 @@ void frmMain::cmdLoadPalette_Click()
     if (!answers.goOn) return;
 
     cCommonDialog chooser;
-    const QString path = chooser.ChooseFile(cCommonDialog::FileChoice::Open, QStringLiteral("Load Palette"),
-                                            PaletteFilter, LastPalettePath, this)
+    const QString path = chooser.ChooseFile(cCommonDialog::FileChoice::Open, tr("Load Palette"),
+                                            tr(PaletteFilter), LastPalettePath, this)
                              .value_or(QString());
     if (path.isEmpty() || !FileExists(path)) return;
 
@@ -265,7 +265,7 @@ void frmMain::cmdLoadPalette_Click()
     const bool loaded = LoadPalette(path);
     ShowPalette();
     if (loaded) {
-        lblPaletteName->setText(QStringLiteral("Palette: ") + chooser.VBGetFileTitle(path));
+        lblPaletteName->setText(tr("Palette: %1").arg(chooser.VBGetFileTitle(path)));
         PaletteModified = false;
         LastPalettePath = FolderOf(path);
     } else if (!SameColours(CapturePalette(), step)) {
@@ -273,7 +273,7 @@ void frmMain::cmdLoadPalette_Click()
         PaletteModified = true;
     }
     UpdatePanelScrollBars();
-    Colouring->RecordPalette(QStringLiteral("Load Palette"), step, CapturePalette());
+    Colouring->RecordPalette(tr("Load Palette"), step, CapturePalette());
 }
 
 void frmMain::cmdSavePalette_Click()
@@ -282,13 +282,13 @@ void frmMain::cmdSavePalette_Click()
     cCommonDialog chooser;
     const QString path =
         chooser
-            .ChooseFile(cCommonDialog::FileChoice::Save, QStringLiteral("Save Color Palette"), PaletteFilter,
+            .ChooseFile(cCommonDialog::FileChoice::Save, tr("Save Color Palette"), tr(PaletteFilter),
                         SaveStartFolder(LastPalettePath, QStringLiteral("palettes")), this, QStringLiteral(".RPL"))
             .value_or(QString());
     if (path.isEmpty()) return;
     // A failed save has told the user; the palette is still unsaved.
     if (!SavePalette(path)) return;
-    lblPaletteName->setText(QStringLiteral("Palette: ") + chooser.VBGetFileTitle(path));
+    lblPaletteName->setText(tr("Palette: %1").arg(chooser.VBGetFileTitle(path)));
     PaletteModified = false;
     Colouring->MarkSaved(ColourSet::Palette, lblPaletteName->text());
     repaint();
@@ -302,15 +302,15 @@ void frmMain::cmdLoadScheme_Click()
     if (!answers.goOn) return;
 
     cCommonDialog chooser;
-    const QString path = chooser.ChooseFile(cCommonDialog::FileChoice::Open, QStringLiteral("Load Color Scheme"),
-                                            SchemeLoadFilter, LastSchemePath, this)
+    const QString path = chooser.ChooseFile(cCommonDialog::FileChoice::Open, tr("Load Color Scheme"),
+                                            tr(SchemeLoadFilter), LastSchemePath, this)
                              .value_or(QString());
     if (path.isEmpty() || !FileExists(path)) return;
 
     const SchemeState step = CaptureScheme();
     const bool loaded = LoadScheme(path);
     ShowScheme();
-    if (loaded) lblSchemeName->setText(QStringLiteral("Scheme: ") + chooser.VBGetFileTitle(path));
+    if (loaded) lblSchemeName->setText(tr("Scheme: %1").arg(chooser.VBGetFileTitle(path)));
     ApplyScheme(*RKVCanvas);
     if (loaded) SchemeModified = false;
     // Part of the file was read: the scheme now matches no file.
@@ -318,7 +318,7 @@ void frmMain::cmdLoadScheme_Click()
     UpdatePanelScrollBars();
     if (loaded) LastSchemePath = FolderOf(path);
     // Recorded before the render lets pending events run.
-    Colouring->RecordScheme(QStringLiteral("Load Scheme"), step, CaptureScheme());
+    Colouring->RecordScheme(tr("Load Scheme"), step, CaptureScheme());
     RenderAgain(*RKVCanvas);
 }
 
@@ -328,13 +328,13 @@ void frmMain::cmdSaveScheme_Click()
     cCommonDialog chooser;
     const QString path =
         chooser
-            .ChooseFile(cCommonDialog::FileChoice::Save, QStringLiteral("Save Color Scheme"), SchemeSaveFilter,
+            .ChooseFile(cCommonDialog::FileChoice::Save, tr("Save Color Scheme"), tr(SchemeSaveFilter),
                         SaveStartFolder(LastSchemePath, QStringLiteral("schemes")), this, QStringLiteral(".RKS3"))
             .value_or(QString());
     if (path.isEmpty()) return;
     // A failed save has told the user; the scheme is still unsaved.
     if (!SaveScheme(path)) return;
-    lblSchemeName->setText(QStringLiteral("Scheme: ") + chooser.VBGetFileTitle(path));
+    lblSchemeName->setText(tr("Scheme: %1").arg(chooser.VBGetFileTitle(path)));
     SchemeModified = false;
     Colouring->MarkSaved(ColourSet::Scheme, lblSchemeName->text());
     repaint();

@@ -13,7 +13,7 @@ using namespace mdlRKVUtilities;
 
 void frmMain::createRecentMenu()
 {
-    mnuFileRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
+    mnuFileRecent = mnuFile->addMenu(tr("Open &Recent"));
     mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
     // The full path shows as the item's tool tip, as the window has no
     // status bar for its status tip.
@@ -39,7 +39,7 @@ void frmMain::ShowRecentModels()
         connect(item, &QAction::triggered, this, [this, path] { OpenRecentModel(path); }, Qt::QueuedConnection);
     }
     mnuFileRecent->addSeparator();
-    mnuFileRecentClear = mnuFileRecent->addAction(QStringLiteral("Clear List"));
+    mnuFileRecentClear = mnuFileRecent->addAction(tr("Clear List"));
     mnuFileRecentClear->setObjectName(QStringLiteral("mnuFileRecentClear"));
     connect(mnuFileRecentClear, &QAction::triggered, this, [this] { mnuFileRecentClear_Click(); },
             Qt::QueuedConnection);

@@ -70,15 +70,15 @@ void frmMain::createToolButtons()
         button->setAutoRaise(false);
         return button;
     };
-    cmdZoomOut = pictureButton("cmdZoomOut", QStringLiteral("Zoom Out"), QStringLiteral("Zoom Out"),
+    cmdZoomOut = pictureButton("cmdZoomOut", tr("Zoom Out"), tr("Zoom Out"),
                                ZoomOutPicture());
-    cmdZoomIn = pictureButton("cmdZoomIn", QStringLiteral("Zoom In"), QStringLiteral("Zoom In"),
+    cmdZoomIn = pictureButton("cmdZoomIn", tr("Zoom In"), tr("Zoom In"),
                               ZoomInPicture());
 
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
-    optTools[0] = pictureButton("optTools0", QString(), QStringLiteral("Pan/Drag Tool"), PanToolPicture());
-    optTools[1] = pictureButton("optTools1", QString(), QStringLiteral("Region Inspector"),
+    optTools[0] = pictureButton("optTools0", QString(), tr("Pan/Drag Tool"), PanToolPicture());
+    optTools[1] = pictureButton("optTools1", QString(), tr("Region Inspector"),
                                 InspectorToolPicture());
     for (size_t index = 0; index < optTools.size(); ++index) {
         optTools[index]->setCheckable(true);
@@ -87,7 +87,7 @@ void frmMain::createToolButtons()
     }
     optTools[0]->setChecked(true);
 
-    lblSelectedRegion = new QLabel(QStringLiteral("Region Inspector: Inactive"), picTools);
+    lblSelectedRegion = new QLabel(tr("Region Inspector: Inactive"), picTools);
     lblSelectedRegion->setObjectName(QStringLiteral("lblSelectedRegion"));
     // It shows the names of the region and of its colour as written.
     lblSelectedRegion->setTextFormat(Qt::PlainText);
@@ -138,21 +138,20 @@ void frmMain::RKVCanvas_MouseDown(short /*Button*/, short /*Shift*/, float X, fl
     if (CurrentTool != 1) return;
     const int r = RKVCanvas->GetRegionValue(X, Y, 1);
     if (r == 0) {
-        lblSelectedRegion->setText(QStringLiteral("Region Inspector: Paper Color"));
+        lblSelectedRegion->setText(tr("Region Inspector: Paper Color"));
         return;
     }
     // A page may carry a region number its manifest does not name: it is
     // shown by its number.
     const QString regionName =
-        r <= Model.RegionNames.size() ? Model.RegionNames[r - 1] : QStringLiteral("Region %1").arg(r);
-    lblSelectedRegion->setText(QStringLiteral("Region Inspector: ") + regionName + QStringLiteral(" (")
-                               + SchemeNames[size_t(r)] + QLatin1Char(')'));
+        r <= Model.RegionNames.size() ? Model.RegionNames[r - 1] : tr("Region %1").arg(r);
+    lblSelectedRegion->setText(tr("Region Inspector: %1 (%2)").arg(regionName, SchemeNames[size_t(r)]));
 }
 
 void frmMain::RKVCanvas_MouseUp(short /*Button*/, short /*Shift*/, float /*X*/, float /*Y*/)
 {
     if (CurrentTool != 1) return;
-    lblSelectedRegion->setText(QStringLiteral("Region Inspector: Inactive"));
+    lblSelectedRegion->setText(tr("Region Inspector: Inactive"));
 }
 
 bool frmMain::RKVCanvas_DragDrop(const QMimeData* source, float X, float Y)

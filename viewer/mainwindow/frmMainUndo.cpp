@@ -24,10 +24,10 @@ void frmMain::createUndoItems()
     // go through the history's own Undo and Redo, which wait while an
     // operation is under way, instead of straight to the stack.
     QUndoStack* stack = Colouring->Stack();
-    mnuEditUndo = stack->createUndoAction(mnuEdit, QStringLiteral("&Undo"));
+    mnuEditUndo = stack->createUndoAction(mnuEdit, tr("&Undo"));
     mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
     mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditRedo = stack->createRedoAction(mnuEdit, QStringLiteral("&Redo"));
+    mnuEditRedo = stack->createRedoAction(mnuEdit, tr("&Redo"));
     disconnect(mnuEditUndo, &QAction::triggered, stack, nullptr);
     disconnect(mnuEditRedo, &QAction::triggered, stack, nullptr);
     connect(mnuEditUndo, &QAction::triggered, Colouring, &ColouringHistory::Undo);

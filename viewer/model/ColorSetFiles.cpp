@@ -4,6 +4,8 @@
 
 #include "MessageBox.h"
 
+#include <QCoreApplication>
+
 namespace mdlRKVUtilities {
 
 namespace {
@@ -14,7 +16,7 @@ using Platform::MsgIcon;
 
 bool fail(const char* message)
 {
-    MessageBox::show(QString::fromLatin1(message), MsgButtons::OkOnly, MsgIcon::Critical);
+    MessageBox::show(QCoreApplication::translate("mdlRKVUtilities", message), MsgButtons::OkOnly, MsgIcon::Critical);
     return false;
 }
 
@@ -22,22 +24,22 @@ bool fail(const char* message)
 
 bool LoadPalette(const QString& path)
 {
-    return ReadPaletteFile(path) || fail("Error loading palette.");
+    return ReadPaletteFile(path) || fail(QT_TRANSLATE_NOOP("mdlRKVUtilities", "Error loading palette."));
 }
 
 bool SavePalette(const QString& path)
 {
-    return WritePaletteFile(path) || fail("Error saving palette.");
+    return WritePaletteFile(path) || fail(QT_TRANSLATE_NOOP("mdlRKVUtilities", "Error saving palette."));
 }
 
 bool LoadScheme(const QString& path)
 {
-    return ReadSchemeFile(path, SchemeColors, SchemeNames) || fail("Error loading color scheme.");
+    return ReadSchemeFile(path, SchemeColors, SchemeNames) || fail(QT_TRANSLATE_NOOP("mdlRKVUtilities", "Error loading color scheme."));
 }
 
 bool SaveScheme(const QString& path)
 {
-    return WriteSchemeFile(path, SchemeColors, SchemeNames) || fail("Error saving color scheme.");
+    return WriteSchemeFile(path, SchemeColors, SchemeNames) || fail(QT_TRANSLATE_NOOP("mdlRKVUtilities", "Error saving color scheme."));
 }
 
 }  // namespace mdlRKVUtilities

@@ -13,6 +13,8 @@
 #include "MessageBox.h"
 #include "RKV3CanvasCtl.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace mdlRKVUtilities {
@@ -22,8 +24,8 @@ namespace {
 bool chooseManifest(RKV3CanvasCtl& canvas, QString& path)
 {
     const std::optional<QString> chosen =
-        cCommonDialog().ChooseFile(cCommonDialog::FileChoice::Open, QStringLiteral("Open Model"),
-                                   QStringLiteral("RKV3 Model(*.RKV3)|*.RKV3"), LastModelPath, canvas.window());
+        cCommonDialog().ChooseFile(cCommonDialog::FileChoice::Open, QCoreApplication::translate("mdlRKVUtilities", "Open Model"),
+                                   QCoreApplication::translate("mdlRKVUtilities", "RKV3 Model(*.RKV3)|*.RKV3"), LastModelPath, canvas.window());
     if (!chosen) return false;
     path = *chosen;
     return true;
@@ -31,7 +33,7 @@ bool chooseManifest(RKV3CanvasCtl& canvas, QString& path)
 
 bool manifestFailed()
 {
-    Platform::MessageBox::show(QStringLiteral("Model load failed due to invalid RKV3 manifest file."));
+    Platform::MessageBox::show(QCoreApplication::translate("mdlRKVUtilities", "Model load failed due to invalid RKV3 manifest file."));
     return false;
 }
 
@@ -87,7 +89,7 @@ bool LoadPage(RKV3CanvasCtl& canvas, const QString& path)
     const bool loaded = !canvas.PageLoadFailed();
     if (!canvas.RenderRKVPage()) {
         busy.reset();
-        Platform::MessageBox::show(QStringLiteral("Page load failed due to invalid RKO file structure."));
+        Platform::MessageBox::show(QCoreApplication::translate("mdlRKVUtilities", "Page load failed due to invalid RKO file structure."));
         return false;
     }
     canvas.setZoom(CurrentZoom);

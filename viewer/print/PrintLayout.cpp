@@ -3,6 +3,7 @@
 #include "NumericText.h"
 #include "Printer.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
@@ -84,7 +85,7 @@ PageInches PageSizeInches(int widthPixels, int heightPixels, int resolution)
 
 QString TilingLabel(const PrintTiles& tiles)
 {
-    return QStringLiteral("H Tiles: %1 / V Tiles: %2").arg(tiles.across).arg(tiles.down);
+    return QCoreApplication::translate("PrintLayout", "H Tiles: %1 / V Tiles: %2").arg(tiles.across).arg(tiles.down);
 }
 
 QString ShortestGeneral(float value)
@@ -97,7 +98,6 @@ QString ShortestGeneral(float value)
 QString PartSizeCaption(const PageInches& page, qint32 paperCode)
 {
     const LengthUnit unit = UnitOfPaper(paperCode);
-    return QStringLiteral("RKV3Printer (Part Size: ") + ShortestGeneral(page.width * unit.factor)
-           + QLatin1Char('x') + ShortestGeneral(unit.factor * page.height) + unit.suffix
-           + QLatin1Char(')');
+    return QCoreApplication::translate("PrintLayout", "RKV3Printer (Part Size: %1x%2%3)")
+        .arg(ShortestGeneral(page.width * unit.factor), ShortestGeneral(unit.factor * page.height), unit.suffix);
 }

@@ -36,14 +36,20 @@ T* named(T* widget, const char* name)
     return widget;
 }
 
-QGroupBox* frame(QWidget* parent, const char* name, const char* caption)
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption)
 {
-    return named(new QGroupBox(QString::fromLatin1(caption), parent), name);
+    return named(new QGroupBox(caption, parent), name);
 }
 
+QLabel* label(QWidget* parent, const char* name, const QString& text)
+{
+    return named(new QLabel(text, parent), name);
+}
+
+// Units and axis letters, the same in every language.
 QLabel* label(QWidget* parent, const char* name, const char* text)
 {
-    return named(new QLabel(QString::fromLatin1(text), parent), name);
+    return label(parent, name, QString::fromLatin1(text));
 }
 
 }  // namespace
@@ -72,47 +78,47 @@ void dlgPrint::createControls()
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
 
-    fraPrinters = frame(this, "fraPrinters", "Select Printer");
+    fraPrinters = frame(this, "fraPrinters", tr("Select Printer"));
     cboPrinters = named(new QComboBox(fraPrinters), "cboPrinters");
     cboPrinters->setMinimumContentsLength(28);
     (new QVBoxLayout(fraPrinters))->addWidget(cboPrinters);
 
-    fraQuality = frame(this, "fraQuality", "Print Quality");
+    fraQuality = frame(this, "fraQuality", tr("Print Quality"));
     cboQuality = named(new QComboBox(fraQuality), "cboQuality");
     {
         const QSignalBlocker quiet(cboQuality);
-        cboQuality->addItems({QStringLiteral("Draft"), QStringLiteral("Low"), QStringLiteral("Normal"),
-                              QStringLiteral("Best")});
+        cboQuality->addItems({tr("Draft"), tr("Low"), tr("Normal"),
+                              tr("Best")});
         cboQuality->setCurrentIndex(-1);
     }
     (new QVBoxLayout(fraQuality))->addWidget(cboQuality);
 
-    Frame1 = frame(this, "Frame1", "Print Quantity");
+    Frame1 = frame(this, "Frame1", tr("Print Quantity"));
     txtQuantity = named(new QLineEdit(QStringLiteral("1"), Frame1), "txtQuantity");
     (new QVBoxLayout(Frame1))->addWidget(txtQuantity);
 
-    fraPaper = frame(this, "fraPaper", "Paper Size Choices");
-    optPaperSize = {named(new QRadioButton(QStringLiteral("US Letter (8.5x11 inches)"), fraPaper), "optPaperSize_0"),
-                    named(new QRadioButton(QStringLiteral("ISO A4 (210x297mm)"), fraPaper), "optPaperSize_1")};
+    fraPaper = frame(this, "fraPaper", tr("Paper Size Choices"));
+    optPaperSize = {named(new QRadioButton(tr("US Letter (8.5x11 inches)"), fraPaper), "optPaperSize_0"),
+                    named(new QRadioButton(tr("ISO A4 (210x297mm)"), fraPaper), "optPaperSize_1")};
     auto* paperLayout = new QVBoxLayout(fraPaper);
     for (QRadioButton* option : optPaperSize) paperLayout->addWidget(option);
 
-    Frame2 = frame(this, "Frame2", "Printing Options");
-    optTiling = {named(new QRadioButton(QStringLiteral("Tile On Page"), Frame2), "optTiling_0"),
-                 named(new QRadioButton(QStringLiteral("Center On Page"), Frame2), "optTiling_1")};
+    Frame2 = frame(this, "Frame2", tr("Printing Options"));
+    optTiling = {named(new QRadioButton(tr("Tile On Page"), Frame2), "optTiling_0"),
+                 named(new QRadioButton(tr("Center On Page"), Frame2), "optTiling_1")};
     optTiling[0]->setChecked(true);
-    lblTiling = label(Frame2, "lblTiling", "H Tiles: Unspecified  V Tiles: Unspecified");
+    lblTiling = label(Frame2, "lblTiling", tr("H Tiles: Unspecified  V Tiles: Unspecified"));
     auto* tilingLayout = new QVBoxLayout(Frame2);
     for (QRadioButton* option : optTiling) tilingLayout->addWidget(option);
     tilingLayout->addWidget(lblTiling);
 
-    Frame3 = frame(this, "Frame3", "Printer Properties");
-    lblPrintWidth = label(Frame3, "lblPrintWidth", "Print Width: Unspecified");
-    lblPrintHeight = label(Frame3, "lblPrintHeight", "Print Height: Unspecified");
-    lblLeftPrintMargin = label(Frame3, "lblLeftPrintMargin", "Left Margin: Unspecified");
-    lblTopPrintMargin = label(Frame3, "lblTopPrintMargin", "Top Margin: Unspecified");
-    lblRightPrintMargin = label(Frame3, "lblRightPrintMargin", "Right Margin: Unspecified");
-    lblBottomPrintMargin = label(Frame3, "lblBottomPrintMargin", "Bottom Margin: Unspecified");
+    Frame3 = frame(this, "Frame3", tr("Printer Properties"));
+    lblPrintWidth = label(Frame3, "lblPrintWidth", tr("Print Width: Unspecified"));
+    lblPrintHeight = label(Frame3, "lblPrintHeight", tr("Print Height: Unspecified"));
+    lblLeftPrintMargin = label(Frame3, "lblLeftPrintMargin", tr("Left Margin: Unspecified"));
+    lblTopPrintMargin = label(Frame3, "lblTopPrintMargin", tr("Top Margin: Unspecified"));
+    lblRightPrintMargin = label(Frame3, "lblRightPrintMargin", tr("Right Margin: Unspecified"));
+    lblBottomPrintMargin = label(Frame3, "lblBottomPrintMargin", tr("Bottom Margin: Unspecified"));
     auto* propertiesLayout = new QGridLayout(Frame3);
     propertiesLayout->setHorizontalSpacing(18);
     propertiesLayout->addWidget(lblPrintWidth, 0, 0);
@@ -122,7 +128,7 @@ void dlgPrint::createControls()
     propertiesLayout->addWidget(lblRightPrintMargin, 2, 0);
     propertiesLayout->addWidget(lblBottomPrintMargin, 2, 1);
 
-    Frame4 = frame(this, "Frame4", "Custom Margins");
+    Frame4 = frame(this, "Frame4", tr("Custom Margins"));
     lblHOffset = label(Frame4, "lblHOffset", "H");
     txtHOffset = named(new QLineEdit(QStringLiteral("0"), Frame4), "txtHOffset");
     lblVOffset = label(Frame4, "lblVOffset", "V");
@@ -138,15 +144,15 @@ void dlgPrint::createControls()
     marginsLayout->addWidget(lblUnits[1], 1, 2);
     marginsLayout->setColumnStretch(3, 1);
 
-    cmdPrint = named(new QPushButton(QStringLiteral("Print"), this), "cmdPrint");
+    cmdPrint = named(new QPushButton(tr("Print"), this), "cmdPrint");
     cmdPrint->setDefault(true);
-    cmdPreview = named(new QPushButton(QStringLiteral("Preview"), this), "cmdPreview");
-    cmdSave = named(new QPushButton(QStringLiteral("Save Image To Disk"), this), "cmdSave");
-    CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel");
+    cmdPreview = named(new QPushButton(tr("Preview"), this), "cmdPreview");
+    cmdSave = named(new QPushButton(tr("Save Image To Disk"), this), "cmdSave");
+    CmdCancel = named(new QPushButton(tr("Cancel"), this), "CmdCancel");
     for (QPushButton* button : {cmdPreview, cmdSave, CmdCancel}) button->setAutoDefault(false);
-    lblStatus = label(this, "lblStatus", "Idle");
+    lblStatus = label(this, "lblStatus", tr("Idle"));
     prgPages = named(new QProgressBar(this), "prgPages");
-    prgPages->setFormat(QStringLiteral("Page %v of %m"));
+    prgPages->setFormat(tr("Page %v of %m"));
     prgPages->setVisible(false);
 
     auto* grid = new QGridLayout;
@@ -262,9 +268,9 @@ void dlgPrint::cboPrinters_Click()
     const int index = cboPrinters->currentIndex();
     if (index < 0) return;
     if (!Platform::PrinterRegistry::setCurrent(index)) {
-        Platform::MessageBox::show(QStringLiteral("Error: Could not set selected printer."),
+        Platform::MessageBox::show(tr("Error: Could not set selected printer."),
                                    Platform::MsgButtons::OkOnly, Platform::MsgIcon::Critical,
-                                   QStringLiteral("Error"));
+                                   tr("Error"));
         cmdPrint->setEnabled(false);
         cmdPreview->setEnabled(false);
         return;
@@ -340,12 +346,12 @@ void dlgPrint::MeasurePrinter()
 {
     if (const auto printer = Platform::PrinterRegistry::current())
         ::MeasurePrinter(settings_, *printer);
-    lblPrintWidth->setText(QStringLiteral("Print Width: ") + FormatLength(settings_.PrintWidth));
-    lblPrintHeight->setText(QStringLiteral("Print Height: ") + FormatLength(settings_.PrintHeight));
-    lblLeftPrintMargin->setText(QStringLiteral("Left Margin: ") + FormatLength(settings_.LeftMargin));
-    lblTopPrintMargin->setText(QStringLiteral("Top Margin: ") + FormatLength(settings_.TopMargin));
-    lblRightPrintMargin->setText(QStringLiteral("Right Margin: ") + FormatLength(settings_.RightMargin));
-    lblBottomPrintMargin->setText(QStringLiteral("Bottom Margin: ") + FormatLength(settings_.BottomMargin));
+    lblPrintWidth->setText(tr("Print Width: ") + FormatLength(settings_.PrintWidth));
+    lblPrintHeight->setText(tr("Print Height: ") + FormatLength(settings_.PrintHeight));
+    lblLeftPrintMargin->setText(tr("Left Margin: ") + FormatLength(settings_.LeftMargin));
+    lblTopPrintMargin->setText(tr("Top Margin: ") + FormatLength(settings_.TopMargin));
+    lblRightPrintMargin->setText(tr("Right Margin: ") + FormatLength(settings_.RightMargin));
+    lblBottomPrintMargin->setText(tr("Bottom Margin: ") + FormatLength(settings_.BottomMargin));
 }
 
 QString dlgPrint::FormatLength(float inches)

@@ -34,8 +34,8 @@ bool dlgPrint::chooseOutputFile()
     const auto printer = Platform::PrinterRegistry::current();
     if (!printer || !printer->WritesFile()) return true;
     const std::optional<QString> fileName =
-        cCommonDialog().ChooseFile(cCommonDialog::FileChoice::Save, QStringLiteral("Print To PDF File"),
-                                   QStringLiteral("PDF Document(*.pdf)|*.pdf"), QDir::homePath(), this,
+        cCommonDialog().ChooseFile(cCommonDialog::FileChoice::Save, tr("Print To PDF File"),
+                                   tr("PDF Document(*.pdf)|*.pdf"), QDir::homePath(), this,
                                    QStringLiteral(".pdf"));
     return fileName && printer->setOutputFileName(*fileName);
 }
@@ -65,9 +65,9 @@ void dlgPrint::runPrintJob(bool preview)
 
 void dlgPrint::printCurrentPage(bool preview)
 {
-    setStatus(preview ? QStringLiteral("Previewing Page") : QStringLiteral("Printing Page"));
+    setStatus(preview ? tr("Previewing Page") : tr("Printing Page"));
     PrintShownPage(canvas_, settings_, Model.CurrentPage);
-    setStatus(QStringLiteral("Idle"));
+    setStatus(tr("Idle"));
 }
 
 void dlgPrint::printAllPages(bool preview)
@@ -81,18 +81,18 @@ void dlgPrint::printAllPages(bool preview)
     // A page that fails to print is reported by the canvas; one that does
     // not load is skipped. Either way the run goes on.
     const PrintedPages result = PrintModelPages(canvas_, settings_, pages, [this, preview](int page) {
-        setStatus((preview ? QStringLiteral("Previewing Page %1") : QStringLiteral("Printing Page %1")).arg(page));
+        setStatus((preview ? tr("Previewing Page %1") : tr("Printing Page %1")).arg(page));
         prgPages->setValue(page);
         return LoadPage(canvas_, PagePath(page));
     });
-    setStatus(QStringLiteral("Idle"));
+    setStatus(tr("Idle"));
     prgPages->setVisible(false);
     LoadPage(canvas_, PagePath(Model.CurrentPage));
     if (!preview && !result.missing().isEmpty()) {
         QStringList named;
         for (const int page : result.missing())
             named.append(QStringLiteral("%1 (%2)").arg(page).arg(Model.Pages.value(page - 1).Title));
-        Platform::MessageBox::show(QStringLiteral("These pages were not printed: %1.").arg(named.join(QStringLiteral(", "))),
+        Platform::MessageBox::show(tr("These pages were not printed: %1.").arg(named.join(QStringLiteral(", "))),
                                    Platform::MsgButtons::OkOnly, Platform::MsgIcon::Exclamation);
     }
 }
@@ -101,21 +101,21 @@ void dlgPrint::cmdSave_Click()
 {
     const QString fileName =
         cCommonDialog()
-            .ChooseFile(cCommonDialog::FileChoice::Save, QStringLiteral("Save Image"),
-                        QStringLiteral("Windows Bitmap(*.BMP)|*.BMP"), Platform::programFolder(), this,
+            .ChooseFile(cCommonDialog::FileChoice::Save, tr("Save Image"),
+                        tr("Windows Bitmap(*.BMP)|*.BMP"), Platform::programFolder(), this,
                         QStringLiteral(".BMP"))
             .value_or(QString());
     if (!fileName.isEmpty()) {
-        setStatus(QStringLiteral("Saving Image"));
+        setStatus(tr("Saving Image"));
         bool saved = false;
         {
             const Platform::BusyPointer busy;
             saved = SaveBitmapFile(canvas_.Picture(), fileName, Model.Resolution);
         }
         if (!saved)
-            Platform::MessageBox::show(QStringLiteral("Error saving image."), Platform::MsgButtons::OkOnly,
+            Platform::MessageBox::show(tr("Error saving image."), Platform::MsgButtons::OkOnly,
                                        Platform::MsgIcon::Critical);
-        setStatus(QStringLiteral("Idle"));
+        setStatus(tr("Idle"));
     }
     accept();
 }

@@ -33,5 +33,5 @@ void dlgPrint::cmdPreview_Click()
         this);
     CmdCancel->setEnabled(true);
     printing_ = false;
-    setStatus(QStringLiteral("Idle"));
+    setStatus(tr("Idle"));
 }

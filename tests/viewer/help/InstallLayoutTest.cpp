@@ -55,7 +55,8 @@ TEST(InstallLayoutTest, InstalledProgramFitsTheDesktopAndFindsItsData)
     for (const HelpTopic& topic : HelpTopics)
         EXPECT_GT(ReadTextFile(folder, topic.file).value_or("").size(), 200) << topic.file;
     for (const char* file : {"models/Cottage/Cottage.RKV3", "models/Cottage/Cottage_4.png",
-                             "palettes/PaperModel.RPL", "schemes/EarthTones.RKS3", "colors/Brick.RKL"})
+                             "palettes/PaperModel.RPL", "schemes/EarthTones.RKS3", "colors/Brick.RKL",
+                             "translations/RKVViewer3_de.qm"})
         EXPECT_TRUE(QDir(folder).exists(file)) << file;
 
     // The exporter, installed beside the program, runs with the installed

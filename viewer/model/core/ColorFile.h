@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,7 +16,7 @@ inline constexpr qint32 MinOffset = -255;
 inline constexpr qint32 MaxOffset = 0;
 
 // The chooser filter for colour files.
-inline QString Filter() { return QStringLiteral("RKV3 Color(*.RKL)|*.RKL"); }
+inline QString Filter() { return QCoreApplication::translate("ColorFile", "RKV3 Color(*.RKL)|*.RKL"); }
 
 // The five lines for a name, a colour value (bytes by the canvas's byte rule)
 // and an offset.

@@ -101,6 +101,8 @@ void frmMain::createMenus()
     mnuEditPromptSave = action(mnuEditOptions, "mnuEditPromptSave", QStringLiteral("&Prompt to Save Changes"));
     mnuEditPromptSave->setCheckable(true);
 
+    createViewMenu();
+
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpContents = action(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));

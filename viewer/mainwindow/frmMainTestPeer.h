@@ -25,6 +25,7 @@ public:
     QAction* mnuViewFitWidth() const { return w_.mnuViewFitWidth; }
     QAction* mnuViewActualSize() const { return w_.mnuViewActualSize; }
     QAction* mnuViewZoomIn() const { return w_.mnuViewZoomIn; }
+    QAction* mnuViewZoomOut() const { return w_.mnuViewZoomOut; }
     // The Page Up and Page Down keys.
     QAction* actPageUp() const { return w_.actPageUp; }
     QAction* actPageDown() const { return w_.actPageDown; }

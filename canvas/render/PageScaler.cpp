@@ -350,3 +350,26 @@ void ScaleDownPart(const ScaleSource& source, int targetWidth, int targetHeight,
         scaleRows(source, plan, targetHeight, y0, y1, partY, out, outStride);
     });
 }
+
+void ScaleUpPart(const ScaleSource& source, int targetWidth, int targetHeight, int partX, int partY,
+                 int partWidth, int partHeight, std::uint32_t* out, std::size_t outStride)
+{
+    if (partWidth <= 0 || partHeight <= 0 || targetWidth <= 0 || targetHeight <= 0) return;
+    // The source column of every target column of the part, once.
+    std::vector<int> columns(std::size_t(partWidth), 0);
+    for (int i = 0; i < partWidth; ++i)
+        columns[std::size_t(i)] = int(std::int64_t(partX + i) * source.width / targetWidth);
+    int madeRow = -1;
+    for (int j = 0; j < partHeight; ++j) {
+        std::uint32_t* line = out + std::size_t(j) * outStride;
+        const int row = int(std::int64_t(partY + j) * source.height / targetHeight);
+        // Rows of one source row are alike: the first is copied.
+        if (row == madeRow) {
+            std::copy_n(line - outStride, partWidth, line);
+            continue;
+        }
+        const std::uint32_t* from = source.pixels + std::size_t(row) * source.stride;
+        for (int i = 0; i < partWidth; ++i) line[i] = from[columns[std::size_t(i)]] | 0xFF000000u;
+        madeRow = row;
+    }
+}

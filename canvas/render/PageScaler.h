@@ -24,3 +24,15 @@ struct ScaleSource {
 RKV3CANVAS_EXPORT void ScaleDownPart(const ScaleSource& source, int targetWidth, int targetHeight,
                                      int partX, int partY, int partWidth, int partHeight,
                                      std::uint32_t* out, std::size_t outStride);
+
+// Enlarges a picture by repeating its pixels (nearest neighbour), so every
+// source pixel becomes a solid block and nothing is smoothed: target pixel
+// (x, y) shows source pixel (x * width / targetWidth, y * height /
+// targetHeight), rounded down. Makes the part (partX, partY, partWidth,
+// partHeight) of the source scaled to targetWidth x targetHeight, which must
+// be no smaller than the source on either side, into out (outStride words
+// per row); only that part is ever made, so a view many times the page's
+// size costs no more than the part on the screen. Output pixels are opaque.
+RKV3CANVAS_EXPORT void ScaleUpPart(const ScaleSource& source, int targetWidth, int targetHeight,
+                                   int partX, int partY, int partWidth, int partHeight,
+                                   std::uint32_t* out, std::size_t outStride);

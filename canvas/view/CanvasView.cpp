@@ -209,19 +209,29 @@ void CanvasView::paintContent(QPainter& painter, const QRect& exposed, bool with
         painter.drawImage(part.topLeft(), stretched_, part);
     } else if (stretchedSize_.width() <= stretched_.width()
                && stretchedSize_.height() <= stretched_.height()) {
-        drawShrunk(painter, part);
+        drawScaled(painter, part, false);
+    } else if (stretchedSize_.width() >= stretched_.width()
+               && stretchedSize_.height() >= stretched_.height()) {
+        drawScaled(painter, part, true);
     } else {
         painter.drawImage(target, stretched_);
     }
 }
 
-// Draws the exposed part of a shrunk page, averaged at the device's own
-// resolution, so a high-density screen shows all the detail it can hold.
-void CanvasView::drawShrunk(QPainter& painter, const QRect& part) const
+// Draws the exposed part of a shrunk or enlarged page at the device's own
+// resolution: a shrunk page averaged, so a high-density screen shows all the
+// detail it can hold; an enlarged one in solid blocks of its pixels, never
+// smoothed. Only the exposed part is scaled, so a view many times the page's
+// size needs no more memory than the screen.
+void CanvasView::drawScaled(QPainter& painter, const QRect& part, bool enlarge) const
 {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const int targetWidth = std::min(stretched_.width(), int(std::lround(stretchedSize_.width() * ratio)));
-    const int targetHeight = std::min(stretched_.height(), int(std::lround(stretchedSize_.height() * ratio)));
+    int targetWidth = int(std::lround(stretchedSize_.width() * ratio));
+    int targetHeight = int(std::lround(stretchedSize_.height() * ratio));
+    if (!enlarge) {
+        targetWidth = std::min(stretched_.width(), targetWidth);
+        targetHeight = std::min(stretched_.height(), targetHeight);
+    }
     const QRect device = QRect(0, 0, targetWidth, targetHeight)
                              & QRectF(part.x() * ratio, part.y() * ratio, part.width() * ratio,
                                       part.height() * ratio)
@@ -235,9 +245,14 @@ void CanvasView::drawShrunk(QPainter& painter, const QRect& part) const
     const ScaleSource source{reinterpret_cast<const std::uint32_t*>(stretched_.constBits()),
                              std::size_t(stretched_.bytesPerLine() / 4), stretched_.width(),
                              stretched_.height()};
-    ScaleDownPart(source, targetWidth, targetHeight, device.x(), device.y(), device.width(),
-                  device.height(), reinterpret_cast<std::uint32_t*>(shrunk.bits()),
-                  std::size_t(shrunk.bytesPerLine() / 4));
+    auto* out = reinterpret_cast<std::uint32_t*>(shrunk.bits());
+    const auto outStride = std::size_t(shrunk.bytesPerLine() / 4);
+    if (enlarge)
+        ScaleUpPart(source, targetWidth, targetHeight, device.x(), device.y(), device.width(),
+                    device.height(), out, outStride);
+    else
+        ScaleDownPart(source, targetWidth, targetHeight, device.x(), device.y(), device.width(),
+                      device.height(), out, outStride);
     shrunk.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(device.x() / ratio, device.y() / ratio), shrunk);
     shrunk.setDevicePixelRatio(1.0);

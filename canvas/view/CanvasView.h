@@ -77,7 +77,7 @@ protected:
 private:
     void contentDrawn();
     void paintContent(QPainter& painter, const QRect& exposed, bool withDrawing) const;
-    void drawShrunk(QPainter& painter, const QRect& part) const;
+    void drawScaled(QPainter& painter, const QRect& part, bool enlarge) const;
     QRegion coveredBySiblingsAbove() const;
     QImage compose(bool withDrawing) const;
     void applyPointer();
@@ -87,7 +87,7 @@ private:
     QImage stretched_;      // picture drawn by DrawStretched (shared, never copied)
     QSize stretchedSize_;   // the size it was stretched to
     QSize changedPictureSize_;  // size of the picture last drawn, kept while it is let go of
-    mutable QImage shrunk_;     // the part of a shrunk page being painted
+    mutable QImage shrunk_;     // the part of a scaled page being painted
     QImage drawn_;          // the view with DrawPicture's work, made on the first DrawPicture
     bool autoRedraw_ = true;
     bool flushPending_ = false;  // AutoRedraw off: a drawing waits to be shown once

@@ -66,6 +66,8 @@ RKV3CanvasCtl::RKV3CanvasCtl(QWidget* parent)
     vscPicture_->resize(extent, extent * 4);
     vscPicture_->setCursor(Qt::ArrowCursor);
     vscPicture_->hide();
+    hscPicture_->installEventFilter(this);
+    vscPicture_->installEventFilter(this);
 
     picTemp_ = new QWidget(picMain_);
     picTemp_->setObjectName("picTemp");

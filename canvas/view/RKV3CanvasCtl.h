@@ -131,6 +131,21 @@ public:
     // part of the programmable interface.
     bool PageLoadFailed() const { return pageLoadFailed_; }
 
+    // The host's side of moving about the page, not part of the
+    // programmable interface (RKV3CanvasCtlScrolling.cpp). The wheel, Space,
+    // Shift+Space, Home and End scroll inside the control itself; a wheel
+    // turned with Ctrl is left to the host (it travels on as the control's
+    // wheel event), which zooms with these:
+    // The viewport's size in pixels: the area the page is shown in, scroll
+    // bars included.
+    QSize ViewportSize() const;
+    // The page point (page pixels, fractional) under a point of the control;
+    // outside the page it lies beyond the page's edges. (0, 0) without a page.
+    QPointF PagePointAt(QPointF at) const;
+    // Scrolls so that a page point lies under a point of the control, as far
+    // as the scroll ranges allow.
+    void ShowPagePointAt(QPointF page, QPointF at);
+
     // While true, rendering leaves the loaded page uncoloured.
     Q_INVOKABLE void setDrawSmooth(bool value) { drawSmooth_ = value; }
 
@@ -234,6 +249,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -260,6 +276,9 @@ private:
     void picView_MouseMove(short Button, short Shift, float X, float Y);
     void picView_MouseUp(short Button, short Shift, float X, float Y);
     bool picView_Key(QKeyEvent* event);
+    bool scrollWheel(QWheelEvent* event);
+    bool scrollKey(const QKeyEvent* event);
+    static void scrollBarTo(SignedScrollBar* bar, double value);
     QPoint pointerInViewport() const;
     void showToolPointer(int imageIndex);
 
@@ -318,6 +337,9 @@ private:
     bool dragging_ = false;
     int dragLastX_ = 0;
     int dragLastY_ = 0;
+    // Wheel turns not yet used up, in pixels, so fine wheels add up.
+    double wheelRestX_ = 0;
+    double wheelRestY_ = 0;
     bool clickPending_ = false;   // a press on the view that a release makes a click
     bool forwardingKey_ = false;  // a key the host changed is passing through the view
 

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 void RKV3CanvasCtl::showEvent(QShowEvent* event)
 {
@@ -29,6 +30,12 @@ void RKV3CanvasCtl::resizeEvent(QResizeEvent* event)
 bool RKV3CanvasCtl::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == picView_) return picView_Event(event);
+    // A wheel over a bar scrolls as over the page; one with Ctrl goes on to
+    // the control and its host.
+    if ((watched == hscPicture_ || watched == vscPicture_) && event->type() == QEvent::Wheel) {
+        event->setAccepted(scrollWheel(static_cast<QWheelEvent*>(event)));
+        return true;
+    }
     if (watched == picMain_) {
         // The viewport's own answer to a bar's colour request: its background.
         if (event->type() == ScrollBarColorRequest::type()) {
@@ -42,9 +49,14 @@ bool RKV3CanvasCtl::eventFilter(QObject* watched, QEvent* event)
 }
 
 // The control's own key-down: keys that reach the control from the view
-// (passed on by it) are not the control's.
+// (passed on by it) are not the control's, except the page keys.
 void RKV3CanvasCtl::keyPressEvent(QKeyEvent* event)
 {
+    // The page keys, from the view or the control itself.
+    if (scrollKey(event)) {
+        event->accept();
+        return;
+    }
     if (QApplication::focusWidget() != this) {
         QFrame::keyPressEvent(event);
         return;

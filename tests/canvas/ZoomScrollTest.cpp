@@ -93,6 +93,23 @@ TEST_F(ZoomScroll, ViewSizeFollowsTheZoom)
     EXPECT_EQ(canvas->Image().size(), QSize(125, 25));
 }
 
+// Above 100 per cent page pixels are solid blocks, never smoothed, also away
+// from the page's corner, where only the part on the screen is scaled.
+TEST_F(ZoomScroll, AboveFullSizeEveryPagePixelIsASolidBlock)
+{
+    showPage(PatternPage(170, 130, 5), 300);
+    const QImage page = canvas->CanvasImage();
+    const QRect shown = view()->visibleRegion().boundingRect();
+    ASSERT_GT(shown.x(), 0);
+    ASSERT_GT(shown.y(), 0);
+    const QImage shot = view()->grab(shown).toImage();
+    int wrong = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            wrong += shot.pixel(x, y) != page.pixel((shown.x() + x) / 3, (shown.y() + y) / 3);
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(ZoomScroll, ScrollRangesAndValuesFollowTheConvention)
 {
     const int w = viewport()->width();

@@ -177,7 +177,15 @@ QString Driver::dropModelFile()
 
 QString Driver::zoom()
 {
-    switch (random(4)) {
+    switch (random(5)) {
+    case 3: {
+        // The View menu's zooms: fitted, actual size, or a step up to 400 %.
+        QAction* const items[] = {p_.mnuViewFitPage(), p_.mnuViewFitWidth(), p_.mnuViewActualSize(),
+                                  p_.mnuViewZoomIn(), p_.mnuViewZoomOut()};
+        QAction* item = items[random(5)];
+        item->trigger();
+        return QStringLiteral("View, %1").arg(item->text());
+    }
     case 0: return pressButton(p_.cmdZoomIn(), QStringLiteral("in"));
     case 1: return pressButton(p_.cmdZoomOut(), QStringLiteral("out"));
     case 2: {

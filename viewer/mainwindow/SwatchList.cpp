@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -28,6 +30,9 @@ constexpr int DesignContentHeight = 495;
 constexpr int ArrowStep = 50;
 constexpr int PageStep = 100;
 
+// One notch of a classic wheel, in eighths of a degree.
+constexpr double WheelNotch = 120;
+
 }  // namespace
 
 SwatchList::SwatchList(QWidget* parent, const Names& names, int firstIndex, bool acceptsDrops)
@@ -46,6 +51,7 @@ SwatchList::SwatchList(QWidget* parent, const Names& names, int firstIndex, bool
     bar_->setPageStep(PageStep);
     connect(bar_, &QScrollBar::valueChanged, this, &SwatchList::barMoved);
     connect(bar_, &QScrollBar::sliderMoved, this, &SwatchList::barMoved);
+    bar_->installEventFilter(this);
     rows_.push_back(makeRow(0));
     contentHeight_ = DesignContentHeight;
     syncBar();
@@ -191,9 +197,33 @@ void SwatchList::resizeEvent(QResizeEvent* event)
     SetContentHeight(contentHeight_);
 }
 
-// A click on a name label: a left press and release over it.
+void SwatchList::wheelEvent(QWheelEvent* event)
+{
+    scrollWheel(event);
+    event->accept();
+}
+
+// A notch moves the list one row (up for a turn up), a touchpad as far as the
+// fingers went; parts of a twip add up over turns.
+void SwatchList::scrollWheel(const QWheelEvent* event)
+{
+    const QPoint pixels = event->pixelDelta();
+    wheelRest_ += pixels.isNull() ? event->angleDelta().y() * RowPitch / WheelNotch
+                                  : Twips::fromPixelsY(pixels.y());
+    const int move = int(std::trunc(wheelRest_));
+    wheelRest_ -= move;
+    if (move != 0) SetValue(value_ + move);
+}
+
+// A wheel over the bar scrolls as over the list; a click on a name label is
+// a left press and release over it.
 bool SwatchList::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == bar_ && event->type() == QEvent::Wheel) {
+        scrollWheel(static_cast<QWheelEvent*>(event));
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* label = qobject_cast<QLabel*>(watched);
         const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -24,7 +24,7 @@ class Swatch;
 // Scrolling: the content box's top equals the bar's Value; Min is 0 and Max
 // is the viewport's height less the content's height, 0 or negative, so
 // moving the thumb down moves the list up. Arrow clicks move 50 twips, page
-// clicks 100. All heights and bar values are in twips. The bar's values are
+// clicks 100; a wheel notch over the list or its bar moves one row. All heights and bar values are in twips. The bar's values are
 // kept in 32 bits: a list of more than 87 rows (a large palette, a model of
 // many regions) reaches beyond what a 16-bit bar can hold, and every row
 // must stay reachable.
@@ -88,6 +88,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -101,6 +102,7 @@ private:
     void placeContent();
     void syncBar();
     void barMoved(int qtValue);
+    void scrollWheel(const QWheelEvent* event);
     int toBar(int value) const { return max_ < 0 ? max_ - value : value; }
 
     Names names_;
@@ -115,4 +117,5 @@ private:
     int value_ = 0;
     int max_ = 0;
     bool syncing_ = false;
+    double wheelRest_ = 0;  // wheel turns not yet used up, in twips
 };

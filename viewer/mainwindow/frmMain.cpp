@@ -101,6 +101,8 @@ void frmMain::createMenus()
     mnuEditPromptSave = action(mnuEditOptions, "mnuEditPromptSave", tr("&Prompt to Save Changes"));
     mnuEditPromptSave->setCheckable(true);
 
+    createViewMenu();
+
     mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpContents = action(mnuHelp, "mnuHelpContents", tr("&Contents"));

@@ -38,7 +38,8 @@ class SwatchList;
 //   frmMainLayout.cpp      designed geometry and resizing
 //   frmMainPanels.cpp      the palette and region panels
 //   frmMainUndo.cpp        undo and redo of colouring steps
-//   frmMainWheel.cpp       wheel and keys over the canvas
+//   frmMainWheel.cpp       wheel and keys around the canvas
+//   frmMainViewMenu.cpp    the View menu: fitting, actual size, zoom steps
 //   frmMainRecent.cpp      the recent models of the File menu
 class frmMain : public QMainWindow, public ColorEditTarget {
     Q_OBJECT
@@ -279,24 +280,47 @@ private:
     void RestorePalette(const PaletteState& state);
 
     // -------------------------------------------------- frmMainWheel.cpp
-    // Ctrl++ / Ctrl+- and Page Up / Page Down.
-    QAction* actZoomIn = nullptr;
-    QAction* actZoomOut = nullptr;
+    // Page Up / Page Down.
     QAction* actPageUp = nullptr;
     QAction* actPageDown = nullptr;
     void createNavigationKeys();
-    // A wheel turned over the canvas: scrolls the page, or with Ctrl moves
-    // the zoom list; returns whether it took the event.
+    // A wheel turned over the canvas with Ctrl: zooms a step per notch;
+    // returns whether it took the event (the canvas scrolls with the others).
     bool RKVCanvas_Wheel(QWheelEvent* event);
-    // One zoom list step in (+1) or out (-1), as the zoom buttons make it,
-    // keeping the page point under `at` (canvas pixels) in place where the
-    // scroll ranges allow.
+    // One zoom step in (+1) or out (-1), as View, Zoom In and Zoom Out make
+    // it, keeping the page point under `at` (canvas pixels) in place where
+    // the scroll ranges allow.
     void ZoomStepAt(int direction, QPointF at);
-    // Wheel turns not yet used up: scrolling (pixels) and zooming (eighths
-    // of a degree), so fine-grained wheels and touchpads add up.
-    double wheelRestX_ = 0;
-    double wheelRestY_ = 0;
+    // Wheel turns not yet used up for zooming (eighths of a degree), so
+    // fine-grained wheels and touchpads add up.
     int zoomWheelRest_ = 0;
+    // After a choice in the list with the mouse, the page takes the focus.
+    void ReturnFocusAfterMouseChoice(QComboBox* list);
+    void NoteMouseChoice(QObject* watched, QEvent* event);
+    const QComboBox* mouseChoiceList_ = nullptr;  // the list whose popup the mouse chose in
+
+    // ----------------------------------------------- frmMainViewMenu.cpp
+    QMenu* mnuView = nullptr;
+    QAction* mnuViewFitPage = nullptr;
+    QAction* mnuViewFitWidth = nullptr;
+    QAction* mnuViewActualSize = nullptr;
+    QAction* mnuViewBar1 = nullptr;
+    QAction* mnuViewZoomIn = nullptr;
+    QAction* mnuViewZoomOut = nullptr;
+    // Builds the View menu in the menu bar (between Edit and Help).
+    void createViewMenu();
+    void mnuViewFitPage_Click();
+    void mnuViewFitWidth_Click();
+    void mnuViewActualSize_Click();
+    void mnuViewZoomIn_Click();
+    void mnuViewZoomOut_Click();
+    // Enables the View menu's zoom items for the page and zoom shown.
+    void UpdateViewMenu();
+    // Whether a model's page is shown, so the view can be zoomed.
+    bool ViewZoomAvailable() const;
+    // Zooms the canvas to `zoom` percent: a list item through the zoom list;
+    // any other zoom directly, the list showing it as its text.
+    void SetViewZoom(int zoom);
 
     // ------------------------------------------------- frmMainRecent.cpp
     void createRecentMenu();

@@ -115,6 +115,7 @@ void frmMain::Form_Resize()
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == client_ && event->type() == QEvent::Resize) Form_Resize();
+    NoteMouseChoice(watched, event);
     if (watched == RKVCanvas && canvasDragEvent(event)) return true;
     if (watched == RKVCanvas && event->type() == QEvent::Wheel)
         return RKVCanvas_Wheel(static_cast<QWheelEvent*>(event));

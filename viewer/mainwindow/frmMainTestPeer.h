@@ -20,6 +20,12 @@ public:
     QAction* mnuEditRedo() const { return w_.mnuEditRedo; }
     QAction* mnuEditPromptSave() const { return w_.mnuEditPromptSave; }
     QAction* mnuHelpContents() const { return w_.mnuHelpContents; }
+    QMenu* mnuView() const { return w_.mnuView; }
+    QAction* mnuViewFitPage() const { return w_.mnuViewFitPage; }
+    QAction* mnuViewFitWidth() const { return w_.mnuViewFitWidth; }
+    QAction* mnuViewActualSize() const { return w_.mnuViewActualSize; }
+    QAction* mnuViewZoomIn() const { return w_.mnuViewZoomIn; }
+    QAction* mnuViewZoomOut() const { return w_.mnuViewZoomOut; }
     // The Page Up and Page Down keys.
     QAction* actPageUp() const { return w_.actPageUp; }
     QAction* actPageDown() const { return w_.actPageDown; }

@@ -9,6 +9,7 @@
 #include "SwatchMime.h"
 #include "ToolPictures.h"
 #include "Twips.h"
+#include "ZoomSteps.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -102,11 +103,20 @@ void frmMain::cboZoom_Click()
 
 void frmMain::cmdZoomIn_Click()
 {
+    // A zoom that is no list item (View menu) steps to the nearest item above.
+    if (cboZoom->currentIndex() < 0) {
+        SetViewZoom(ZoomSteps::Next(RKVCanvas->Zoom(), 1, ZoomSteps::ListMaxZoom));
+        return;
+    }
     if (cboZoom->currentIndex() + 1 < cboZoom->count()) cboZoom->setCurrentIndex(cboZoom->currentIndex() + 1);
 }
 
 void frmMain::cmdZoomOut_Click()
 {
+    if (cboZoom->currentIndex() < 0) {
+        SetViewZoom(ZoomSteps::Next(RKVCanvas->Zoom(), -1, ZoomSteps::ListMaxZoom));
+        return;
+    }
     if (cboZoom->currentIndex() != 0) cboZoom->setCurrentIndex(cboZoom->currentIndex() - 1);
 }
 

@@ -1,9 +1,9 @@
-// The wheel and keys over the canvas: scrolling the page, zooming with
-// Ctrl+wheel and Ctrl++ / Ctrl+-, and turning pages with Page Up / Down.
+// The wheel and keys around the canvas: zooming with Ctrl+wheel, turning
+// pages with Page Up / Down, and the focus after a choice in the lists.
 #include "frmMain.h"
 
 #include "RKV3CanvasCtl.h"
-#include "SignedScrollBar.h"
+#include "ZoomSteps.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSlider>
@@ -22,26 +22,6 @@ namespace {
 // One notch of a classic wheel, in eighths of a degree.
 constexpr int WheelNotch = 120;
 
-// Moves a shown bar by delta within its range; Value is the view's Left (or
-// Top) inside the viewport, so a positive delta moves the page right (or
-// down).
-void ScrollBarBy(SignedScrollBar* bar, int delta)
-{
-    if (!bar || bar->isHidden() || delta == 0) return;
-    const int lowest = std::min(bar->Min(), bar->Max());
-    const int highest = std::max(bar->Min(), bar->Max());
-    bar->SetValue(std::clamp(bar->Value() + delta, lowest, highest));
-}
-
-// Puts the view's left (or top) edge at `edge` as far as the bar allows.
-void ScrollBarTo(SignedScrollBar* bar, double edge)
-{
-    if (!bar || bar->isHidden()) return;
-    const int lowest = std::min(bar->Min(), bar->Max());
-    const int highest = std::max(bar->Min(), bar->Max());
-    bar->SetValue(std::clamp(int(std::lround(edge)), lowest, highest));
-}
-
 }  // namespace
 
 void frmMain::createNavigationKeys()
@@ -55,14 +35,6 @@ void frmMain::createNavigationKeys()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    // The zoom keys act as the zoom buttons do, within their limits.
-    actZoomIn = key("actZoomIn", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                    [this] {
-                        if (cmdZoomIn->isEnabled()) cmdZoomIn_Click();
-                    });
-    actZoomOut = key("actZoomOut", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] {
-        if (cmdZoomOut->isEnabled()) cmdZoomOut_Click();
-    });
     // The page keys act as the page buttons do, while they are enabled; a
     // focused scroll bar or list keeps them (event below).
     actPageUp = key("actPageUp", {QKeySequence(Qt::Key_PageUp)}, [this] {
@@ -71,6 +43,10 @@ void frmMain::createNavigationKeys()
     actPageDown = key("actPageDown", {QKeySequence(Qt::Key_PageDown)}, [this] {
         if (cmdNextPage->isEnabled()) cmdNextPage_Click();
     });
+    // The View menu follows the zoom.
+    connect(RKVCanvas, &RKV3CanvasCtl::ZoomChanged, this, [this] { UpdateViewMenu(); });
+    ReturnFocusAfterMouseChoice(cboZoom);
+    ReturnFocusAfterMouseChoice(cboPage);
 }
 
 bool frmMain::event(QEvent* event)
@@ -93,71 +69,53 @@ bool frmMain::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+// The canvas scrolls with the wheel itself and leaves a turn with Ctrl to
+// the window, which zooms one step per notch, as View, Zoom In and Zoom Out
+// do (up to 400 %).
 bool frmMain::RKVCanvas_Wheel(QWheelEvent* event)
 {
+    if (!(event->modifiers() & Qt::ControlModifier)) return false;
     const QPoint angle = event->angleDelta();
-    if (event->modifiers() & Qt::ControlModifier) {
-        // Whole notches move the zoom list; finer wheels add up to them.
-        zoomWheelRest_ += angle.y() != 0 ? angle.y() : angle.x();
-        while (std::abs(zoomWheelRest_) >= WheelNotch) {
-            const int direction = zoomWheelRest_ > 0 ? 1 : -1;
-            zoomWheelRest_ -= direction * WheelNotch;
-            ZoomStepAt(direction, event->position());
-        }
-        event->accept();
-        return true;
+    // Whole notches step the zoom; finer wheels add up to them.
+    zoomWheelRest_ += angle.y() != 0 ? angle.y() : angle.x();
+    while (std::abs(zoomWheelRest_) >= WheelNotch) {
+        const int direction = zoomWheelRest_ > 0 ? 1 : -1;
+        zoomWheelRest_ -= direction * WheelNotch;
+        ZoomStepAt(direction, event->position());
     }
-    zoomWheelRest_ = 0;
-
-    auto* hsc = RKVCanvas->findChild<SignedScrollBar*>(QStringLiteral("hscPicture"));
-    auto* vsc = RKVCanvas->findChild<SignedScrollBar*>(QStringLiteral("vscPicture"));
-    double dx = 0;
-    double dy = 0;
-    const QPoint pixels = event->pixelDelta();
-    if (!pixels.isNull()) {
-        // A touchpad reports the distance itself: the page follows it.
-        dx = pixels.x();
-        dy = pixels.y();
-    } else {
-        // A notch moves as far as the bar itself moves for it: the wheel's
-        // lines, each one arrow step.
-        const double lines = QApplication::wheelScrollLines();
-        dx = angle.x() * lines * (hsc ? hsc->singleStep() : 0) / WheelNotch;
-        dy = angle.y() * lines * (vsc ? vsc->singleStep() : 0) / WheelNotch;
-    }
-    if (event->modifiers() & Qt::ShiftModifier) {
-        dx += dy;
-        dy = 0;
-    }
-    wheelRestX_ += dx;
-    wheelRestY_ += dy;
-    const int moveX = int(wheelRestX_);
-    const int moveY = int(wheelRestY_);
-    wheelRestX_ -= moveX;
-    wheelRestY_ -= moveY;
-    ScrollBarBy(hsc, moveX);
-    ScrollBarBy(vsc, moveY);
     event->accept();
     return true;
 }
 
 void frmMain::ZoomStepAt(int direction, QPointF at)
 {
-    QToolButton* button = direction > 0 ? cmdZoomIn : cmdZoomOut;
-    if (!button->isEnabled()) return;
-    QWidget* view = RKVCanvas->findChild<QWidget*>(QStringLiteral("picView"));
-    if (!view || !view->parentWidget()) {
-        direction > 0 ? cmdZoomIn_Click() : cmdZoomOut_Click();
-        return;
-    }
-    // The pointer's place on the page, as a fraction of the view, before
-    // the zoom; after it the view is put back under the pointer.
-    const QPointF pointer = view->parentWidget()->mapFrom(RKVCanvas, at.toPoint());
-    const QRect before = view->geometry();
-    const double fx = before.width() > 0 ? (pointer.x() - before.x()) / before.width() : 0.5;
-    const double fy = before.height() > 0 ? (pointer.y() - before.y()) / before.height() : 0.5;
-    direction > 0 ? cmdZoomIn_Click() : cmdZoomOut_Click();
-    const QRect after = view->geometry();
-    ScrollBarTo(RKVCanvas->findChild<SignedScrollBar*>(QStringLiteral("hscPicture")), pointer.x() - fx * after.width());
-    ScrollBarTo(RKVCanvas->findChild<SignedScrollBar*>(QStringLiteral("vscPicture")), pointer.y() - fy * after.height());
+    if (!ViewZoomAvailable()) return;
+    const int zoom = ZoomSteps::Next(RKVCanvas->Zoom(), direction);
+    if (zoom == RKVCanvas->Zoom()) return;
+    // The page point under the pointer before the zoom is put back under it.
+    const QPointF page = RKVCanvas->PagePointAt(at);
+    SetViewZoom(zoom);
+    RKVCanvas->ShowPagePointAt(page, at);
+}
+
+// A choice in the zoom or page list made with the mouse gives the keyboard
+// back to the page, so that a later Home or arrow key moves the page rather
+// than the list. A choice made with the keys leaves the focus where it is.
+void frmMain::ReturnFocusAfterMouseChoice(QComboBox* list)
+{
+    list->view()->viewport()->installEventFilter(this);
+    connect(list, &QComboBox::activated, this, [this, list] {
+        if (mouseChoiceList_ == list) RKVCanvas->setFocus(Qt::MouseFocusReason);
+        mouseChoiceList_ = nullptr;
+    });
+}
+
+// Notes which list's popup the mouse was last released in; a key pressed in
+// a popup makes its choice the keyboard's.
+void frmMain::NoteMouseChoice(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease && event->type() != QEvent::KeyPress) return;
+    for (const QComboBox* list : {cboZoom, cboPage})
+        if (list && watched == list->view()->viewport())
+            mouseChoiceList_ = event->type() == QEvent::MouseButtonRelease ? list : nullptr;
 }

@@ -70,6 +70,7 @@ SwatchList::Row SwatchList::makeRow(int k)
     connect(row.swatch, &Swatch::clicked, this, [this, index] { emit swatchClicked(index); });
     connect(row.swatch, &Swatch::dropped, this,
             [this, index](const SwatchValues& values) { emit swatchDropped(index, values); });
+    connect(row.swatch, &Swatch::rightClicked, this, [this, index] { emit swatchRightClicked(index); });
     if (!rows_.empty()) {
         const Row& first = rows_.front();
         row.swatch->setBackColor(first.swatch->BackColor());
@@ -82,6 +83,7 @@ SwatchList::Row SwatchList::makeRow(int k)
 
 void SwatchList::removeRow(Row& row)
 {
+    if (row.label->property("Index").toInt() == marked_) marked_ = NoRow;
     delete row.swatch;
     delete row.label;
 }

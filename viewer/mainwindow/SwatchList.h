@@ -81,14 +81,28 @@ public:
     // The value is brought into the new range, moving the content box with it.
     void SetMax(int max);
 
+    // The marked row (NoRow for none): its name shows in the selection's
+    // colours. A row that is removed is no longer marked. (SwatchListRows.cpp)
+    static constexpr int NoRow = -1;
+    int MarkedRow() const { return marked_; }
+    void MarkRow(int index);
+    // Scrolls the list the least that shows row `index` whole.
+    void ScrollRowIntoView(int index);
+
 signals:
     void swatchClicked(int index);
     void nameClicked(int index);
     void swatchDropped(int index, const SwatchValues& values);
+    void swatchRightClicked(int index);
+    // Enter or Return on the marked row while the list has the focus.
+    void rowActivated(int index);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // With the focus, Up and Down move the mark a row and show it, Enter and
+    // Return activate the marked row.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Row {
@@ -115,4 +129,5 @@ private:
     int value_ = 0;
     int max_ = 0;
     bool syncing_ = false;
+    int marked_ = NoRow;
 };

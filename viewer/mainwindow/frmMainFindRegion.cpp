@@ -1,0 +1,88 @@
+// Where a region lies: the outline under the pointer, the flash of a region
+// named in the region list, and View > Find Region.
+#include "frmMain.h"
+
+#include "FillToolButton.h"
+#include "ListChooser.h"
+#include "MessageBox.h"
+#include "ModelState.h"
+#include "RKV3CanvasCtl.h"
+#include "SwatchList.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+using namespace mdlRKVUtilities;
+
+void frmMain::createFindRegionMenu()
+{
+    // The window's View menu, or a menu of its own between Edit and Help.
+    auto* view = menuBar()->findChild<QMenu*>(QStringLiteral("mnuView"));
+    if (!view) {
+        view = new QMenu(tr("&View"), menuBar());
+        view->setObjectName(QStringLiteral("mnuView"));
+        menuBar()->insertMenu(mnuHelp->menuAction(), view);
+    }
+    AddFindRegionAction(view);
+}
+
+void frmMain::AddFindRegionAction(QMenu* view)
+{
+    mnuViewFindRegion = view->addAction(tr("&Find Region..."));
+    mnuViewFindRegion->setObjectName(QStringLiteral("mnuViewFindRegion"));
+    mnuViewFindRegion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuViewFindRegion->setEnabled(false);
+    connect(mnuViewFindRegion, &QAction::triggered, this, [this] { mnuViewFindRegion_Click(); });
+}
+
+void frmMain::connectRegionFinding()
+{
+    connect(RKVCanvas, &RKV3CanvasCtl::MouseMove, this,
+            [this](short& Button, short& Shift, float& X, float& Y) { RKVCanvas_MouseMove(Button, Shift, X, Y); });
+    connect(regionList, &SwatchList::nameClicked, this, [this](int region) { lblRegionName_Click(qint16(region)); });
+    // The outline belongs to the tools that point at regions.
+    connect(optTools[0], &QToolButton::clicked, this, [this] { RKVCanvas->ShowRegionOutline(0); });
+    // Only a model's regions can be found: the item is enabled with the
+    // tools, which opening and closing a model enable and disable.
+    connect(optFillTool, &FillToolButton::enabledFollowed, mnuViewFindRegion, &QAction::setEnabled);
+}
+
+void frmMain::RKVCanvas_MouseMove(short Button, short /*Shift*/, float X, float Y)
+{
+    if ((CurrentTool != 1 && CurrentTool != 2) || Button != 0) return;
+    const int r = RKVCanvas->GetRegionValue(X, Y, 1);
+    RKVCanvas->ShowRegionOutline(r);
+    if (CurrentTool != 1) return;
+    regionList->MarkRow(r == 0 ? SwatchList::NoRow : r);
+    if (r != 0) regionList->ScrollRowIntoView(r);
+}
+
+void frmMain::lblRegionName_Click(qint16 region)
+{
+    if (Model.PageCount <= 0) return;
+    regionList->setFocus();
+    ShowWhereRegionIs(region);
+}
+
+bool frmMain::ShowWhereRegionIs(int region)
+{
+    regionList->MarkRow(region);
+    regionList->ScrollRowIntoView(region);
+    return RKVCanvas->FlashRegion(region);
+}
+
+void frmMain::mnuViewFindRegion_Click()
+{
+    if (Model.PageCount <= 0) return;
+    // The regions as the region list names them, region r at position r - 1.
+    QStringList names;
+    for (int r = 1; r <= regionList->RowCount(); ++r) names.append(Model.RegionNames.value(r - 1));
+    const int chosen = Platform::ListChooser::choose(tr("Type part of a region's name, then choose the region:"),
+                                                     tr("Find Region"), names, this);
+    if (chosen < 0) return;
+    if (!ShowWhereRegionIs(chosen + 1))
+        Platform::MessageBox::show(tr("%1 is not on this page.").arg(names[chosen]), Platform::MsgButtons::OkOnly,
+                                   Platform::MsgIcon::Information);
+}

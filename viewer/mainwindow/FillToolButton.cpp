@@ -17,6 +17,9 @@ constexpr int ButtonWidth = 615;
 constexpr int ButtonHeight = 375;
 constexpr int ButtonTop = 35;
 constexpr int EdgeGap = 120;
+// Never further left than the inspector label's designed left edge, so the
+// button stays clear of the designed tools in a narrow window.
+constexpr int LeftmostLeft = 6360;
 
 }  // namespace
 
@@ -44,7 +47,9 @@ void FillToolButton::SetFillColour(const SwatchValues& fill)
 void FillToolButton::placeInStrip()
 {
     const double stripWidth = Twips::widthOf(parentWidget());
-    Twips::place(this, std::max(0.0, stripWidth - EdgeGap - ButtonWidth), ButtonTop, ButtonWidth, ButtonHeight);
+    Twips::place(this, std::max<double>(LeftmostLeft, stripWidth - EdgeGap - ButtonWidth), ButtonTop, ButtonWidth,
+                 ButtonHeight);
+    raise();
     const int side = std::max(8, std::min(width(), height()) - 6);
     setIconSize(QSize(side, side));
 }

@@ -7,9 +7,10 @@
 // The fill tool's button in the tool strip: a paint bucket pouring the
 // current fill colour, with the colour's name in its tool tip. It takes a
 // dropped swatch as the new fill colour (swatchDropped). It keeps itself at
-// the right end of the strip, 120 twips from its edge, so no designed control
-// of the strip moves for it, and it is enabled exactly when the pan tool's
-// button is.
+// the right end of the strip, 120 twips from its edge, and never left of the
+// inspector label's designed left edge, so no designed control of the strip
+// moves for it or is covered by it where the window shows that control; it
+// is enabled exactly when the pan tool's button is.
 class FillToolButton : public QToolButton {
     Q_OBJECT
 public:

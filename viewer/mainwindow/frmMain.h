@@ -326,6 +326,9 @@ private:
     // Marks region r's row and shows it, and flashes the region on the page
     // scrolled into view; false when the page holds none of it.
     bool ShowWhereRegionIs(int region);
+    // The first page after the current one, going round, whose image holds
+    // region; 0 when no other page does.
+    int PageHoldingRegion(int region) const;
 
     // ----------------------------------------------- frmMainFillTool.cpp
     // The third tool (CurrentTool 2): a click on the page gives the region

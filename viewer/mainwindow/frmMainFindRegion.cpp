@@ -2,14 +2,18 @@
 // named in the region list, and View > Find Region.
 #include "frmMain.h"
 
+#include "BusyPointer.h"
 #include "FillToolButton.h"
 #include "ListChooser.h"
 #include "MessageBox.h"
 #include "ModelState.h"
+#include "PageImageReader.h"
 #include "RKV3CanvasCtl.h"
+#include "RegionOutline.h"
 #include "SwatchList.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -82,7 +86,29 @@ void frmMain::mnuViewFindRegion_Click()
     const int chosen = Platform::ListChooser::choose(tr("Type part of a region's name, then choose the region:"),
                                                      tr("Find Region"), names, this);
     if (chosen < 0) return;
-    if (!ShowWhereRegionIs(chosen + 1))
-        Platform::MessageBox::show(tr("%1 is not on this page.").arg(names[chosen]), Platform::MsgButtons::OkOnly,
-                                   Platform::MsgIcon::Information);
+    const int region = chosen + 1;
+    if (ShowWhereRegionIs(region)) return;
+    // Not on this page: the next page that holds it is shown.
+    const int page = PageHoldingRegion(region);
+    if (page > 0) {
+        cboPage->setCurrentIndex(page - 1);
+        if (Model.CurrentPage == page && ShowWhereRegionIs(region)) return;
+    }
+    Platform::MessageBox::show(tr("%1 is on none of the model's pages.").arg(names[chosen]),
+                               Platform::MsgButtons::OkOnly, Platform::MsgIcon::Information);
+}
+
+int frmMain::PageHoldingRegion(int region) const
+{
+    const Platform::BusyPointer busy;
+    for (int step = 1; step < Model.PageCount; ++step) {
+        const int page = (Model.CurrentPage - 1 + step) % Model.PageCount + 1;
+        const QImage image = ReadPageImage(PagePath(page));
+        if (image.isNull()) continue;
+        if (!ScanRegionRuns(reinterpret_cast<const std::uint32_t*>(image.constBits()),
+                            std::size_t(image.bytesPerLine() / 4), image.width(), image.height(), region)
+                 .empty())
+            return page;
+    }
+    return 0;
 }

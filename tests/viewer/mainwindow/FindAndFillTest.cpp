@@ -166,12 +166,14 @@ TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShow
     EXPECT_EQ(p.regionList()->MarkedRow(), 2);
 
     // "glass" matches Window Glass alone; "a" matches Mast, Sail, Window
-    // Glass and Flag, and the second is Sail, which page 1 lacks; Rudder's
-    // row lies below the list's viewport until it is found.
+    // Glass and Flag, and the second is Sail, which no page holds; Rudder's
+    // row lies below the list's viewport until it is found; Mast is on page
+    // 2 alone.
     Platform::ScriptedListChoosers chooser;
     chooser.queueAnswer("glass", 0);
     chooser.queueAnswer(" A", 1);
     chooser.queueAnswer("rudder", 0);
+    chooser.queueAnswer("mas", 0);
     ASSERT_TRUE(p.mnuViewFindRegion()->isEnabled());
     EXPECT_EQ(p.mnuViewFindRegion()->shortcut(), QKeySequence("Ctrl+F"));
     p.mnuViewFindRegion()->trigger();
@@ -181,7 +183,7 @@ TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShow
     boxes.clear();
     p.mnuViewFindRegion()->trigger();
     ASSERT_EQ(boxes.count(), 1);
-    EXPECT_EQ(boxes.shown()[0].text, "Sail is not on this page.");
+    EXPECT_EQ(boxes.shown()[0].text, "Sail is on none of the model's pages.");
     QLabel* rudder = p.regionList()->nameLabel(8);
     const auto rowShown = [&] {
         const int top = rudder->mapTo(p.picRegions(), QPoint(0, 0)).y();
@@ -191,6 +193,12 @@ TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShow
     p.mnuViewFindRegion()->trigger();
     EXPECT_TRUE(rowShown());
     EXPECT_EQ(p.regionList()->MarkedRow(), 8);
+    EXPECT_EQ(Model.CurrentPage, 1);
+    QTest::qWaitFor([&] { return !overlay()->Flashing(); }, 3000);
+    p.mnuViewFindRegion()->trigger();
+    EXPECT_EQ(Model.CurrentPage, 2);
+    EXPECT_EQ(p.RKVCanvas()->CanvasWidth(), 33);
+    EXPECT_TRUE(overlay()->Flashing());
 
     p.mnuFileClose_Click();
     EXPECT_FALSE(p.mnuViewFindRegion()->isEnabled());

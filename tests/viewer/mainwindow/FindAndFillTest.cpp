@@ -160,6 +160,14 @@ TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShow
     EXPECT_EQ(p.regionList()->MarkedRow(), SwatchList::NoRow);
     p.RKVCanvas_MouseMove(1, 0, 10, 20);
     EXPECT_FALSE(overlay()->Outlining()) << "not while a button is held";
+    // A swatch dragged over the page outlines the region a drop would colour.
+    std::unique_ptr<QMimeData> mime(SwatchMime::encode(p.regionList()->swatch(2)->Values()));
+    QDragEnterEvent enter(view()->mapTo(p.RKVCanvas(), at(23, 15)), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(p.RKVCanvas(), &enter);
+    EXPECT_TRUE(overlay()->Outlining());
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(p.RKVCanvas(), &leave);
+    EXPECT_FALSE(overlay()->Outlining());
 
     QTest::mouseClick(p.regionList()->nameLabel(2), Qt::LeftButton);
     EXPECT_TRUE(overlay()->Flashing());

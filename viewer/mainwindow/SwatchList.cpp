@@ -83,13 +83,14 @@ SwatchList::Row SwatchList::makeRow(int k)
 
 void SwatchList::removeRow(Row& row)
 {
-    if (row.label->property("Index").toInt() == marked_) marked_ = NoRow;
     delete row.swatch;
     delete row.label;
 }
 
 void SwatchList::SetRowCount(int rows)
 {
+    // Rows laid out anew (another model, scheme or palette) start unmarked.
+    MarkRow(NoRow);
     rows = std::max(rows, 0);
     while (int(rows_.size()) > std::max(rows, 1)) {
         removeRow(rows_.back());

@@ -53,7 +53,7 @@ public:
     int RowCount() const { return rowCount_; }
     // Removes every row past the first `rows` and creates the missing ones by
     // the row rule, each shown; 0 hides the first row. New rows start with
-    // the first row's values.
+    // the first row's values; no row is marked afterwards.
     void SetRowCount(int rows);
     // The swatch and the label of row `index`; null for a row that does not
     // exist.
@@ -82,7 +82,7 @@ public:
     void SetMax(int max);
 
     // The marked row (NoRow for none): its name shows in the selection's
-    // colours. A row that is removed is no longer marked. (SwatchListRows.cpp)
+    // colours. SetRowCount clears it. (SwatchListRows.cpp)
     static constexpr int NoRow = -1;
     int MarkedRow() const { return marked_; }
     void MarkRow(int index);

@@ -210,4 +210,5 @@ TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShow
 
     p.mnuFileClose_Click();
     EXPECT_FALSE(p.mnuViewFindRegion()->isEnabled());
+    EXPECT_EQ(p.regionList()->MarkedRow(), SwatchList::NoRow) << "a closed model's row stays marked";
 }

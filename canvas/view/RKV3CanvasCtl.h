@@ -14,7 +14,10 @@
 class CanvasView;
 class PropertyBag;
 class QPaintDevice;
+class RegionOverlay;
 class RegionRunIndex;
+struct PageBox;
+struct RegionShape;
 class SignedScrollBar;
 
 // The page canvas control. It holds the page on three surfaces (the raw page
@@ -145,6 +148,16 @@ public:
     // Scrolls so that a page point lies under a point of the control, as far
     // as the scroll ranges allow.
     void ShowPagePointAt(QPointF page, QPointF at);
+    // Where a region lies on the page shown (RKV3CanvasCtlRegions.cpp); not
+    // part of the programmable interface, and the page itself is never
+    // recoloured by them. ShowRegionOutline outlines the region over the view
+    // (0, or a region the page does not hold, removes the outline; so does
+    // the pointer leaving the view). FlashRegion flashes the region's pixels
+    // for about a second and scrolls the view so that the region's box is in
+    // sight (as much of it as the viewport holds, its top left first);
+    // false, and nothing shown, when the page holds none of it.
+    void ShowRegionOutline(int region);
+    bool FlashRegion(int region);
 
     // While true, rendering leaves the loaded page uncoloured.
     Q_INVOKABLE void setDrawSmooth(bool value) { drawSmooth_ = value; }
@@ -289,6 +302,11 @@ private:
     void clearChangeMarks();
     void hookViewport();
 
+    // The region shapes of RKV3CanvasCtlRegions.cpp.
+    RegionShape regionShape(int region) const;
+    RegionOverlay* regionOverlay();
+    void scrollPageBoxIntoView(const PageBox& box);
+
     RegionPalette palette_;
     bool drawSmooth_ = false;
     // Where each region of the loaded page lies, the regions whose colour
@@ -296,6 +314,11 @@ private:
     // (the loader's cache key) into a buffer (the buffer's key after it).
     // While both are unchanged, a render recolours only the changed regions.
     std::unique_ptr<RegionRunIndex> regionRuns_;
+    // The layer showing a region's outline or flash (made when first asked
+    // for) and the region it outlines on which page.
+    RegionOverlay* regionOverlay_ = nullptr;
+    int outlinedRegion_ = 0;
+    qint64 outlinedPageKey_ = 0;
     qint64 indexedPageKey_ = 0;
     std::bitset<256> changedRegions_;
     qint64 renderedPageKey_ = 0;

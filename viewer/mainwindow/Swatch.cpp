@@ -33,6 +33,7 @@ void Swatch::runDrag(QMimeData* mime)
 void Swatch::mousePressEvent(QMouseEvent* event)
 {
     armed_ = event->button() == Qt::LeftButton;
+    rightPressed_ = event->button() == Qt::RightButton;
     dragged_ = false;
     pressPos_ = event->position().toPoint();
     ColorSwatch::mousePressEvent(event);
@@ -57,6 +58,13 @@ void Swatch::mouseMoveEvent(QMouseEvent* event)
 void Swatch::mouseReleaseEvent(QMouseEvent* event)
 {
     armed_ = false;
+    if (event->button() == Qt::RightButton) {
+        const bool click = rightPressed_ && rect().contains(event->position().toPoint());
+        rightPressed_ = false;
+        event->accept();
+        if (click) emit rightClicked();
+        return;
+    }
     if (dragged_) {
         // The press became a drag; its release is no click.
         dragged_ = false;

@@ -34,6 +34,8 @@ public:
 
 signals:
     void dropped(const SwatchValues& values);
+    // A press and release of the right button over the swatch.
+    void rightClicked();
 
 protected:
     // Runs the drag with the given data; returns when it has ended. Tests
@@ -52,4 +54,5 @@ private:
     QPoint pressPos_;
     bool armed_ = false;    // a left press that may still become a drag
     bool dragged_ = false;  // this press became a drag: its release is no click
+    bool rightPressed_ = false;
 };

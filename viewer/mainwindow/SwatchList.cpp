@@ -76,6 +76,7 @@ SwatchList::Row SwatchList::makeRow(int k)
     connect(row.swatch, &Swatch::clicked, this, [this, index] { emit swatchClicked(index); });
     connect(row.swatch, &Swatch::dropped, this,
             [this, index](const SwatchValues& values) { emit swatchDropped(index, values); });
+    connect(row.swatch, &Swatch::rightClicked, this, [this, index] { emit swatchRightClicked(index); });
     if (!rows_.empty()) {
         const Row& first = rows_.front();
         row.swatch->setBackColor(first.swatch->BackColor());
@@ -94,6 +95,8 @@ void SwatchList::removeRow(Row& row)
 
 void SwatchList::SetRowCount(int rows)
 {
+    // Rows laid out anew (another model, scheme or palette) start unmarked.
+    MarkRow(NoRow);
     rows = std::max(rows, 0);
     while (int(rows_.size()) > std::max(rows, 1)) {
         removeRow(rows_.back());

@@ -53,7 +53,7 @@ public:
     int RowCount() const { return rowCount_; }
     // Removes every row past the first `rows` and creates the missing ones by
     // the row rule, each shown; 0 hides the first row. New rows start with
-    // the first row's values.
+    // the first row's values; no row is marked afterwards.
     void SetRowCount(int rows);
     // The swatch and the label of row `index`; null for a row that does not
     // exist.
@@ -81,15 +81,29 @@ public:
     // The value is brought into the new range, moving the content box with it.
     void SetMax(int max);
 
+    // The marked row (NoRow for none): its name shows in the selection's
+    // colours. SetRowCount clears it. (SwatchListRows.cpp)
+    static constexpr int NoRow = -1;
+    int MarkedRow() const { return marked_; }
+    void MarkRow(int index);
+    // Scrolls the list the least that shows row `index` whole.
+    void ScrollRowIntoView(int index);
+
 signals:
     void swatchClicked(int index);
     void nameClicked(int index);
     void swatchDropped(int index, const SwatchValues& values);
+    void swatchRightClicked(int index);
+    // Enter or Return on the marked row while the list has the focus.
+    void rowActivated(int index);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // With the focus, Up and Down move the mark a row and show it, Enter and
+    // Return activate the marked row.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Row {
@@ -118,4 +132,5 @@ private:
     int max_ = 0;
     bool syncing_ = false;
     double wheelRest_ = 0;  // wheel turns not yet used up, in twips
+    int marked_ = NoRow;
 };

@@ -6,13 +6,14 @@
 #include <QPainterPath>
 #include <QStyle>
 #include <QStyleOption>
+#include <functional>
 
 namespace {
 
 // The pictures are drawn on a 32 x 32 grid.
 constexpr qreal Side = 32;
 
-using Drawing = void (*)(QPainter&);
+using Drawing = std::function<void(QPainter&)>;
 
 // An icon drawn anew for every size it is asked for, in device pixels: on a
 // high-density screen the picture gets all the detail the screen holds
@@ -124,9 +125,51 @@ void drawDropper(QPainter& p)
     p.drawEllipse(QPointF(5, 27), 2.5, 2.5);
 }
 
+// A paint bucket tipped to the right, pouring paint of the fill colour into a
+// pool below its lip, with a bar of the colour along the bottom.
+void drawBucket(QPainter& p, const QColor& paint)
+{
+    const QPen ink(Ink, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.save();
+    p.translate(13, 14);
+    p.rotate(-30);
+    // The handle over the opening, then the body with the paint at its top.
+    p.setPen(QPen(Ink, 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(-8, -15, 16, 14), 0, 180 * 16);
+    p.setPen(ink);
+    p.setBrush(QColor(205, 210, 215));
+    QPainterPath body;
+    body.moveTo(-9, -8);
+    body.lineTo(9, -8);
+    body.lineTo(7, 9);
+    body.quadTo(0, 11.5, -7, 9);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(paint);
+    p.drawEllipse(QRectF(-9, -10.5, 18, 5));
+    p.restore();
+    // Paint running off the lip into a pool.
+    p.setPen(ink);
+    p.setBrush(paint);
+    QPainterPath pour;
+    pour.moveTo(20, 3.5);
+    pour.cubicTo(26, 5, 27, 12, 26.5, 18);
+    pour.cubicTo(29.5, 19, 30, 22, 26.5, 22.5);
+    pour.cubicTo(23.5, 23, 22.5, 20, 24.5, 18.5);
+    pour.cubicTo(24.5, 13, 23, 8, 19, 6.5);
+    pour.closeSubpath();
+    p.drawPath(pour);
+    p.drawRect(QRectF(2, 26.5, 28, 4));
+}
+
 }  // namespace
 
 QIcon PanToolPicture() { return drawnIcon(drawHand); }
 QIcon InspectorToolPicture() { return drawnIcon(drawDropper); }
 QIcon ZoomInPicture() { return drawnIcon([](QPainter& p) { drawMagnifier(p, true); }); }
 QIcon ZoomOutPicture() { return drawnIcon([](QPainter& p) { drawMagnifier(p, false); }); }
+QIcon FillToolPicture(const QColor& fill)
+{
+    return drawnIcon([fill](QPainter& p) { drawBucket(p, fill); });
+}

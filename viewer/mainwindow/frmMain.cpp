@@ -52,6 +52,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(client_);
 
     createMenus();
+    createFindRegionMenu();
     createToolStrip();
     createCanvas();
     createColorFrame();
@@ -60,6 +61,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectControls();
     setupPanels();
     createNavigationKeys();
+    createFillTool();
+    connectRegionFinding();
 
     client_->installEventFilter(this);
     Form_Load();

@@ -21,8 +21,10 @@ class QPushButton;
 class QWheelEvent;
 class QScrollBar;
 class QToolButton;
+class FillToolButton;
 class RKV3CanvasCtl;
 class SwatchList;
+struct SwatchValues;
 
 // The viewer's main window: a tool strip across the top, the page canvas
 // below it on the left, and the colour management frame on the right with
@@ -41,6 +43,8 @@ class SwatchList;
 //   frmMainWheel.cpp       wheel and keys around the canvas
 //   frmMainViewMenu.cpp    the View menu: fitting, actual size, zoom steps
 //   frmMainRecent.cpp      the recent models of the File menu
+//   frmMainFindRegion.cpp  where a region is: outline, flash, Find Region
+//   frmMainFillTool.cpp    the fill tool and its colour
 class frmMain : public QMainWindow, public ColorEditTarget {
     Q_OBJECT
 
@@ -329,4 +333,35 @@ private:
     // Opens a model of the list; one that is no longer there leaves it.
     void OpenRecentModel(const QString& path);
     void mnuFileRecentClear_Click();
+
+    // --------------------------------------------- frmMainFindRegion.cpp
+    QAction* mnuViewFindRegion = nullptr;
+    // Puts View > Find Region (Ctrl+F) into the View menu, made between
+    // Edit and Help when the window has none yet.
+    void createFindRegionMenu();
+    void AddFindRegionAction(QMenu* view);
+    void connectRegionFinding();
+    void mnuViewFindRegion_Click();
+    void lblRegionName_Click(qint16 region);
+    // The pointer moving over the canvas: with the inspector or the fill
+    // tool and no button held, the region under it is outlined (and, for
+    // the inspector, its row marked and shown).
+    void RKVCanvas_MouseMove(short Button, short Shift, float X, float Y);
+    // Marks region r's row and shows it, and flashes the region on the page
+    // scrolled into view; false when the page holds none of it.
+    bool ShowWhereRegionIs(int region);
+    // The first page after the current one, going round, whose image holds
+    // region; 0 when no other page does.
+    int PageHoldingRegion(int region) const;
+
+    // ----------------------------------------------- frmMainFillTool.cpp
+    // The third tool (CurrentTool 2): a click on the page gives the region
+    // under the pointer the fill colour.
+    FillToolButton* optFillTool = nullptr;
+    void createFillTool();
+    void optFillTool_Click();
+    void SetFillColour(const SwatchValues& fill);
+    void RKVCanvas_FillClick(short Button, float X, float Y);
+    // Region r takes the fill colour: one colouring step, as a drop makes.
+    void FillRegion(int region);
 };

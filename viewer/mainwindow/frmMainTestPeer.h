@@ -40,6 +40,9 @@ public:
     QToolButton* cmdZoomIn() const { return w_.cmdZoomIn; }
     const std::array<QToolButton*, 2>& optTools() const { return w_.optTools; }
     QLabel* lblSelectedRegion() const { return w_.lblSelectedRegion; }
+    FillToolButton* optFillTool() const { return w_.optFillTool; }
+    QAction* mnuViewFindRegion() const { return w_.mnuViewFindRegion; }
+    int CurrentTool() const { return w_.CurrentTool; }
     RKV3CanvasCtl* RKVCanvas() const { return w_.RKVCanvas; }
 
     // The colour frame and its lists.
@@ -69,6 +72,7 @@ public:
     void optTools_Click(int Index) { w_.optTools_Click(Index); }
     void RKVCanvas_MouseDown(short Button, short Shift, float X, float Y) { w_.RKVCanvas_MouseDown(Button, Shift, X, Y); }
     void RKVCanvas_MouseUp(short Button, short Shift, float X, float Y) { w_.RKVCanvas_MouseUp(Button, Shift, X, Y); }
+    void RKVCanvas_MouseMove(short Button, short Shift, float X, float Y) { w_.RKVCanvas_MouseMove(Button, Shift, X, Y); }
     bool RKVCanvas_DragDrop(const QMimeData* source, float X, float Y) { return w_.RKVCanvas_DragDrop(source, X, Y); }
     void ShowPalette() { w_.ShowPalette(); }
     void ShowScheme() { w_.ShowScheme(); }

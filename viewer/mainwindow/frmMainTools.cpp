@@ -184,14 +184,23 @@ bool frmMain::canvasDragEvent(QEvent* event)
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
         if (modelFileDragEvent(event)) return true;
-        if (drag->mimeData()->hasFormat(QString::fromLatin1(SwatchMime::MimeType)))
+        if (drag->mimeData()->hasFormat(QString::fromLatin1(SwatchMime::MimeType))) {
             drag->acceptProposedAction();
-        else
+            // The region a drop here would colour is outlined.
+            const QPointF at = drag->position();
+            RKVCanvas->ShowRegionOutline(RKVCanvas->GetRegionValue(float(at.x() * Twips::fromPixelsX(1)),
+                                                                   float(at.y() * Twips::fromPixelsY(1)), 0));
+        } else {
             drag->ignore();
+        }
         return true;
     }
+    case QEvent::DragLeave:
+        RKVCanvas->ShowRegionOutline(0);
+        return false;
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
+        RKVCanvas->ShowRegionOutline(0);
         if (modelFileDragEvent(event)) return true;
         // The drop point in twips relative to the canvas control.
         const QPointF at = drop->position();

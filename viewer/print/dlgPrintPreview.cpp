@@ -13,7 +13,7 @@ void dlgPrint::cmdPreview_Click()
 {
     const int index = settings_.PrinterIndex;
     const std::shared_ptr<Platform::Printer> chosen = Platform::PrinterRegistry::printer(index);
-    if (!chosen || printing_) return;
+    if (!chosen || printing_ || refuseSplit()) return;
 
     QPrinter sheets(QPrinter::HighResolution);
     chosen->PrepareSheets(sheets);

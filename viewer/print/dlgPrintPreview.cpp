@@ -6,6 +6,7 @@
 #include "PrinterQt.h"
 #include "PrinterRegistry.h"
 
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -30,7 +31,7 @@ void dlgPrint::cmdPreview_Click()
             runPrintJob(true);
             Platform::PrinterRegistry::replace(index, chosen);
         },
-        this);
+        this, lblPrintWarning->text());
     CmdCancel->setEnabled(true);
     printing_ = false;
     setStatus(QStringLiteral("Idle"));

@@ -153,6 +153,14 @@ TEST_F(PdfPrinterTest, SplitSheetsCarryTheirPartsAndTheChoicesAreRemembered)
         dialog.findChild<QLineEdit*>(QStringLiteral("txtHOffset"))->setText(QStringLiteral("0.25"));
         dialog.findChild<QLineEdit*>(QStringLiteral("txtVOffset"))->setText(QStringLiteral("0.5"));
         dialog.findChild<QRadioButton*>(QStringLiteral("optTiling_2"))->click();
+        // An overlap as long as the part (8 in across) is told and not printed.
+        const QString refusal = QStringLiteral("The overlap (8.00 in) must be shorter than a part (8.00 in).");
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtOverlap"))->setText(QStringLiteral("8"));
+        EXPECT_EQ(warning(), refusal);
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+        EXPECT_EQ(boxes.count(), 1);
+        EXPECT_EQ(boxes.shown().value(0).text, refusal);
+        EXPECT_FALSE(QFile::exists(pdf));
         dialog.findChild<QLineEdit*>(QStringLiteral("txtOverlap"))->setText(QStringLiteral("0.3"));
         dialog.findChild<QCheckBox*>(QStringLiteral("chkScaleBar"))->click();
         EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblTiling"))->text(), "Sheets: 2 x 2 per page");

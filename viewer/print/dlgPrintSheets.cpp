@@ -128,10 +128,12 @@ void dlgPrint::updateSheetChoices()
     QString warning;
     if (settings_.TileMode == SplitTileMode) {
         const SplitPlan plan = SplitOf(settings_, canvas_.CanvasWidth(), canvas_.CanvasHeight(), Model.Resolution);
-        if (const std::optional<QString> refusal = SplitRefusalText(plan, Model.Resolution, settings_.PaperCode))
+        if (const std::optional<QString> refusal = SplitRefusalText(plan, Model.Resolution, settings_.PaperCode)) {
             warning = *refusal;
-        else
+            lblTiling->setText(tr("Sheets: Unspecified"));
+        } else {
             lblTiling->setText(SheetsLabel(plan));
+        }
     } else {
         const PageInches page = PageSizeInches(canvas_.CanvasWidth(), canvas_.CanvasHeight(), Model.Resolution);
         warning = CutOffWarning(settings_, page).value_or(QString());

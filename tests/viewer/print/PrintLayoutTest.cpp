@@ -138,6 +138,17 @@ TEST(PrintLayout, FitScalesDownOnlyAndWarnsOfCutOffPages)
     EXPECT_FLOAT_EQ(FitScale(5.0f, 18.8f, area), 0.5f);    // the height decides
     EXPECT_FLOAT_EQ(FitScale(7.0f, 9.0f, area), 1.0f);     // never scaled up
 
+    // The bars at true length: 50 mm in five steps, then 2 in in four, each
+    // after the label before it.
+    const ScaleBarLayout bars = LayOutScaleBars(0.3f, 10.0f, 0.4f, 0.1f);
+    ASSERT_EQ(bars.lines.size(), 1u + 6u + 1u + 5u);
+    EXPECT_NEAR(bars.lines[0].x2 - bars.lines[0].x1, 50 / 25.4, 1e-5);
+    EXPECT_NEAR(bars.lines[2].x1 - bars.lines[1].x1, 10 / 25.4, 1e-5);
+    EXPECT_NEAR(bars.lines[7].x2 - bars.lines[7].x1, 2.0, 1e-5);
+    EXPECT_NEAR(bars.lines[9].x1 - bars.lines[8].x1, 0.5, 1e-5);
+    EXPECT_GT(bars.lines[7].x1, bars.metricLabelX + 0.4f);
+    EXPECT_FLOAT_EQ(bars.labelTop, 9.9f);
+
     PrintSettings s;
     s.PrintWidth = 8.0f;
     s.PrintHeight = 10.5f;

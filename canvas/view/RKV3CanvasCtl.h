@@ -143,7 +143,6 @@ public:
     // The defaults print as the tile mode alone says. Not part of the
     // programmable interface.
     void setPrintSheetOptions(const PrintSheetOptions& options) { sheetOptions_ = options; }
-    const PrintSheetOptions& PrintSheetOptionsInUse() const { return sheetOptions_; }
 
     // Header and footer lines of a printed page, kept as given.
     Q_INVOKABLE void setHeaderText(const QString& value) { headerText_ = value; }

@@ -20,7 +20,8 @@ PrintPreview::Responder& responder()
 
 }  // namespace
 
-PrintPreviewWindow::PrintPreviewWindow(QPrinter& sheets, const PrintPreview::Job& job, QWidget* owner)
+PrintPreviewWindow::PrintPreviewWindow(QPrinter& sheets, const PrintPreview::Job& job, QWidget* owner,
+                                       const QString& notice)
     : QDialog(owner)
 {
     setObjectName(QStringLiteral("dlgPrintPreview"));
@@ -55,6 +56,15 @@ PrintPreviewWindow::PrintPreviewWindow(QPrinter& sheets, const PrintPreview::Job
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tools);
+    if (!notice.isEmpty()) {
+        auto* lblNotice = new QLabel(notice, this);
+        lblNotice->setObjectName(QStringLiteral("lblNotice"));
+        lblNotice->setTextFormat(Qt::PlainText);
+        lblNotice->setWordWrap(true);
+        lblNotice->setContentsMargins(8, 4, 8, 4);
+        lblNotice->setStyleSheet(QStringLiteral("color: #a00000;"));
+        layout->addWidget(lblNotice);
+    }
     layout->addWidget(picPreview_, 1);
     resize(720, 860);
     picPreview_->fitInView();
@@ -72,13 +82,13 @@ void PrintPreviewWindow::updateSheetLabel()
         tr("  Sheet %1 of %2  ").arg(picPreview_->currentPage()).arg(picPreview_->pageCount()));
 }
 
-void PrintPreview::show(QPrinter& sheets, const Job& job, QWidget* owner)
+void PrintPreview::show(QPrinter& sheets, const Job& job, QWidget* owner, const QString& notice)
 {
     if (responder()) {
         responder()(sheets, job, owner);
         return;
     }
-    PrintPreviewWindow window(sheets, job, owner);
+    PrintPreviewWindow window(sheets, job, owner, notice);
     window.exec();
 }
 

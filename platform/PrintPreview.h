@@ -20,8 +20,9 @@ public:
     using Responder = std::function<void(QPrinter& sheets, const Job& job, QWidget* owner)>;
 
     // Shows the sheets the job draws on `sheets` (set up as the printer's),
-    // modally over owner, until the user closes the window.
-    static void show(QPrinter& sheets, const Job& job, QWidget* owner);
+    // modally over owner, until the user closes the window; a notice (a
+    // warning about the sheets) shows above them when it is not empty.
+    static void show(QPrinter& sheets, const Job& job, QWidget* owner, const QString& notice = QString());
 
     // Installs a responder (an empty one restores the window); returns the
     // previous one.
@@ -35,7 +36,8 @@ public:
 class PrintPreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    PrintPreviewWindow(QPrinter& sheets, const PrintPreview::Job& job, QWidget* owner);
+    PrintPreviewWindow(QPrinter& sheets, const PrintPreview::Job& job, QWidget* owner,
+                       const QString& notice = QString());
 
 private:
     void showSheet(int sheet);

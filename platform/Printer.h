@@ -102,6 +102,9 @@ public:
     // A rectangle outline from (x1, y1) to (x2, y2) in the colour given as
     // red + 256 x green + 65536 x blue, with the current DrawWidth.
     virtual bool Box(double x1, double y1, double x2, double y2, int color) = 0;
+    // A straight line from (x1, y1) to (x2, y2) in the colour given as for
+    // Box, with the current DrawWidth.
+    virtual bool Line(double x1, double y1, double x2, double y2, int color) = 0;
 
     virtual bool NewPage() = 0;
     // Ends the job: the sheets go to the printer (or the file).

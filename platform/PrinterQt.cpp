@@ -210,15 +210,29 @@ bool QtPrinter::Print(const QString& text)
     return true;
 }
 
-bool QtPrinter::Box(double x1, double y1, double x2, double y2, int color)
+void QtPrinter::setPen(int color)
 {
-    if (!ensureJob()) return false;
-    const double k = unit();
     QPen pen(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
     pen.setWidthF(drawWidth_);
     pen.setJoinStyle(Qt::MiterJoin);
     painter_.setPen(pen);
     painter_.setBrush(Qt::NoBrush);
+}
+
+bool QtPrinter::Line(double x1, double y1, double x2, double y2, int color)
+{
+    if (!ensureJob()) return false;
+    const double k = unit();
+    setPen(color);
+    painter_.drawLine(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
+    return true;
+}
+
+bool QtPrinter::Box(double x1, double y1, double x2, double y2, int color)
+{
+    if (!ensureJob()) return false;
+    const double k = unit();
+    setPen(color);
     painter_.drawRect(QRectF(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k)).normalized());
     return true;
 }

@@ -49,6 +49,7 @@ public:
                       double height) override;
     bool Print(const QString& text) override;
     bool Box(double x1, double y1, double x2, double y2, int color) override;
+    bool Line(double x1, double y1, double x2, double y2, int color) override;
     bool NewPage() override;
     bool EndDoc() override;
 
@@ -73,6 +74,8 @@ private:
     // Device pixels per unit of the current ScaleMode.
     double unit() const;
     QFont currentFont() const;
+    // Sets the painter's pen to the colour and the DrawWidth.
+    void setPen(int color);
 
     mutable std::unique_ptr<QPrinter> printer_;
     QPrinter* sheets_ = nullptr;

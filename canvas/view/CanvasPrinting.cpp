@@ -4,6 +4,7 @@
 #include "BusyPointer.h"
 #include "MessageBox.h"
 #include "PrintPageMode.h"
+#include "PrintSheetDrawing.h"
 #include "PrintTiling.h"
 #include "PrinterRegistry.h"
 
@@ -17,20 +18,6 @@ using namespace Platform;
 
 const char* const InvalidPrinterText = QT_TRANSLATE_NOOP("RKV3CanvasCtl", "Invalid printer selected.");
 const char* const PrintErrorText = QT_TRANSLATE_NOOP("RKV3CanvasCtl", "There was an error while attempting to print.");
-
-// The pen of the frame, in device pixels.
-constexpr int FrameDrawWidth = 4;
-constexpr float HeaderPoints = 10.0f;
-constexpr float FooterPoints = 8.0f;
-
-// Prints text in the current font centred on the printable width, its top
-// edge at y.
-bool printCentred(Printer& printer, const QString& text, float printWidth, double y)
-{
-    const double width = printer.TextWidth(text);
-    return printer.setCurrentX(printWidth / 2 - width / 2) && printer.setCurrentY(y)
-           && printer.Print(text);
-}
 
 }  // namespace
 
@@ -77,36 +64,41 @@ bool RKV3CanvasCtl::PrintImage(int pID, int pResolution, int pQuality, int pCopi
 
     const float pageHeight = float(double(page.height()) / pResolution);
     const float pageWidth = float(double(page.width()) / pResolution);
-    const PrintPlacement placement =
-        PlacePrintTiles(printWidth_, printHeight_, hOffset, vOffset, pageWidth, pageHeight,
-                        pTileMode, minOriginX_, minOriginY_);
+    const PrintArea area = TileArea(printWidth_, printHeight_, hOffset, vOffset);
+    SheetTexts texts{headerText_, footerText_, sheetOptions_.scaleBar};
 
-    // Copies row by row, left to right; the steps are running sums.
-    float dy = 0;
-    for (int row = 0; row < placement.tiles.down; ++row) {
-        float dx = 0;
-        for (int column = 0; column < placement.tiles.across; ++column) {
-            if (!printer.PaintPicture(page, placement.originX + dx, placement.originY + dy,
-                                      pageWidth, pageHeight))
-                return fail();
-            dx += placement.cellWidth;
-        }
-        dy += placement.cellHeight;
-    }
-
-    // Header, footer and frame over the copies.
-    if (!headerText_.isEmpty()
-        && (!printer.setFontSize(HeaderPoints)
-            || !printCentred(printer, headerText_, printWidth_, vOffset)))
-        return fail();
-    if (!footerText_.isEmpty()) {
-        if (!printer.setFontSize(FooterPoints)) return fail();
-        const double height = printer.TextHeight(footerText_);
-        if (!printCentred(printer, footerText_, printWidth_, printHeight_ - vOffset - height))
+    if (sheetOptions_.split) {
+        // One part of the page per sheet, at its true size.
+        const SplitPlan plan = PlanSplit(page.width(), page.height(), pResolution, area, sheetOptions_.overlap);
+        if (!plan.valid()
+            || !PrintSplitPage(printer, page, pResolution, plan, area, texts, printWidth_, printHeight_, hOffset,
+                               vOffset))
             return fail();
+    } else {
+        // Fit to Sheet scales the one centred copy down to the area.
+        const float scale = sheetOptions_.fit && pTileMode != 0 ? FitScale(pageWidth, pageHeight, area) : 1.0f;
+        if (scale < 1.0f) texts.header = HeaderWithNote(texts.header, FitNote(scale));
+        const float copyWidth = pageWidth * scale;
+        const float copyHeight = pageHeight * scale;
+        const PrintPlacement placement =
+            PlacePrintTiles(printWidth_, printHeight_, hOffset, vOffset, copyWidth, copyHeight, pTileMode,
+                            minOriginX_, minOriginY_);
+
+        // Copies row by row, left to right; the steps are running sums.
+        float dy = 0;
+        for (int row = 0; row < placement.tiles.down; ++row) {
+            float dx = 0;
+            for (int column = 0; column < placement.tiles.across; ++column) {
+                if (!printer.PaintPicture(page, placement.originX + dx, placement.originY + dy, copyWidth,
+                                          copyHeight))
+                    return fail();
+                dx += placement.cellWidth;
+            }
+            dy += placement.cellHeight;
+        }
+        // Header, footer and frame over the copies.
+        if (!DrawSheetTexts(printer, texts, printWidth_, printHeight_, hOffset, vOffset)) return fail();
     }
-    if (!printer.Box(hOffset, vOffset, printWidth_ - hOffset, printHeight_ - vOffset, 0))
-        return fail();
 
     if (EndsPrintJob(PageMode) && !printer.EndDoc()) return fail();
     if (StartsNewSheet(PageMode) && !printer.NewPage()) return fail();

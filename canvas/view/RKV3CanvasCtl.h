@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CanvasExport.h"
+#include "PrintSheetLayout.h"
 #include "RegionPalette.h"
 
 #include <QFrame>
@@ -164,6 +165,12 @@ public:
 
     double Zoom() const { return zoom_; }
     void setZoom(double value);
+
+    // What the next PrintImage calls add to their tile mode: a page split
+    // across sheets, fitted to the sheet, a scale bar (PrintSheetLayout.h).
+    // The defaults print as the tile mode alone says. Not part of the
+    // programmable interface.
+    void setPrintSheetOptions(const PrintSheetOptions& options) { sheetOptions_ = options; }
 
     // Header and footer lines of a printed page, kept as given.
     Q_INVOKABLE void setHeaderText(const QString& value) { headerText_ = value; }
@@ -377,6 +384,7 @@ private:
     float printHeight_ = 0;
     float minOriginX_ = 0;
     float minOriginY_ = 0;
+    PrintSheetOptions sheetOptions_;
     int viewWindow_ = 0;
     int viewDC_ = 0;
     int bufferDC_ = 0;

@@ -123,6 +123,11 @@ bool RecordingPrinter::Box(double x1, double y1, double x2, double y2, int color
     return record("Box", {x1, y1, x2, y2, double(color)});
 }
 
+bool RecordingPrinter::Line(double x1, double y1, double x2, double y2, int color)
+{
+    return record("Line", {x1, y1, x2, y2, double(color)});
+}
+
 RecordingPrinters::RecordingPrinters(QList<std::shared_ptr<RecordingPrinter>> printers,
                                      const QString& defaultName)
     : printers_(std::move(printers))

@@ -89,6 +89,7 @@ public:
                       double height) override;
     bool Print(const QString& text) override;
     bool Box(double x1, double y1, double x2, double y2, int color) override;
+    bool Line(double x1, double y1, double x2, double y2, int color) override;
     bool NewPage() override { return record("NewPage", {}); }
     bool EndDoc() override { return record("EndDoc", {}); }
 

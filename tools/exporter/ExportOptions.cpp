@@ -2,6 +2,7 @@
 
 #include "ExitStatus.h"
 #include "PageList.h"
+#include "PrintSheetChoices.h"
 #include "ProgramInfo.h"
 
 #include <QCommandLineParser>
@@ -33,8 +34,16 @@ QList<QCommandLineOption> optionList()
                    "loaded after the model's own scheme.", "FILE"),
         makeOption({"p", "pages"}, "The pages to export, numbered from 1, like 1,3-5. Default: all.", "LIST"),
         makeOption({"paper"}, "letter or a4 (pdf). Default: letter.", "NAME"),
-        makeOption({"layout"}, "tile (as many copies as fit on the sheet) or center (one copy, centered) "
-                   "(pdf). Default: tile.", "MODE"),
+        makeOption({"layout"}, "tile (as many copies as fit on the sheet), center (one copy, centered) "
+                   "or split (each page at its true size cut into overlapping parts, one part per sheet, "
+                   "with trim marks) (pdf). Default: tile.", "MODE"),
+        makeOption({"overlap"}, "How much neighboring parts of a split page share: a number followed by mm "
+                   "or in, like 10mm or 0.4in; it must be shorter than a part (pdf). Default: 10mm.",
+                   "LENGTH"),
+        makeOption({"fit"}, "With --layout center: scale a page larger than the sheet down to fit it, "
+                   "keeping its proportions; the header gives the percentage (pdf)."),
+        makeOption({"scale-bar"}, "Draw a 50 mm and a 2 in bar in the footer of every sheet, to check "
+                   "that the printer did not scale the sheet (pdf)."),
         makeOption({"offset"}, "Horizontal and vertical insets in inches (pdf). Default: 0.25,0.25.", "H,V"),
         makeOption({"q", "quiet"}, "No progress output."),
         makeOption({"thumbnail"}, "Write only page 1, colored, as a PNG at most SIZE pixels on its longer "
@@ -87,7 +96,9 @@ QString helpText()
                "    or PNG pictures, one per page at full size and named after the page's\n"
                "    image (p01.bmp becomes p01.png), or as one PDF laid out as the print\n"
                "    dialog prints it: one sheet per page at its true size, with the page\n"
-               "    title in the header and the copyright notice in the footer.\n"
+               "    title in the header and the copyright notice in the footer. A page\n"
+               "    larger than the sheet can be split across sheets (--layout split) or\n"
+               "    fitted to one (--layout center --fit).\n"
                "    Messages the viewer would show in a message box are printed on standard\n"
                "    error, one per line; on a terminal a progress line shows there too.\n"
                "\n"
@@ -97,7 +108,7 @@ QString helpText()
                "\n"
                "EXIT STATUS\n"
                "    0   every requested page was written\n"
-               "    1   bad usage\n"
+               "    1   bad usage, or an overlap as long as a part of the sheet\n"
                "    2   the model could not be opened, or --scheme names no file\n"
                "    3   at least one page could not be loaded or written (the others are\n"
                "        written, and each failure is named)\n");
@@ -207,8 +218,20 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
 
     const QString layout = parser.value(QStringLiteral("layout")).toLower();
     if (layout == QLatin1String("center")) options.tileMode = 1;
+    else if (layout == QLatin1String("split")) options.tileMode = SplitTileMode;
     else if (!layout.isEmpty() && layout != QLatin1String("tile"))
-        return usageError(QStringLiteral("unknown layout \"%1\" (tile or center)").arg(layout));
+        return usageError(QStringLiteral("unknown layout \"%1\" (tile, center or split)").arg(layout));
+    if (parser.isSet(QStringLiteral("overlap"))) {
+        const std::optional<float> overlap = ParseLength(parser.value(QStringLiteral("overlap")));
+        if (!overlap)
+            return usageError(QStringLiteral("bad overlap \"%1\" (a length like 10mm or 0.4in)")
+                                  .arg(parser.value(QStringLiteral("overlap"))));
+        options.overlap = *overlap;
+    }
+    options.fit = parser.isSet(QStringLiteral("fit"));
+    if (options.fit && options.tileMode != 1)
+        return usageError(QStringLiteral("--fit needs --layout center"));
+    options.scaleBar = parser.isSet(QStringLiteral("scale-bar"));
 
     if (parser.isSet(QStringLiteral("offset"))) {
         const auto offsets = parseOffsets(parser.value(QStringLiteral("offset")));

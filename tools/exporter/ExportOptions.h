@@ -15,9 +15,12 @@ struct ExportOptions {
     QString scheme;             // a scheme (.RKS3) to use instead of the model's own; may be empty
     std::optional<QList<int>> pages;  // nothing: every page of the model
     int paperCode = 1;          // 1 US Letter, 9 ISO A4
-    int tileMode = 0;           // 0 tile the sheet, 1 one copy centred
+    int tileMode = 0;           // 0 tile the sheet, 1 one copy centred, 2 split across sheets
     float hOffset = 0.25f;      // inches
     float vOffset = 0.25f;
+    float overlap = 10.0f / 25.4f;  // inches shared by the parts of a split page
+    bool fit = false;           // the centred copy scaled down to the sheet
+    bool scaleBar = false;      // the 50 mm and 2 in bars in every footer
     bool quiet = false;
     int thumbnailSize = 0;      // above 0: only page 1 as a PNG thumbnail at most this many pixels on its longer side
 };

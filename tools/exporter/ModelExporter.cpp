@@ -10,6 +10,7 @@
 #include "ModelOpening.h"
 #include "ModelState.h"
 #include "PageJob.h"
+#include "PrintSheetChoices.h"
 #include "PathNames.h"
 #include "ProgramState.h"
 
@@ -73,6 +74,7 @@ int ModelExporter::run()
     const bool written =
         options_.format == ExportOptions::Format::Pdf ? writePdf(pages) : writePictures(pages);
     report_.finish();
+    if (refusedChoice_) return ExitUsage;
     return written ? ExitWritten : ExitPageFailed;
 }
 
@@ -197,6 +199,21 @@ bool ModelExporter::writePdf(const QList<int>& pages)
     job.TileMode = options_.tileMode;
     job.HOffset = options_.hOffset;
     job.VOffset = options_.vOffset;
+    job.Overlap = options_.overlap;
+    job.FitToSheet = options_.fit;
+    job.ScaleBar = options_.scaleBar;
+    if (job.TileMode == SplitTileMode) {
+        // The overlap is checked against the sheet before anything is
+        // written, as the print dialog does.
+        ApplyPrinterSettings(job, *pdf);
+        MeasurePrinter(job, *pdf);
+        const SplitPlan plan = SplitOf(job, 1, 1, Model.Resolution);
+        if (const std::optional<QString> refusal = SplitRefusalText(plan, Model.Resolution, job.PaperCode)) {
+            report_.say(*refusal);
+            refusedChoice_ = true;
+            return false;
+        }
+    }
     int step = 0;
     const PrintedPages result = PrintModelPages(canvas_, job, pages, [&](int page) {
         report_.progress(++step, int(pages.size()));

@@ -38,6 +38,7 @@ private:
     const ExportOptions options_;
     ConsoleReport& report_;
     RKV3CanvasCtl canvas_;
+    bool refusedChoice_ = false;  // the options cannot be printed on this sheet
 };
 
 // The picture file names of a model's pages, in page order: each page

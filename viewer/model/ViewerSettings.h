@@ -23,6 +23,13 @@ enum class Setting {
     DefaultPaperSize,
     UserPrintOffsetX,
     UserPrintOffsetY,
+    // The print dialog's layout (0 tile, 1 centre, 2 split across sheets),
+    // the overlap of split parts with its unit ("10mm", "0.4in"; empty: the
+    // paper's default), Fit to Sheet and the scale bar.
+    UserPrintLayout,
+    UserPrintOverlap,
+    UserPrintFitToSheet,
+    UserPrintScaleBar,
     // The recent models of the File menu, most recent first (RecentModels.h).
     RecentModel1,
     RecentModel2,

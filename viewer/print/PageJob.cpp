@@ -2,6 +2,7 @@
 
 #include "ModelState.h"
 #include "PrintPageMode.h"
+#include "PrintSheetChoices.h"
 #include "PrintTexts.h"
 #include "PrinterRegistry.h"
 #include "RKV3CanvasCtl.h"
@@ -18,8 +19,12 @@ bool printPicture(RKV3CanvasCtl& canvas, const PrintSettings& s, int page, Print
 {
     canvas.setHeaderText(PageHeader(Model.Pages.value(page - 1).Title, page, Model.PageCount));
     canvas.setFooterText(CopyrightNotice);
-    return canvas.PrintImage(s.PrinterIndex, Model.Resolution, s.QualityCode, s.CopyCount, s.PaperCode,
-                             s.TileMode, s.HOffset, s.VOffset, pageMode);
+    // The split, fit and scale bar hold for this call only.
+    canvas.setPrintSheetOptions(SheetOptionsOf(s));
+    const bool printed = canvas.PrintImage(s.PrinterIndex, Model.Resolution, s.QualityCode, s.CopyCount,
+                                           s.PaperCode, s.TileMode, s.HOffset, s.VOffset, pageMode);
+    canvas.setPrintSheetOptions({});
+    return printed;
 }
 
 // Names the job after the model, and after its page when it has one.

@@ -27,6 +27,12 @@ struct PrintSettings {
     float TopMargin = 0;
     float RightMargin = 0;
     float BottomMargin = 0;
+    // Beyond the tile mode (PrintSheetChoices.h): the overlap of the parts
+    // of a page split across sheets (TileMode 2), in inches; one centred
+    // copy fitted to the sheet; the scale bar in the footer band.
+    float Overlap = 0.4f;
+    bool FitToSheet = false;
+    bool ScaleBar = false;
 };
 
 // The unit lengths are shown in, chosen by the paper code alone: inches for

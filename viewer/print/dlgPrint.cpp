@@ -163,6 +163,8 @@ void dlgPrint::createControls()
     grid->addWidget(Frame2, 2, 1);
     grid->addWidget(Frame3, 3, 0);
     grid->addWidget(Frame4, 3, 1);
+    createSheetControls();
+    grid->addWidget(fraSheets, 4, 0, 1, 2);
     auto* status = new QHBoxLayout;
     status->addWidget(lblStatus, 1);
     status->addWidget(prgPages, 1);
@@ -225,6 +227,7 @@ void dlgPrint::Form_Load()
     settings_.CopyCount = 1;
     settings_.QualityCode = Platform::QualityMedium;
     settings_.TileMode = 0;
+    loadSheetSettings();
     cboPrinters->setCurrentIndex(remembered);
     settings_.PrinterIndex = remembered;
     cboQuality->setCurrentIndex(2);
@@ -248,6 +251,7 @@ void dlgPrint::Form_Unload()
     if (unloaded_) return;
     unloaded_ = true;
     SaveSetting(Setting::DefaultPaperSize, QString::number(settings_.PaperCode));
+    saveSheetSettings();
     const LengthUnit unit = UnitOfPaper(settings_.PaperCode);
     if (!unit.known) return;
     const double h = OffsetBoxValue(txtHOffset->text()).value_or(0);
@@ -307,6 +311,7 @@ void dlgPrint::optPaperSize_Click(int index)
     settings_.PaperCode = index == 0 ? Platform::PaperLetter : Platform::PaperA4;
     ApplyPrinterSettings();
     MeasurePrinter();
+    showOverlap();
     UpdateTiling();
 }
 
@@ -377,4 +382,5 @@ void dlgPrint::UpdateTiling()
                                                        page.width, page.height, settings_.TileMode)));
     }
     setWindowTitle(PartSizeCaption(page, settings_.PaperCode));
+    updateSheetChoices();
 }

@@ -6,6 +6,8 @@
 #include <QList>
 
 class RKV3CanvasCtl;
+class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -60,6 +62,22 @@ private:
     // on the print preview (dlgPrintPreview.cpp).
     void cmdPreview_Click();
     void CmdCancel_Click();
+    // The choices beyond the tile mode: Split Across Sheets, its overlap,
+    // Fit to Sheet and the scale bar (dlgPrintSheets.cpp).
+    void createSheetControls();
+    void loadSheetSettings();
+    void saveSheetSettings();
+    void txtOverlap_Change();
+    void chkFitToSheet_Click();
+    void chkScaleBar_Click();
+    // The overlap box in the paper's unit.
+    void showOverlap();
+    // The sheets label of a split page, the cut-off warning or why the page
+    // cannot be split, and Fit to Sheet enabled for Center On Page alone.
+    void updateSheetChoices();
+    // Why the current choice cannot be printed, told in a message box;
+    // false when it can.
+    bool refuseSplit();
 
     // The layout of the print dialog's measurements (see PrintLayout.h).
     void ApplyPrinterSettings();
@@ -111,5 +129,13 @@ private:
     QPushButton* cmdSave = nullptr;
     QPushButton* CmdCancel = nullptr;
     QLabel* lblStatus = nullptr;
+    QGroupBox* fraSheets = nullptr;
+    QButtonGroup* grpTiling = nullptr;
+    QLabel* lblOverlap = nullptr;
+    QLineEdit* txtOverlap = nullptr;
+    QLabel* lblOverlapUnits = nullptr;
+    QCheckBox* chkFitToSheet = nullptr;
+    QCheckBox* chkScaleBar = nullptr;
+    QLabel* lblPrintWarning = nullptr;
     QProgressBar* prgPages = nullptr;
 };

@@ -42,6 +42,7 @@ bool dlgPrint::chooseOutputFile()
 
 void dlgPrint::cmdPrint_Click()
 {
+    if (refuseSplit()) return;
     CmdCancel->setEnabled(false);
     if (!chooseOutputFile()) {
         // Nothing is printed and the dialog stays open.

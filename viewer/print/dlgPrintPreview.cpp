@@ -6,6 +6,7 @@
 #include "PrinterQt.h"
 #include "PrinterRegistry.h"
 
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -13,7 +14,7 @@ void dlgPrint::cmdPreview_Click()
 {
     const int index = settings_.PrinterIndex;
     const std::shared_ptr<Platform::Printer> chosen = Platform::PrinterRegistry::printer(index);
-    if (!chosen || printing_) return;
+    if (!chosen || printing_ || refuseSplit()) return;
 
     QPrinter sheets(QPrinter::HighResolution);
     chosen->PrepareSheets(sheets);
@@ -30,7 +31,7 @@ void dlgPrint::cmdPreview_Click()
             runPrintJob(true);
             Platform::PrinterRegistry::replace(index, chosen);
         },
-        this);
+        this, lblPrintWarning->text());
     CmdCancel->setEnabled(true);
     printing_ = false;
     setStatus(tr("Idle"));

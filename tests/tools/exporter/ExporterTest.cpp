@@ -183,6 +183,11 @@ TEST_F(ExporterTest, EverySheetHoldsItsOwnPageTiledAtItsResolutionWithItsHeader)
 
     ASSERT_EQ(runExport({manifest, u"-o"_s, pdf, u"--layout"_s, u"center"_s}).status, 0);
     EXPECT_EQ(poppler::images(pdf).size(), 3);
+    // A page that fits is one part; the scale bar is labelled in the text.
+    ASSERT_EQ(runExport({manifest, u"-o"_s, pdf, u"--layout"_s, u"split"_s, u"--scale-bar"_s, u"-p"_s, u"3"_s}).status, 0);
+    expectSheets({3}, 3.03, 2.08);
+    for (const QString& line : {u"Part: row 1 of 1, column 1 of 1"_s, u"50 mm"_s, u"2 in"_s})
+        EXPECT_TRUE(poppler::text(pdf).contains(line)) << line.toStdString();
 }
 
 TEST_F(ExporterTest, ExitStatusSaysWhatWentWrong)
@@ -197,12 +202,20 @@ TEST_F(ExporterTest, ExitStatusSaysWhatWentWrong)
          {QStringList{manifest}, {manifest, u"-o"_s}, {u"-o"_s, folder}, {manifest, u"-o"_s, folder, u"-f"_s, u"tif"_s},
           {manifest, u"-o"_s, folder, u"-p"_s, u"2-1"_s}, {manifest, u"-o"_s, folder, u"-p"_s, u"1,3"_s},
           {manifest, u"-o"_s, folder, u"--offset"_s, u"1"_s}, {u"--thumbnail"_s, u"0"_s, manifest, folder},
-          {u"--thumbnail"_s, u"64"_s, manifest}, {u"--thumbnail"_s, u"64"_s, manifest, folder, u"-p"_s, u"1"_s}}) {
+          {u"--thumbnail"_s, u"64"_s, manifest}, {u"--thumbnail"_s, u"64"_s, manifest, folder, u"-p"_s, u"1"_s},
+          {manifest, u"-o"_s, folder, u"--overlap"_s, u"10"_s}, {manifest, u"-o"_s, folder, u"--fit"_s},
+          {manifest, u"-o"_s, folder, u"--layout"_s, u"poster"_s}}) {
         const ExportRun run = runExport(usage);
         EXPECT_EQ(run.status, 1) << usage.join(u' ').toStdString();
         EXPECT_TRUE(run.errors.contains(u"Usage: rkv3export"_s)) << run.errors.toStdString();
     }
     EXPECT_FALSE(QDir(folder).exists());
+    // Letter less 0.25 in insets leaves parts of 8 x 10 in.
+    const ExportRun tooLong =
+        runExport({manifest, u"-o"_s, out(u"s.pdf"_s), u"--layout"_s, u"split"_s, u"--overlap"_s, u"203.2mm"_s});
+    EXPECT_EQ(std::pair(tooLong.status, tooLong.errors),
+              std::pair(1, u"rkv3export: The overlap (8.00 in) must be shorter than a part (8.00 in).\n"_s));
+    EXPECT_FALSE(QFile::exists(out(u"s.pdf"_s)));
 
     QFile bad(out(u"Bad.RKV3"_s));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));

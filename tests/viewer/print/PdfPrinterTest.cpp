@@ -7,7 +7,10 @@
 #include "ScriptedFileChooser.h"
 #include "dlgPrint.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -128,4 +131,66 @@ TEST(PdfFilePrinter, AJobNeverEndedLeavesNoFile)
         ASSERT_FALSE(QDir(folder.path()).entryList(anything).isEmpty());
     }
     EXPECT_TRUE(QDir(folder.path()).entryList(anything).isEmpty());
+}
+
+// A page larger than the sheet split across sheets: each sheet carries only
+// its part, equal pixel for pixel to the page coloured here; the choices are
+// remembered. The PDF File printer's sheet is Letter without margins.
+TEST_F(PdfPrinterTest, SplitSheetsCarryTheirPartsAndTheChoicesAreRemembered)
+{
+    openModel(1, 50, 1, {609, 720});  // 610 x 720 pixels, 12.2 x 14.4 in
+    Platform::ScriptedFileChooser chooser;
+    const QString pdf = dir.filePath(QStringLiteral("split.pdf"));
+    chooser.queueFile(pdf);
+    {
+        dlgPrint dialog(*canvas);
+        const auto warning = [&] { return dialog.findChild<QLabel*>(QStringLiteral("lblPrintWarning"))->text(); };
+        EXPECT_TRUE(warning().contains(QStringLiteral("cut off"))) << "tiled";
+        EXPECT_FALSE(dialog.findChild<QCheckBox*>(QStringLiteral("chkFitToSheet"))->isEnabled());
+        dialog.findChild<QRadioButton*>(QStringLiteral("optTiling_1"))->click();
+        dialog.findChild<QCheckBox*>(QStringLiteral("chkFitToSheet"))->click();
+        EXPECT_EQ(warning(), "") << "fitted";
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtHOffset"))->setText(QStringLiteral("0.25"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtVOffset"))->setText(QStringLiteral("0.5"));
+        dialog.findChild<QRadioButton*>(QStringLiteral("optTiling_2"))->click();
+        // An overlap as long as the part (8 in across) is told and not printed.
+        const QString refusal = QStringLiteral("The overlap (8.00 in) must be shorter than a part (8.00 in).");
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtOverlap"))->setText(QStringLiteral("8"));
+        EXPECT_EQ(warning(), refusal);
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+        EXPECT_EQ(boxes.count(), 1);
+        EXPECT_EQ(boxes.shown().value(0).text, refusal);
+        EXPECT_FALSE(QFile::exists(pdf));
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtOverlap"))->setText(QStringLiteral("0.3"));
+        dialog.findChild<QCheckBox*>(QStringLiteral("chkScaleBar"))->click();
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblTiling"))->text(), "Sheets: 2 x 2 per page");
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+    }
+    // Parts of at most 8.0 x 9.5 in (400 x 475 pixels) overlapping by 15.
+    const auto spans = [](int length, int widest, int overlap) {
+        QList<std::pair<int, int>> found;
+        for (int start = 0;; start += widest - overlap) {
+            found.append({start, std::min(widest, length - start)});
+            if (start + widest >= length) return found;
+        }
+    };
+    const QImage page = colouredPage(1);
+    QList<QImage> parts;
+    for (const auto& [y, height] : spans(720, 475, 15))
+        for (const auto& [x, width] : spans(610, 400, 15)) parts.append(page.copy(x, y, width, height));
+    const QList<std::pair<int, QImage>> placed = poppler::sheetImages(pdf, dir.path());
+    ASSERT_EQ(placed.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(placed[i].first, i + 1);
+        EXPECT_EQ(placed[i].second, parts[i]) << "part " << i;
+    }
+    const QString text = poppler::text(pdf);
+    for (const char* expected : {"Part: row 2 of 2, column 1 of 2", "50 mm", "2 in"})
+        EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected;
+
+    dlgPrint again(*canvas);
+    EXPECT_TRUE(again.findChild<QRadioButton*>(QStringLiteral("optTiling_2"))->isChecked());
+    EXPECT_EQ(again.findChild<QLineEdit*>(QStringLiteral("txtOverlap"))->text(), "0.30");
+    EXPECT_TRUE(again.findChild<QCheckBox*>(QStringLiteral("chkFitToSheet"))->isChecked());
+    EXPECT_TRUE(again.findChild<QCheckBox*>(QStringLiteral("chkScaleBar"))->isChecked());
 }

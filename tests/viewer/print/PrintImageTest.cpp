@@ -128,6 +128,19 @@ TEST_F(PrintImageTest, CentredCopyIsAloneAndALargePageIsPulledBackToThePrintersO
     ASSERT_TRUE(canvas->PrintImage(0, 100, -3, 1, 1, 0, 0, 0, 0));
     EXPECT_EQ(printer.callsOf("PaintPicture").size(), 1);
     expectAt(printer.callsOf("PaintPicture")[0], 0.2, 0.35);
+
+    // Fitted to the 7.5 x 9.4 in area, the width decides: 75 per cent,
+    // centred down, the whole picture placed smaller, the header telling so.
+    printer.clear();
+    canvas->setHeaderText(QStringLiteral("Head"));
+    canvas->setPrintSheetOptions({false, 0, true, false});
+    ASSERT_TRUE(canvas->PrintImage(0, 100, -3, 1, 1, 1, 0.25f, 0.3f, 0));
+    const PrinterCall fitted = printer.callsOf("PaintPicture").value(0);
+    EXPECT_EQ(fitted.picture.size(), QSize(1000, 1200));
+    expectAt(fitted, 0.25, 0.3 + 0.25 + (9.4 - 12 * 0.75) / 2);
+    EXPECT_NEAR(fitted.values.value(2), 7.5, 1e-4);
+    EXPECT_NEAR(fitted.values.value(3), 9.0, 1e-4);
+    EXPECT_EQ(printer.callsOf("Print").value(0).text, "Head   Not at true size: scaled to 75.0%");
 }
 
 TEST_F(PrintImageTest, FailuresShowTheirMessageAndLeaveTheJobAlone)

@@ -6,6 +6,7 @@
 #include "ViewerSettings.h"
 #include "dlgPrint.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QtEndian>
 #include <QFile>
@@ -51,6 +52,10 @@ TEST_F(dlgPrintTest, OpensWithTheDefaultsOnTheDefaultPrinter)
     EXPECT_EQ(child<QLabel>(dialog, "lblTiling")->text(), "H Tiles: 1 / V Tiles: 3");
     EXPECT_EQ(dialog.windowTitle(), "RKV3Printer (Part Size: 4.033333x3 in)");
     EXPECT_TRUE(child<QPushButton>(dialog, "cmdSave")->isEnabled());
+    // Beyond the tile mode: 0.4 in of overlap on Letter, nothing else chosen.
+    EXPECT_EQ(child<QLineEdit>(dialog, "txtOverlap")->text(), "0.40");
+    EXPECT_FALSE(child<QRadioButton>(dialog, "optTiling_2")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(dialog, "chkFitToSheet")->isChecked() || child<QCheckBox>(dialog, "chkScaleBar")->isChecked());
     // The printer gets each quality the dialog offers.
     EXPECT_EQ(printers[1].callsOf("PrintQuality").last().values, QList<double>{-3});
     for (int item : {3, 0, 1, 2}) {
@@ -87,6 +92,7 @@ TEST_F(dlgPrintTest, A4IsStoredAsNineWithOffsetsInInchesAndRestored)
         EXPECT_TRUE(child<QRadioButton>(dialog, "optPaperSize_1")->isChecked());
         EXPECT_EQ(child<QLabel>(dialog, "lblUnits_1")->text(), "mm");
         EXPECT_EQ(child<QLineEdit>(dialog, "txtHOffset")->text(), "6.35");
+        EXPECT_EQ(child<QLineEdit>(dialog, "txtOverlap")->text(), "10.00");
         // A4 is 210 x 297 mm; the printer keeps its left and top margins of
         // 0.2 and 0.35 in, and its printable area is 0.5 in less each way.
         for (const auto& [name, text] : {std::pair("lblPrintWidth", "Print Width: 197.30 mm"),

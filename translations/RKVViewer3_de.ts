@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>FillToolButton</name>
+    <message>
+        <source>Fill Tool (%1)</source>
+        <translation>Füllwerkzeug (%1)</translation>
+    </message>
+</context>
+<context>
     <name>MaterialPreview</name>
     <message>
         <source>Render Preview (%1)</source>
@@ -71,6 +78,25 @@
     </message>
 </context>
 <context>
+    <name>PrintImage</name>
+    <message>
+        <source>50 mm</source>
+        <translation>50 mm</translation>
+    </message>
+    <message>
+        <source>2 in</source>
+        <translation>2 in</translation>
+    </message>
+    <message>
+        <source>Part: row %1 of %2, column %3 of %4</source>
+        <translation>Part: row %1 of %2, column %3 of %4</translation>
+    </message>
+    <message>
+        <source>Not at true size: scaled to %1%</source>
+        <translation>Not at true size: scaled to %1%</translation>
+    </message>
+</context>
+<context>
     <name>PrintLayout</name>
     <message>
         <source>H Tiles: %1 / V Tiles: %2</source>
@@ -79,6 +105,33 @@
     <message>
         <source>RKV3Printer (Part Size: %1x%2%3)</source>
         <translation>RKV3Printer (Teilgröße: %1x%2%3)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSheetChoices</name>
+    <message>
+        <source>Sheets: %1 x %2 per page</source>
+        <translation>Blätter: %1 x %2 pro Seite</translation>
+    </message>
+    <message>
+        <source>The sheet has no room for a part of the page.</source>
+        <translation>Auf dem Blatt ist kein Platz für einen Teil der Seite.</translation>
+    </message>
+    <message>
+        <source>The overlap cannot be negative.</source>
+        <translation>Die Überlappung darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The overlap (%1) must be shorter than a part (%2).</source>
+        <translation>Die Überlappung (%1) muss kürzer sein als ein Teil (%2).</translation>
+    </message>
+    <message>
+        <source>The page would need more than %1 sheets; choose a smaller overlap.</source>
+        <translation>Die Seite bräuchte mehr als %1 Blätter; wählen Sie eine kleinere Überlappung.</translation>
+    </message>
+    <message>
+        <source>The page is larger than the sheet: part of it will be cut off. Choose Split Across Sheets, or Center On Page with Fit to Sheet.</source>
+        <translation>Die Seite ist größer als das Blatt: Ein Teil wird abgeschnitten. Wählen Sie „Auf Blätter aufteilen“ oder „Auf Seite zentrieren“ mit „An Blatt anpassen“.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +417,34 @@
     <message>
         <source>Error saving image.</source>
         <translation>Fehler beim Speichern des Bildes.</translation>
+    </message>
+    <message>
+        <source>Big Pages</source>
+        <translation>Große Seiten</translation>
+    </message>
+    <message>
+        <source>Split Across Sheets</source>
+        <translation>Auf Blätter aufteilen</translation>
+    </message>
+    <message>
+        <source>Overlap</source>
+        <translation>Überlappung</translation>
+    </message>
+    <message>
+        <source>Fit to Sheet</source>
+        <translation>An Blatt anpassen</translation>
+    </message>
+    <message>
+        <source>Scale Bar</source>
+        <translation>Maßstabsleiste</translation>
+    </message>
+    <message>
+        <source>A 50 mm and a 2 in bar in the footer of every sheet, to check the printed size</source>
+        <translation>Eine 50-mm- und eine 2-Zoll-Leiste in der Fußzeile jedes Blatts, um die gedruckte Größe zu prüfen</translation>
+    </message>
+    <message>
+        <source>Sheets: Unspecified</source>
+        <translation>Blätter: Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -671,6 +752,46 @@ Dank an alle, die Papiermodelle bauen, bemalen und drucken und uns sagen, was di
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Page</source>
+        <translation>&amp;Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>Seiten&amp;breite</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Find Region...</source>
+        <translation>Bereich &amp;suchen...</translation>
+    </message>
+    <message>
+        <source>Type part of a region&apos;s name, then choose the region:</source>
+        <translation>Geben Sie einen Teil des Bereichsnamens ein und wählen Sie dann den Bereich:</translation>
+    </message>
+    <message>
+        <source>Find Region</source>
+        <translation>Bereich suchen</translation>
+    </message>
+    <message>
+        <source>%1 is on none of the model&apos;s pages.</source>
+        <translation>%1 ist auf keiner Seite des Modells.</translation>
     </message>
 </context>
 <context>

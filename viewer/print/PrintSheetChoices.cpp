@@ -12,8 +12,6 @@ namespace {
 // No overlap is longer than this many inches (a sheet is far shorter).
 constexpr double LongestLength = 1000.0;
 
-QString tr(const char* text) { return QCoreApplication::translate("PrintSheetChoices", text); }
-
 }  // namespace
 
 float DefaultOverlap(qint32 paperCode)
@@ -59,7 +57,7 @@ SplitPlan SplitOf(const PrintSettings& s, int pageWidth, int pageHeight, int res
 
 QString SheetsLabel(const SplitPlan& plan)
 {
-    return tr("Sheets: %1 x %2 per page").arg(plan.columns.size()).arg(plan.rows.size());
+    return QCoreApplication::translate("PrintSheetChoices", "Sheets: %1 x %2 per page").arg(plan.columns.size()).arg(plan.rows.size());
 }
 
 std::optional<QString> SplitRefusalText(const SplitPlan& plan, int resolution, qint32 paperCode)
@@ -70,14 +68,14 @@ std::optional<QString> SplitRefusalText(const SplitPlan& plan, int resolution, q
     };
     switch (plan.refusal) {
     case SplitRefusal::None: return std::nullopt;
-    case SplitRefusal::NoArea: return tr("The sheet has no room for a part of the page.");
-    case SplitRefusal::NegativeOverlap: return tr("The overlap cannot be negative.");
+    case SplitRefusal::NoArea: return QCoreApplication::translate("PrintSheetChoices", "The sheet has no room for a part of the page.");
+    case SplitRefusal::NegativeOverlap: return QCoreApplication::translate("PrintSheetChoices", "The overlap cannot be negative.");
     case SplitRefusal::OverlapTooLarge: {
         const int part = std::min(plan.widestPart, plan.tallestPart);
-        return tr("The overlap (%1) must be shorter than a part (%2).").arg(length(plan.overlap), length(part));
+        return QCoreApplication::translate("PrintSheetChoices", "The overlap (%1) must be shorter than a part (%2).").arg(length(plan.overlap), length(part));
     }
     case SplitRefusal::TooManySheets:
-        return tr("The page would need more than %1 sheets; choose a smaller overlap.").arg(MaxSplitSheets);
+        return QCoreApplication::translate("PrintSheetChoices", "The page would need more than %1 sheets; choose a smaller overlap.").arg(MaxSplitSheets);
     }
     return std::nullopt;
 }
@@ -87,6 +85,6 @@ std::optional<QString> CutOffWarning(const PrintSettings& s, const PageInches& p
     if (s.TileMode != 0 && s.TileMode != 1) return std::nullopt;
     if (s.TileMode == 1 && s.FitToSheet) return std::nullopt;
     if (!PageOverflowsArea(page.width, page.height, AreaOf(s))) return std::nullopt;
-    return tr("The page is larger than the sheet: part of it will be cut off. "
+    return QCoreApplication::translate("PrintSheetChoices", "The page is larger than the sheet: part of it will be cut off. "
               "Choose Split Across Sheets, or Center On Page with Fit to Sheet.");
 }

@@ -1,8 +1,8 @@
-#include "ExportOptions.h"
+#include "exporter/ExportOptions.h"
 
-#include "ExitStatus.h"
-#include "PageList.h"
-#include "ProgramInfo.h"
+#include "exporter/ExitStatus.h"
+#include "exporter/PageList.h"
+#include "platform/ProgramInfo.h"
 
 #include <QCommandLineParser>
 #include <cmath>

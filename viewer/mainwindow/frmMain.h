@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ColorEditTarget.h"
-#include "ColouringUndo.h"
+#include "coloreditor/ColorEditTarget.h"
+#include "mainwindow/ColoringUndo.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -269,7 +269,7 @@ private:
 
     // --------------------------------------------------- frmMainUndo.cpp
     // Every change to the scheme or the palette is one step of this history.
-    ColouringHistory* Colouring = nullptr;
+    ColoringHistory* Coloring = nullptr;
     void createUndoItems();
     SchemeState CaptureScheme() const;
     PaletteState CapturePalette() const;

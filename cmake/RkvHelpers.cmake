@@ -28,7 +28,6 @@ function(rkv_test_support_includes target)
     ${PROJECT_SOURCE_DIR}/tests/support/ColoringRule.h
     ${PROJECT_SOURCE_DIR}/tests/support/PageImages.h)
   rkv_include_folder(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support support)
-  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
 endfunction()
 
 # rkv_add_gtest(<name> DIR <folder> SOURCES <files...> LIBS <libs...>)

@@ -1,4 +1,4 @@
-#include "platform/BusyPointer.h"
+#include "BusyPointer.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "platform/ColorChooser.h"
+#include "ColorChooser.h"
 
 #include <QColor>
 #include <QColorDialog>

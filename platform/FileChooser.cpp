@@ -1,4 +1,4 @@
-#include "platform/FileChooser.h"
+#include "FileChooser.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "platform/InputBox.h"
+#include "InputBox.h"
 
-#include "platform/ProgramInfo.h"
+#include "ProgramInfo.h"
 
 #include <QApplication>
 #include <QInputDialog>

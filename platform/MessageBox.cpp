@@ -1,6 +1,6 @@
-#include "platform/MessageBox.h"
+#include "MessageBox.h"
 
-#include "platform/ProgramInfo.h"
+#include "ProgramInfo.h"
 
 #include <QApplication>
 #include <QMessageBox>

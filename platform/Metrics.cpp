@@ -1,4 +1,4 @@
-#include "platform/Metrics.h"
+#include "Metrics.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "platform/PlainText.h"
+#include "PlainText.h"
 
 #include <QEvent>
 #include <QHelpEvent>

@@ -1,4 +1,4 @@
-#include "platform/PrintPreview.h"
+#include "PrintPreview.h"
 
 #include <QAction>
 #include <QDialog>

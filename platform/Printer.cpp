@@ -1,4 +1,4 @@
-#include "platform/Printer.h"
+#include "Printer.h"
 
 #include <QMarginsF>
 #include <QPrinter>

@@ -1,6 +1,6 @@
-#include "platform/PrinterQt.h"
+#include "PrinterQt.h"
 
-#include "platform/files/ReplacementFile.h"
+#include "ReplacementFile.h"
 
 #include <QFile>
 #include <QFontMetricsF>

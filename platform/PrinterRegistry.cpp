@@ -1,6 +1,6 @@
-#include "platform/PrinterRegistry.h"
+#include "PrinterRegistry.h"
 
-#include "platform/PrinterQt.h"
+#include "PrinterQt.h"
 
 #include <QPrinterInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Printer.h"
+#include "Printer.h"
 
 #include <QList>
 #include <QString>

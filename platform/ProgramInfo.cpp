@@ -1,4 +1,4 @@
-#include "platform/ProgramInfo.h"
+#include "ProgramInfo.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "platform/SettingsStore.h"
+#include "SettingsStore.h"
 
-#include "platform/files/RegularFile.h"
-#include "platform/files/ReplacementFile.h"
+#include "RegularFile.h"
+#include "ReplacementFile.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "platform/SystemColors.h"
+#include "SystemColors.h"
 
-#include "platform/ColorChooser.h"
+#include "ColorChooser.h"
 
 #include <QColor>
 #include <QGuiApplication>

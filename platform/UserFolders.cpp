@@ -1,6 +1,6 @@
-#include "platform/UserFolders.h"
+#include "UserFolders.h"
 
-#include "platform/ProgramInfo.h"
+#include "ProgramInfo.h"
 
 #include <QFile>
 #include <QFileInfo>

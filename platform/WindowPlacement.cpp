@@ -1,4 +1,4 @@
-#include "platform/WindowPlacement.h"
+#include "WindowPlacement.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
 #include "WindowReport.h"
 
-#include "platform/files/ReplacementFile.h"
+#include "ReplacementFile.h"
 
 #include <QAbstractButton>
 #include <QBuffer>

@@ -1,6 +1,6 @@
-#include "help/ApplicationIcon.h"
-#include "mainwindow/frmMain.h"
-#include "platform/ProgramInfo.h"
+#include "ApplicationIcon.h"
+#include "ProgramInfo.h"
+#include "frmMain.h"
 #ifdef RKV_WINDOW_REPORT_HOOK
 #include "WindowReport.h"
 #endif

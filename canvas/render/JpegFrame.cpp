@@ -1,4 +1,4 @@
-#include "render/JpegFrame.h"
+#include "JpegFrame.h"
 
 #include <QIODevice>
 #include <algorithm>

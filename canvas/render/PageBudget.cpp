@@ -1,4 +1,4 @@
-#include "render/PageBudget.h"
+#include "PageBudget.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,8 +1,8 @@
-#include "render/PageImageReader.h"
+#include "PageImageReader.h"
 
-#include "platform/files/RegularFile.h"
-#include "render/JpegFrame.h"
-#include "render/PageMemory.h"
+#include "JpegFrame.h"
+#include "PageMemory.h"
+#include "RegularFile.h"
 
 #include <QByteArrayView>
 #include <QFile>

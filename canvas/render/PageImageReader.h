@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/CanvasExport.h"
-#include "render/PageBudget.h"
+#include "CanvasExport.h"
+#include "PageBudget.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "render/PageMemory.h"
+#include "PageMemory.h"
 
 #include <cstdlib>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "render/PageScaler.h"
+#include "PageScaler.h"
 
-#include "render/WorkerPool.h"
+#include "WorkerPool.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "render/PrintTiling.h"
+#include "PrintTiling.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "render/RegionPicking.h"
+#include "RegionPicking.h"
 
 #include <cmath>
 

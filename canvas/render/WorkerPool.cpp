@@ -1,4 +1,4 @@
-#include "render/WorkerPool.h"
+#include "WorkerPool.h"
 
 #include <algorithm>
 #include <atomic>

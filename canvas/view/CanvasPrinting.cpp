@@ -1,11 +1,11 @@
 // Page printing: the rendered page on paper at its true size.
-#include "view/RKV3CanvasCtl.h"
+#include "RKV3CanvasCtl.h"
 
-#include "platform/BusyPointer.h"
-#include "platform/MessageBox.h"
-#include "platform/PrinterRegistry.h"
-#include "render/PrintPageMode.h"
-#include "render/PrintTiling.h"
+#include "BusyPointer.h"
+#include "MessageBox.h"
+#include "PrintPageMode.h"
+#include "PrintTiling.h"
+#include "PrinterRegistry.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "view/CanvasView.h"
+#include "CanvasView.h"
 
-#include "render/PageScaler.h"
+#include "PageScaler.h"
 
 #include <QPaintEvent>
 #include <QPainter>

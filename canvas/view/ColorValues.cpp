@@ -1,6 +1,6 @@
-#include "view/ColorValues.h"
+#include "ColorValues.h"
 
-#include "platform/SystemColors.h"
+#include "SystemColors.h"
 
 namespace ColorValues {
 

@@ -1,4 +1,4 @@
-#include "view/KeyCodes.h"
+#include "KeyCodes.h"
 
 namespace KeyCodes {
 

@@ -1,4 +1,4 @@
-#include "view/MousePointerImages.h"
+#include "MousePointerImages.h"
 
 #include <QGuiApplication>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "view/PersistedValues.h"
+#include "PersistedValues.h"
 
 #include <QString>
 #include <cmath>

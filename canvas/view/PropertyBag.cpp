@@ -1,4 +1,4 @@
-#include "view/PropertyBag.h"
+#include "PropertyBag.h"
 
 qsizetype PropertyBag::find(const QString& name) const
 {

@@ -253,7 +253,7 @@ private:
     void applyViewGeometry();
     static float boundedViewExtent(double value);
     bool resizeBuffer(QSize size);
-    bool canRecolorChangedRegionsOnly() const;
+    bool canRecolourChangedRegionsOnly() const;
 
     bool picView_Event(QEvent* event);
     void picView_MouseDown(short Button, short Shift, float X, float Y);
@@ -270,7 +270,7 @@ private:
     void clearChangeMarks();
     void hookViewport();
 
-    RKV3Canvas::RegionPalette palette_;
+    RegionPalette palette_;
     bool drawSmooth_ = false;
     // Where each region of the loaded page lies, the regions whose colour
     // changed since the last render, and what that render coloured: a page

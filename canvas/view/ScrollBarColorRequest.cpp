@@ -1,4 +1,4 @@
-#include "view/ScrollBarColorRequest.h"
+#include "ScrollBarColorRequest.h"
 
 QEvent::Type ScrollBarColorRequest::type()
 {

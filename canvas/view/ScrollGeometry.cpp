@@ -1,6 +1,6 @@
-#include "view/ScrollGeometry.h"
+#include "ScrollGeometry.h"
 
-#include "colorbytes/ColorBytes.h"
+#include "ColorBytes.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "view/SignedScrollBar.h"
+#include "SignedScrollBar.h"
 
-#include "view/ScrollBarColorRequest.h"
+#include "ScrollBarColorRequest.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "view/SurfaceHandles.h"
+#include "SurfaceHandles.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
-#include "view/modScrollFix.h"
+#include "modScrollFix.h"
 
-#include "view/ScrollBarColorRequest.h"
+#include "ScrollBarColorRequest.h"
 
 namespace modScrollFix {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/CanvasExport.h"
+#include "CanvasExport.h"
 
 #include <QPointer>
 #include <QWidget>

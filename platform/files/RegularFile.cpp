@@ -1,4 +1,4 @@
-#include "platform/files/RegularFile.h"
+#include "RegularFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

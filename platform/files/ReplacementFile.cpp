@@ -1,4 +1,4 @@
-#include "platform/files/ReplacementFile.h"
+#include "ReplacementFile.h"
 
 #include <QFile>
 #include <QFileInfo>

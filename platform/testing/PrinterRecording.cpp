@@ -1,4 +1,4 @@
-#include "platform/testing/PrinterRecording.h"
+#include "PrinterRecording.h"
 
 #include <cmath>
 

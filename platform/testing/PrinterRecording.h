@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Printer.h"
-#include "platform/PrinterRegistry.h"
+#include "Printer.h"
+#include "PrinterRegistry.h"
 
 #include <QImage>
 #include <QList>

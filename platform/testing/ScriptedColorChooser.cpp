@@ -1,4 +1,4 @@
-#include "platform/testing/ScriptedColorChooser.h"
+#include "ScriptedColorChooser.h"
 
 namespace Platform {
 

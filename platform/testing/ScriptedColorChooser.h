@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ColorChooser.h"
+#include "ColorChooser.h"
 
 #include <QList>
 #include <deque>

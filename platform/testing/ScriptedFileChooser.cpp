@@ -1,4 +1,4 @@
-#include "platform/testing/ScriptedFileChooser.h"
+#include "ScriptedFileChooser.h"
 
 namespace Platform {
 

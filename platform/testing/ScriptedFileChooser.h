@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileChooser.h"
+#include "FileChooser.h"
 
 #include <QList>
 #include <deque>

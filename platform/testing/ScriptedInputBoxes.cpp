@@ -1,4 +1,4 @@
-#include "platform/testing/ScriptedInputBoxes.h"
+#include "ScriptedInputBoxes.h"
 
 namespace Platform {
 

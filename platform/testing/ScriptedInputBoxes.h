@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/InputBox.h"
+#include "InputBox.h"
 
 #include <QList>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "platform/testing/ScriptedMessageBoxes.h"
+#include "ScriptedMessageBoxes.h"
 
 namespace Platform {
 

@@ -1,4 +1,4 @@
-#include "platform/testing/ScriptedPrintPreview.h"
+#include "ScriptedPrintPreview.h"
 
 #include <QPrintPreviewWidget>
 #include <QPrinter>

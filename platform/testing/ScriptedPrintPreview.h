@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrintPreview.h"
+#include "PrintPreview.h"
 
 #include <QList>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/testing/ScriptedMessageBoxes.h"
-#include "support/PageImages.h"
-#include "view/RKV3CanvasCtl.h"
-#include "view/RKV3CanvasCtlTestPeer.h"
+#include "PageImages.h"
+#include "RKV3CanvasCtl.h"
+#include "RKV3CanvasCtlTestPeer.h"
+#include "ScriptedMessageBoxes.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "exporter/ConsoleReport.h"
+#include "ConsoleReport.h"
 
-#include "exporter/TerminalText.h"
+#include "TerminalText.h"
 
 #include <algorithm>
 #include <cstdio>

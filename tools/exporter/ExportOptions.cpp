@@ -1,8 +1,8 @@
-#include "exporter/ExportOptions.h"
+#include "ExportOptions.h"
 
-#include "exporter/ExitStatus.h"
-#include "exporter/PageList.h"
-#include "platform/ProgramInfo.h"
+#include "ExitStatus.h"
+#include "PageList.h"
+#include "ProgramInfo.h"
 
 #include <QCommandLineParser>
 #include <cmath>

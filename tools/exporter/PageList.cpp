@@ -1,4 +1,4 @@
-#include "exporter/PageList.h"
+#include "PageList.h"
 
 #include <algorithm>
 

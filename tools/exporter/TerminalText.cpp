@@ -1,4 +1,4 @@
-#include "exporter/TerminalText.h"
+#include "TerminalText.h"
 
 QString TerminalText(const QString& text)
 {

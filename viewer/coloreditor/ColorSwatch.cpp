@@ -1,6 +1,6 @@
-#include "coloreditor/ColorSwatch.h"
+#include "ColorSwatch.h"
 
-#include "colorbytes/ColorBytes.h"
+#include "ColorBytes.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

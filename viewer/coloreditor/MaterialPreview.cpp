@@ -1,11 +1,11 @@
-#include "coloreditor/MaterialPreview.h"
+#include "MaterialPreview.h"
 
-#include "colorbytes/ColorBytes.h"
-#include "coloreditor/MaterialSamples.h"
+#include "ColorBytes.h"
+#include "MaterialSamples.h"
 
 #include <algorithm>
 
-void ColorGreyPixels(const std::uint32_t* source, std::uint32_t* target, int count, const RKV3Canvas::LevelTable& levels)
+void ColorGreyPixels(const std::uint32_t* source, std::uint32_t* target, int count, const LevelTable& levels)
 {
     for (int i = 0; i < count; ++i) {
         const std::uint32_t pixel = source[i];
@@ -23,7 +23,7 @@ void MaterialPreview::Load()
 
 void MaterialPreview::BuildPreviewTable(std::int32_t colorValue, std::int16_t offset)
 {
-    RKV3Canvas::BuildLevelTable(GetRedByte(colorValue), GetGreenByte(colorValue), GetBlueByte(colorValue), offset,
+    BuildLevelTable(GetRedByte(colorValue), GetGreenByte(colorValue), GetBlueByte(colorValue), offset,
                     PreviewLevels);
 }
 

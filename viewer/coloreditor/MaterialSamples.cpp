@@ -1,4 +1,4 @@
-#include "coloreditor/MaterialSamples.h"
+#include "MaterialSamples.h"
 
 #include <QRgb>
 

@@ -1,4 +1,4 @@
-#include "coloreditor/PictureBox.h"
+#include "PictureBox.h"
 
 #include <QPainter>
 

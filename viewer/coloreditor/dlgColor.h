@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coloreditor/MaterialPreview.h"
+#include "MaterialPreview.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "dialogs/cCommonDialog.h"
+#include "cCommonDialog.h"
 
-#include "platform/FileChooser.h"
-#include "platform/SystemColors.h"
+#include "FileChooser.h"
+#include "SystemColors.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "help/ApplicationIcon.h"
+#include "ApplicationIcon.h"
 
 // The icon's pictures are compiled into this static library; the library
 // registers them itself, since nothing else refers to them.

@@ -1,7 +1,7 @@
-#include "help/HelpTopics.h"
+#include "HelpTopics.h"
 
-#include "model/core/PathNames.h"
-#include "model/core/TextLines.h"
+#include "PathNames.h"
+#include "TextLines.h"
 
 std::optional<QString> ReadTextFile(const QString& programFolder, const QString& relativePath)
 {

@@ -1,7 +1,7 @@
-#include "help/frmAbout.h"
+#include "frmAbout.h"
 
-#include "help/ApplicationIcon.h"
-#include "platform/ProgramInfo.h"
+#include "ApplicationIcon.h"
+#include "ProgramInfo.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

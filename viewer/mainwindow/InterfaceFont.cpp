@@ -1,4 +1,4 @@
-#include "mainwindow/InterfaceFont.h"
+#include "InterfaceFont.h"
 
 #include <QFontDatabase>
 #include <QStringList>

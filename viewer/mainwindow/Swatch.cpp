@@ -1,6 +1,6 @@
-#include "mainwindow/Swatch.h"
+#include "Swatch.h"
 
-#include "platform/PlainText.h"
+#include "PlainText.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -16,7 +16,7 @@ Swatch::Swatch(QWidget* parent) : ColorSwatch(parent)
     Platform::ShowToolTipAsPlainText(this);
 }
 
-SwatchValues Swatch::values() const
+SwatchValues Swatch::Values() const
 {
     return {BackColor(), SwatchMime::OffsetOfTag(tag_), toolTip()};
 }
@@ -50,7 +50,7 @@ void Swatch::mouseMoveEvent(QMouseEvent* event)
     event->accept();
     // The drop may run code that removes this swatch (a list being rebuilt).
     QPointer<Swatch> self(this);
-    runDrag(SwatchMime::encode(values()));
+    runDrag(SwatchMime::encode(Values()));
     if (self) self->armed_ = false;
 }
 

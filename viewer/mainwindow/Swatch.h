@@ -1,7 +1,7 @@
 #pragma once
 
-#include "coloreditor/ColorSwatch.h"
-#include "mainwindow/SwatchMime.h"
+#include "ColorSwatch.h"
+#include "SwatchMime.h"
 
 #include <QPoint>
 
@@ -28,7 +28,7 @@ public:
 
     // The values a drag of this swatch carries: BackColor, the numeric value
     // of Tag and the tool tip.
-    SwatchValues values() const;
+    SwatchValues Values() const;
 
     void setAcceptsSwatchDrops(bool accept) { setAcceptDrops(accept); }
 

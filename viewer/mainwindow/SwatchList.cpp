@@ -1,7 +1,7 @@
-#include "mainwindow/SwatchList.h"
+#include "SwatchList.h"
 
-#include "mainwindow/Swatch.h"
-#include "mainwindow/Twips.h"
+#include "Swatch.h"
+#include "Twips.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -86,7 +86,7 @@ void SwatchList::removeRow(Row& row)
     delete row.label;
 }
 
-void SwatchList::setRowCount(int rows)
+void SwatchList::SetRowCount(int rows)
 {
     rows = std::max(rows, 0);
     while (int(rows_.size()) > std::max(rows, 1)) {
@@ -115,7 +115,7 @@ QLabel* SwatchList::nameLabel(int index) const
     return k >= 0 && k < int(rows_.size()) ? rows_[size_t(k)].label : nullptr;
 }
 
-void SwatchList::setRow(int index, qint32 color, const QString& tag, const QString& name, const QString& caption)
+void SwatchList::SetRow(int index, qint32 color, const QString& tag, const QString& name, const QString& caption)
 {
     Swatch* box = swatch(index);
     if (!box) return;
@@ -125,38 +125,38 @@ void SwatchList::setRow(int index, qint32 color, const QString& tag, const QStri
     nameLabel(index)->setText(caption);
 }
 
-int SwatchList::rowsHeight(int rows)
+int SwatchList::RowsHeight(int rows)
 {
     return RowPitch * rows + RowGap;
 }
 
-int SwatchList::heightTwips() const
+int SwatchList::HeightTwips() const
 {
     return int(Twips::heightOf(this));
 }
 
-void SwatchList::setContentHeight(int twips)
+void SwatchList::SetContentHeight(int twips)
 {
-    contentHeight_ = std::max(twips, heightTwips());
+    contentHeight_ = std::max(twips, HeightTwips());
     placeContent();
 }
 
-bool SwatchList::contentShown() const
+bool SwatchList::ContentShown() const
 {
     return !content_->isHidden();
 }
 
-void SwatchList::setValue(int value)
+void SwatchList::SetValue(int value)
 {
     value_ = std::clamp(value, std::min(0, max_), std::max(0, max_));
     syncBar();
     placeContent();
 }
 
-void SwatchList::setMax(int max)
+void SwatchList::SetMax(int max)
 {
     max_ = max;
-    setValue(value_);
+    SetValue(value_);
 }
 
 // Puts the Qt bar, which only knows minimum <= maximum, on the list's values:
@@ -188,7 +188,7 @@ void SwatchList::resizeEvent(QResizeEvent* event)
     QFrame::resizeEvent(event);
     clip_->setGeometry(contentsRect());
     // The content box is never lower than its viewport.
-    setContentHeight(contentHeight_);
+    SetContentHeight(contentHeight_);
 }
 
 // A click on a name label: a left press and release over it.

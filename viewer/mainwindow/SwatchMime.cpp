@@ -1,6 +1,6 @@
-#include "mainwindow/SwatchMime.h"
+#include "SwatchMime.h"
 
-#include "model/core/NumberReading.h"
+#include "NumberReading.h"
 
 #include <QDataStream>
 #include <QIODevice>

@@ -1,4 +1,4 @@
-#include "mainwindow/ToolPictures.h"
+#include "ToolPictures.h"
 
 #include <QApplication>
 #include <QIconEngine>

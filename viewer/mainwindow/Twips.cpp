@@ -1,6 +1,6 @@
-#include "mainwindow/Twips.h"
+#include "Twips.h"
 
-#include "platform/Metrics.h"
+#include "Metrics.h"
 
 #include <QWidget>
 #include <cmath>

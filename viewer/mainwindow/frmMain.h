@@ -1,7 +1,7 @@
 #pragma once
 
-#include "coloreditor/ColorEditTarget.h"
-#include "mainwindow/ColoringUndo.h"
+#include "ColorEditTarget.h"
+#include "ColouringUndo.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -269,7 +269,7 @@ private:
 
     // --------------------------------------------------- frmMainUndo.cpp
     // Every change to the scheme or the palette is one step of this history.
-    ColoringHistory* Coloring = nullptr;
+    ColouringHistory* Colouring = nullptr;
     void createUndoItems();
     SchemeState CaptureScheme() const;
     PaletteState CapturePalette() const;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/frmMain.h"
+#include "frmMain.h"
 
 // What tests reach of the main window beyond its public surface: its named
 // controls and the handlers they run, called as the controls would call them.
@@ -52,7 +52,7 @@ public:
     QWidget* picRegions() const { return w_.picRegions; }
     QWidget* picColorContainer() const { return w_.picColorContainer; }
     QScrollBar* vscRegions() const { return w_.vscRegions; }
-    ColoringHistory* Coloring() const { return w_.Coloring; }
+    ColouringHistory* Colouring() const { return w_.Colouring; }
 
     // Handlers.
     void mnuFileOpen_Click() { w_.mnuFileOpen_Click(); }

@@ -1,14 +1,14 @@
 // The zoom controls, the pan and inspector tools, the region inspector and
 // swatches dropped on the page.
-#include "mainwindow/frmMain.h"
+#include "frmMain.h"
 
-#include "mainwindow/SwatchMime.h"
-#include "mainwindow/ToolPictures.h"
-#include "mainwindow/Twips.h"
-#include "model/ProgramState.h"
-#include "model/core/ColorSets.h"
-#include "model/core/ModelState.h"
-#include "view/RKV3CanvasCtl.h"
+#include "ColorSets.h"
+#include "ModelState.h"
+#include "ProgramState.h"
+#include "RKV3CanvasCtl.h"
+#include "SwatchMime.h"
+#include "ToolPictures.h"
+#include "Twips.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -17,7 +17,7 @@
 #include <QMimeData>
 #include <QToolButton>
 
-namespace util = mdlRKVUtilities;
+using namespace mdlRKVUtilities;
 
 namespace {
 
@@ -130,7 +130,7 @@ void frmMain::RKVCanvas_ZoomChanged(int ZoomPercent)
     RKVCanvas->setAllowZoomIn(ZoomPercent < 100);
     cmdZoomOut->setEnabled(ZoomPercent >= 11);
     RKVCanvas->setAllowZoomOut(ZoomPercent >= 11);
-    util::CurrentZoom = ZoomPercent;
+    CurrentZoom = ZoomPercent;
 }
 
 void frmMain::RKVCanvas_MouseDown(short /*Button*/, short /*Shift*/, float X, float Y)
@@ -144,9 +144,9 @@ void frmMain::RKVCanvas_MouseDown(short /*Button*/, short /*Shift*/, float X, fl
     // A page may carry a region number its manifest does not name: it is
     // shown by its number.
     const QString regionName =
-        r <= util::Model.RegionNames.size() ? util::Model.RegionNames[r - 1] : QStringLiteral("Region %1").arg(r);
+        r <= Model.RegionNames.size() ? Model.RegionNames[r - 1] : QStringLiteral("Region %1").arg(r);
     lblSelectedRegion->setText(QStringLiteral("Region Inspector: ") + regionName + QStringLiteral(" (")
-                               + util::SchemeNames[size_t(r)] + QLatin1Char(')'));
+                               + SchemeNames[size_t(r)] + QLatin1Char(')'));
 }
 
 void frmMain::RKVCanvas_MouseUp(short /*Button*/, short /*Shift*/, float /*X*/, float /*Y*/)

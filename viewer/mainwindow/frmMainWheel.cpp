@@ -1,9 +1,9 @@
 // The wheel and keys over the canvas: scrolling the page, zooming with
 // Ctrl+wheel and Ctrl++ / Ctrl+-, and turning pages with Page Up / Down.
-#include "mainwindow/frmMain.h"
+#include "frmMain.h"
 
-#include "view/RKV3CanvasCtl.h"
-#include "view/SignedScrollBar.h"
+#include "RKV3CanvasCtl.h"
+#include "SignedScrollBar.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSlider>

@@ -1,8 +1,8 @@
-#include "model/ApplyScheme.h"
+#include "ApplyScheme.h"
 
-#include "model/core/ColorSets.h"
+#include "ColorSets.h"
 
-#include "view/RKV3CanvasCtl.h"
+#include "RKV3CanvasCtl.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,8 +1,8 @@
-#include "model/ColorSetFiles.h"
+#include "ColorSetFiles.h"
 
-#include "model/core/ColorSets.h"
+#include "ColorSets.h"
 
-#include "platform/MessageBox.h"
+#include "MessageBox.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/core/ColorSetFormats.h"
+#include "ColorSetFormats.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "model/ProgramState.h"
+#include "ProgramState.h"
 
-#include "model/core/ColorSets.h"
-#include "model/core/ModelState.h"
+#include "ColorSets.h"
+#include "ModelState.h"
 
 namespace mdlRKVUtilities {
 

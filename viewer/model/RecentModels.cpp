@@ -1,8 +1,8 @@
-#include "model/RecentModels.h"
+#include "RecentModels.h"
 
-#include "model/ViewerSettings.h"
-#include "platform/ProgramInfo.h"
-#include "platform/SettingsStore.h"
+#include "ProgramInfo.h"
+#include "SettingsStore.h"
+#include "ViewerSettings.h"
 
 #include <QDir>
 #include <QFileInfo>

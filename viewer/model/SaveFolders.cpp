@@ -1,6 +1,6 @@
-#include "model/SaveFolders.h"
+#include "SaveFolders.h"
 
-#include "platform/UserFolders.h"
+#include "UserFolders.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
-#include "model/ViewerSettings.h"
+#include "ViewerSettings.h"
 
-#include "platform/MessageBox.h"
-#include "platform/ProgramInfo.h"
-#include "platform/SettingsStore.h"
+#include "MessageBox.h"
+#include "ProgramInfo.h"
+#include "SettingsStore.h"
 
 namespace mdlRKVUtilities {
 

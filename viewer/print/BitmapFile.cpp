@@ -1,6 +1,6 @@
-#include "print/BitmapFile.h"
+#include "BitmapFile.h"
 
-#include "platform/files/ReplacementFile.h"
+#include "ReplacementFile.h"
 
 #include <QBuffer>
 #include <QImage>

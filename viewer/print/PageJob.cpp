@@ -1,24 +1,24 @@
-#include "print/PageJob.h"
+#include "PageJob.h"
 
-#include "model/core/ModelState.h"
-#include "platform/PrinterRegistry.h"
-#include "print/PrintTexts.h"
-#include "render/PrintPageMode.h"
-#include "view/RKV3CanvasCtl.h"
+#include "ModelState.h"
+#include "PrintPageMode.h"
+#include "PrintTexts.h"
+#include "PrinterRegistry.h"
+#include "RKV3CanvasCtl.h"
 
 #include <algorithm>
 #include <optional>
 
-namespace util = mdlRKVUtilities;
+using namespace mdlRKVUtilities;
 
 namespace {
 
 // The canvas's picture on the sheets, under page `page`'s header.
 bool printPicture(RKV3CanvasCtl& canvas, const PrintSettings& s, int page, PrintPageMode pageMode)
 {
-    canvas.setHeaderText(PageHeader(util::Model.Pages.value(page - 1).Title, page, util::Model.PageCount));
+    canvas.setHeaderText(PageHeader(Model.Pages.value(page - 1).Title, page, Model.PageCount));
     canvas.setFooterText(CopyrightNotice);
-    return canvas.PrintImage(s.PrinterIndex, util::Model.Resolution, s.QualityCode, s.CopyCount, s.PaperCode,
+    return canvas.PrintImage(s.PrinterIndex, Model.Resolution, s.QualityCode, s.CopyCount, s.PaperCode,
                              s.TileMode, s.HOffset, s.VOffset, pageMode);
 }
 
@@ -28,8 +28,8 @@ void titleJob(const PrintSettings& s, const QList<int>& pages)
     const auto printer = Platform::PrinterRegistry::printer(s.PrinterIndex);
     if (!printer || pages.isEmpty()) return;
     const int page = pages.first();
-    printer->setDocumentTitle(DocumentTitle(util::Model.ModelFileName, util::Model.Pages.value(page - 1).Title, page,
-                                            util::Model.PageCount, pages.size() == 1));
+    printer->setDocumentTitle(DocumentTitle(Model.ModelFileName, Model.Pages.value(page - 1).Title, page,
+                                            Model.PageCount, pages.size() == 1));
 }
 
 }  // namespace

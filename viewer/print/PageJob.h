@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintLayout.h"
+#include "PrintLayout.h"
 
 #include <QList>
 #include <functional>

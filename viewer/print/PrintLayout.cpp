@@ -1,7 +1,7 @@
-#include "print/PrintLayout.h"
+#include "PrintLayout.h"
 
-#include "platform/Printer.h"
-#include "textinput/NumericText.h"
+#include "NumericText.h"
+#include "Printer.h"
 
 #include <QLocale>
 #include <cmath>

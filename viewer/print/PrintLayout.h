@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/PrintTiling.h"
+#include "PrintTiling.h"
 
 #include <QString>
 #include <optional>

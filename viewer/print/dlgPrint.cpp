@@ -1,14 +1,14 @@
-#include "print/dlgPrint.h"
+#include "dlgPrint.h"
 
-#include "model/ProgramState.h"
-#include "model/ViewerSettings.h"
-#include "model/core/ModelState.h"
-#include "model/core/NumberReading.h"
-#include "platform/PrinterRegistry.h"
-#include "textinput/NumericText.h"
-#include "view/RKV3CanvasCtl.h"
+#include "ModelState.h"
+#include "NumberReading.h"
+#include "NumericText.h"
+#include "RKV3CanvasCtl.h"
+#include "PrinterRegistry.h"
+#include "ProgramState.h"
+#include "ViewerSettings.h"
 
-#include "platform/MessageBox.h"
+#include "MessageBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,7 +25,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace util = mdlRKVUtilities;
+using namespace mdlRKVUtilities;
 
 namespace {
 
@@ -59,12 +59,12 @@ dlgPrint::~dlgPrint() = default;
 
 void dlgPrint::ShowFor(RKV3CanvasCtl& canvas, QWidget* owner, bool allPages)
 {
-    util::PrintAllPages = allPages;
+    PrintAllPages = allPages;
     {
         dlgPrint dialog(canvas, owner);
         dialog.exec();
     }
-    util::PrintAllPages = false;
+    PrintAllPages = false;
 }
 
 void dlgPrint::createControls()
@@ -193,9 +193,9 @@ void dlgPrint::createControls()
 void dlgPrint::Form_Load()
 {
     using Platform::PrinterRegistry;
-    settings_.PaperCode = util::ReadNumber(util::GetSetting(util::Setting::DefaultPaperSize)).value_or(Platform::PaperLetter);
-    settings_.HOffset = float(OffsetBoxValue(util::GetSetting(util::Setting::UserPrintOffsetX)).value_or(0));
-    settings_.VOffset = float(OffsetBoxValue(util::GetSetting(util::Setting::UserPrintOffsetY)).value_or(0));
+    settings_.PaperCode = ReadNumber(GetSetting(Setting::DefaultPaperSize)).value_or(Platform::PaperLetter);
+    settings_.HOffset = float(OffsetBoxValue(GetSetting(Setting::UserPrintOffsetX)).value_or(0));
+    settings_.VOffset = float(OffsetBoxValue(GetSetting(Setting::UserPrintOffsetY)).value_or(0));
     if (settings_.PaperCode == Platform::PaperLetter) {
         optPaperSize[0]->setChecked(true);
     } else if (settings_.PaperCode == Platform::PaperA4) {
@@ -225,7 +225,7 @@ void dlgPrint::Form_Load()
     ApplyPrinterSettings();
     MeasurePrinter();
     UpdateTiling();
-    cmdSave->setEnabled(!util::PrintAllPages);
+    cmdSave->setEnabled(!PrintAllPages);
 }
 
 void dlgPrint::done(int result)
@@ -241,7 +241,7 @@ void dlgPrint::Form_Unload()
 {
     if (unloaded_) return;
     unloaded_ = true;
-    util::SaveSetting(util::Setting::DefaultPaperSize, QString::number(settings_.PaperCode));
+    SaveSetting(Setting::DefaultPaperSize, QString::number(settings_.PaperCode));
     const LengthUnit unit = UnitOfPaper(settings_.PaperCode);
     if (!unit.known) return;
     const double h = OffsetBoxValue(txtHOffset->text()).value_or(0);
@@ -253,8 +253,8 @@ void dlgPrint::Form_Unload()
         settings_.HOffset = RoundToHundredths(h / 25.4);
         settings_.VOffset = RoundToHundredths(v / 25.4);
     }
-    util::SaveSetting(util::Setting::UserPrintOffsetX, QString::number(double(settings_.HOffset), 'g', 7));
-    util::SaveSetting(util::Setting::UserPrintOffsetY, QString::number(double(settings_.VOffset), 'g', 7));
+    SaveSetting(Setting::UserPrintOffsetX, QString::number(double(settings_.HOffset), 'g', 7));
+    SaveSetting(Setting::UserPrintOffsetY, QString::number(double(settings_.VOffset), 'g', 7));
 }
 
 void dlgPrint::cboPrinters_Click()
@@ -364,7 +364,7 @@ QString dlgPrint::FormatLength(float inches)
 void dlgPrint::UpdateTiling()
 {
     const PageInches page =
-        PageSizeInches(canvas_.CanvasWidth(), canvas_.CanvasHeight(), util::Model.Resolution);
+        PageSizeInches(canvas_.CanvasWidth(), canvas_.CanvasHeight(), Model.Resolution);
     if (settings_.TileMode == 0 || settings_.TileMode == 1) {
         lblTiling->setText(TilingLabel(CountPrintTiles(settings_.PrintWidth, settings_.PrintHeight,
                                                        settings_.HOffset, settings_.VOffset,

@@ -1,26 +1,26 @@
 // The print dialog's two jobs: printing through the canvas and saving the
 // coloured page as a bitmap.
-#include "print/dlgPrint.h"
+#include "dlgPrint.h"
 
-#include "dialogs/cCommonDialog.h"
-#include "model/ModelOpening.h"
-#include "model/ProgramState.h"
-#include "model/core/ModelState.h"
-#include "platform/PrinterRegistry.h"
-#include "platform/ProgramInfo.h"
-#include "print/BitmapFile.h"
-#include "print/PageJob.h"
-#include "view/RKV3CanvasCtl.h"
+#include "BitmapFile.h"
+#include "ModelOpening.h"
+#include "ModelState.h"
+#include "PageJob.h"
+#include "PrinterRegistry.h"
+#include "ProgramInfo.h"
+#include "ProgramState.h"
+#include "RKV3CanvasCtl.h"
+#include "cCommonDialog.h"
 
-#include "platform/BusyPointer.h"
-#include "platform/MessageBox.h"
+#include "BusyPointer.h"
+#include "MessageBox.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
-namespace util = mdlRKVUtilities;
+using namespace mdlRKVUtilities;
 
 void dlgPrint::setStatus(const QString& text)
 {
@@ -57,7 +57,7 @@ void dlgPrint::cmdPrint_Click()
 
 void dlgPrint::runPrintJob(bool preview)
 {
-    if (util::PrintAllPages)
+    if (PrintAllPages)
         printAllPages(preview);
     else
         printCurrentPage(preview);
@@ -66,13 +66,13 @@ void dlgPrint::runPrintJob(bool preview)
 void dlgPrint::printCurrentPage(bool preview)
 {
     setStatus(preview ? QStringLiteral("Previewing Page") : QStringLiteral("Printing Page"));
-    PrintShownPage(canvas_, settings_, util::Model.CurrentPage);
+    PrintShownPage(canvas_, settings_, Model.CurrentPage);
     setStatus(QStringLiteral("Idle"));
 }
 
 void dlgPrint::printAllPages(bool preview)
 {
-    const int count = util::Model.PageCount;
+    const int count = Model.PageCount;
     prgPages->setRange(0, count);
     prgPages->setValue(0);
     prgPages->setVisible(true);
@@ -83,15 +83,15 @@ void dlgPrint::printAllPages(bool preview)
     const PrintedPages result = PrintModelPages(canvas_, settings_, pages, [this, preview](int page) {
         setStatus((preview ? QStringLiteral("Previewing Page %1") : QStringLiteral("Printing Page %1")).arg(page));
         prgPages->setValue(page);
-        return util::LoadPage(canvas_, util::PagePath(page));
+        return LoadPage(canvas_, PagePath(page));
     });
     setStatus(QStringLiteral("Idle"));
     prgPages->setVisible(false);
-    util::LoadPage(canvas_, util::PagePath(util::Model.CurrentPage));
+    LoadPage(canvas_, PagePath(Model.CurrentPage));
     if (!preview && !result.missing().isEmpty()) {
         QStringList named;
         for (const int page : result.missing())
-            named.append(QStringLiteral("%1 (%2)").arg(page).arg(util::Model.Pages.value(page - 1).Title));
+            named.append(QStringLiteral("%1 (%2)").arg(page).arg(Model.Pages.value(page - 1).Title));
         Platform::MessageBox::show(QStringLiteral("These pages were not printed: %1.").arg(named.join(QStringLiteral(", "))),
                                    Platform::MsgButtons::OkOnly, Platform::MsgIcon::Exclamation);
     }
@@ -110,7 +110,7 @@ void dlgPrint::cmdSave_Click()
         bool saved = false;
         {
             const Platform::BusyPointer busy;
-            saved = SaveBitmapFile(canvas_.Picture(), fileName, util::Model.Resolution);
+            saved = SaveBitmapFile(canvas_.Picture(), fileName, Model.Resolution);
         }
         if (!saved)
             Platform::MessageBox::show(QStringLiteral("Error saving image."), Platform::MsgButtons::OkOnly,

@@ -1,4 +1,4 @@
-#include "textinput/NumericText.h"
+#include "NumericText.h"
 
 #include <charconv>
 #include <cmath>

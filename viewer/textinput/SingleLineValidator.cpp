@@ -1,6 +1,6 @@
-#include "textinput/SingleLineValidator.h"
+#include "SingleLineValidator.h"
 
-#include "model/core/SafeTextWriter.h"
+#include "SafeTextWriter.h"
 
 QValidator::State SingleLineValidator::validate(QString& input, int& pos) const
 {

@@ -1,16 +1,16 @@
 // rkv3export, run as the real binary on models written here, its outputs
 // checked against the canvas's own render and, for PDFs, with poppler.
 #include "../../viewer/print/PopplerTools.h"
-#include "support/ColoringRule.h"
-#include "support/PageImages.h"
+#include "ColouringRule.h"
+#include "PageImages.h"
 
-#include "model/core/ColorRecord.h"
-#include "model/core/ColorSetFormats.h"
-#include "model/core/Manifest.h"
-#include "platform/ProgramInfo.h"
-#include "platform/testing/ScriptedMessageBoxes.h"
-#include "print/PrintTexts.h"
-#include "view/RKV3CanvasCtl.h"
+#include "ColorRecord.h"
+#include "ColorSetFormats.h"
+#include "Manifest.h"
+#include "PrintTexts.h"
+#include "ProgramInfo.h"
+#include "RKV3CanvasCtl.h"
+#include "ScriptedMessageBoxes.h"
 
 #include <QDir>
 #include <QProcess>
@@ -19,7 +19,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-namespace util = mdlRKVUtilities;
+using namespace mdlRKVUtilities;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -40,19 +40,19 @@ ExportRun runExport(const QStringList& arguments)
 }
 
 // A scheme colour of its own for every region, shifted by `shift`.
-util::ColorRecord regionColor(int region, int shift)
+ColorRecord regionColor(int region, int shift)
 {
-    return util::ColorRecord{quint8(region + shift), quint8(255 - region), quint8((region * 7 + shift) & 0xFF), -127};
+    return ColorRecord{quint8(region + shift), quint8(255 - region), quint8((region * 7 + shift) & 0xFF), -127};
 }
 
 // A page of the model as it should come out, coloured here by the rule with
 // the model's scheme (the paper white).
-QImage coloredPage(const QImage& page)
+QImage colouredPage(const QImage& page)
 {
-    return ColorByRule(page, [](int region) {
-        if (region == 0) return RegionColor{255, 255, 255, 0};
-        const util::ColorRecord c = regionColor(region, 0);
-        return RegionColor{c.Red, c.Green, c.Blue, c.Offset};
+    return ColourByRule(page, [](int region) {
+        if (region == 0) return RegionColour{255, 255, 255, 0};
+        const ColorRecord c = regionColor(region, 0);
+        return RegionColour{c.Red, c.Green, c.Blue, c.Offset};
     });
 }
 
@@ -63,7 +63,7 @@ protected:
     // (p1.png, ... by default) and the scheme Model.RKS3 of regionColor(r, 0).
     QString writeModel(int pages, int resolution, QSize size = {60, 40}, QStringList files = {})
     {
-        util::ModelState model;
+        ModelState model;
         model.Resolution = resolution;
         model.SchemeFile = u"Model.RKS3"_s;
         pageSize = size;
@@ -74,16 +74,16 @@ protected:
             model.Pages.append({file, u"Hull %1"_s.arg(page)});
         }
         writeScheme(u"Model.RKS3"_s, 0);
-        EXPECT_TRUE(util::SaveManifest(out(u"Model.RKV3"_s), model));
+        EXPECT_TRUE(SaveManifest(out(u"Model.RKV3"_s), model));
         return out(u"Model.RKV3"_s);
     }
     // A scheme file of regionColor(r, shift), cut to its first `lines` lines.
     void writeScheme(const QString& name, int shift, int lines = 255)
     {
-        std::array<util::ColorRecord, util::SchemeSize> colors{};
-        std::array<QString, util::SchemeSize> names{};
-        for (int r = 1; r < util::SchemeSize; ++r) colors[r] = regionColor(r, shift);
-        ASSERT_TRUE(util::WriteSchemeFile(out(name), colors, names));
+        std::array<ColorRecord, SchemeSize> colors{};
+        std::array<QString, SchemeSize> names{};
+        for (int r = 1; r < SchemeSize; ++r) colors[r] = regionColor(r, shift);
+        ASSERT_TRUE(WriteSchemeFile(out(name), colors, names));
         QFile file(out(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         const QList<QByteArray> all = file.readAll().split('\n');
@@ -101,7 +101,7 @@ protected:
     Platform::ScriptedMessageBoxes boxes;
 };
 
-TEST_F(ExporterTest, PicturesAreEachPageColoredAtTheModelsResolution)
+TEST_F(ExporterTest, PicturesAreEachPageColouredAtTheModelsResolution)
 {
     // Page 2's name, once its folder is dropped, is page 1's but for case.
     const QString manifest = writeModel(2, 100, {60, 40}, {u"p1.png"_s, u"sub/P1.png"_s});
@@ -116,7 +116,7 @@ TEST_F(ExporterTest, PicturesAreEachPageColoredAtTheModelsResolution)
         const QString name = page == 1 ? u"p1.%1"_s : u"P1_2.%1"_s;
         for (const QString& file : {u"new/bmp/"_s + name.arg(u"bmp"_s), u"png/"_s + name.arg(u"png"_s)}) {
             const QImage written(out(file));
-            EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), coloredPage(pageImage(page))) << file.toStdString();
+            EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), colouredPage(pageImage(page))) << file.toStdString();
             EXPECT_EQ(std::pair(written.dotsPerMeterX(), written.dotsPerMeterY()), std::pair(3937, 3937));
         }
     }
@@ -149,7 +149,7 @@ TEST_F(ExporterTest, EverySheetHoldsItsOwnPageTiledAtItsResolutionWithItsHeader)
         QDir().mkpath(images);
         const QList<std::pair<int, QImage>> placed = poppler::sheetImages(pdf, images);
         for (int sheet = 1; sheet <= pages.size(); ++sheet) {
-            const QImage expected = coloredPage(pageImage(pages[sheet - 1]));
+            const QImage expected = colouredPage(pageImage(pages[sheet - 1]));
             const int fit = int(areaWidth * 100 / expected.width()) * int(areaHeight * 100 / expected.height());
             const auto copies = std::count_if(placed.begin(), placed.end(), [&](const auto& p) { return p.first == sheet; });
             EXPECT_EQ(copies, fit) << "sheet " << sheet;
@@ -296,7 +296,7 @@ TEST_F(ExporterTest, PlantedLinksInTheOutputFolderAreReplacedNotFollowed)
     EXPECT_EQ(poppler::pageCount(out(u"m.pdf"_s)), 2);
 }
 
-TEST_F(ExporterTest, ShortSchemeReplacesWhatItHoldsAndRegion255KeepsTheModelsColor)
+TEST_F(ExporterTest, ShortSchemeReplacesWhatItHoldsAndRegion255KeepsTheModelsColour)
 {
     const QString manifest = writeModel(1, 100, {300, 60});
     writeScheme(u"Short.RKS3"_s, 40, 254);
@@ -304,9 +304,9 @@ TEST_F(ExporterTest, ShortSchemeReplacesWhatItHoldsAndRegion255KeepsTheModelsCol
     EXPECT_EQ(std::pair(run.status, run.errors), std::pair(0, u"Error loading color scheme.\n"_s));
 
     RKV3CanvasCtl canvas;
-    for (int r = 1; r < util::SchemeSize; ++r) {
-        const util::ColorRecord color = regionColor(r, r == 255 ? 0 : 40);
-        canvas.UpdatePaletteColor(short(r), util::ColorValueOf(color), color.Offset);
+    for (int r = 1; r < SchemeSize; ++r) {
+        const ColorRecord color = regionColor(r, r == 255 ? 0 : 40);
+        canvas.UpdatePaletteColor(short(r), ColorValueOf(color), color.Offset);
     }
     canvas.LoadRKVImage(out(u"p1.png"_s));
     ASSERT_TRUE(canvas.RenderRKVPage());

@@ -1,10 +1,10 @@
 // The colour editor dialog driven through its real widgets.
 #include "ColorEditorFixture.h"
 
-#include "coloreditor/ColorSwatch.h"
-#include "coloreditor/MaterialSamples.h"
-#include "coloreditor/PictureBox.h"
-#include "dialogs/cCommonDialog.h"
+#include "ColorSwatch.h"
+#include "MaterialSamples.h"
+#include "PictureBox.h"
+#include "cCommonDialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -24,7 +24,7 @@ QImage expectedPreview(int m, qint32 colorValue, qint16 offset)
 
 }  // namespace
 
-TEST_F(ColorEditorTest, LoadShowsTheCallersColorAndTheDesignValues)
+TEST_F(ColorEditorTest, LoadShowsTheCallersColourAndTheDesignValues)
 {
     open(rgbValue(200, 40, 30), -100, QStringLiteral("Brick"), 7);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Color Editor"));
@@ -91,7 +91,7 @@ TEST_F(ColorEditorTest, MaterialButtonsWrapAndNameTheSample)
     EXPECT_FALSE(dialog->ColorModified);
 }
 
-TEST_F(ColorEditorTest, SwatchClickRunsTheColorChooser)
+TEST_F(ColorEditorTest, SwatchClickRunsTheColourChooser)
 {
     open(rgbValue(50, 60, 70));
     colors.queueColor(rgbValue(200, 100, 50));
@@ -117,7 +117,7 @@ TEST_F(ColorEditorTest, SwatchClickRunsTheColorChooser)
     EXPECT_EQ(colors.calls()[1].customColors[0], rgbValue(200, 100, 50));
 }
 
-TEST_F(ColorEditorTest, CancelledColorChooserChangesNothing)
+TEST_F(ColorEditorTest, CancelledColourChooserChangesNothing)
 {
     open(rgbValue(50, 60, 70));
     const QImage before = preview();

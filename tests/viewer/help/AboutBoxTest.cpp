@@ -1,5 +1,5 @@
-#include "help/ApplicationIcon.h"
-#include "help/frmAbout.h"
+#include "ApplicationIcon.h"
+#include "frmAbout.h"
 
 #include <QImage>
 #include <QLabel>

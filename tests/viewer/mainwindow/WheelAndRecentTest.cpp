@@ -1,8 +1,8 @@
 // The wheel and the page keys over the canvas, and the File menu's recent models.
 #include "MainWindowFixture.h"
 
-#include "view/RKV3CanvasCtl.h"
-#include "view/SignedScrollBar.h"
+#include "RKV3CanvasCtl.h"
+#include "SignedScrollBar.h"
 
 #include <QAction>
 #include <QApplication>

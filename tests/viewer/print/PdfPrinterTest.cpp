@@ -1,11 +1,11 @@
 // Printing through the built-in PDF printer, measured with poppler.
 #include "PopplerTools.h"
 #include "PrintFixture.h"
-#include "platform/PrinterQt.h"
-#include "platform/PrinterRegistry.h"
-#include "platform/testing/ScriptedFileChooser.h"
-#include "print/PrintTexts.h"
-#include "print/dlgPrint.h"
+#include "PrintTexts.h"
+#include "PrinterQt.h"
+#include "PrinterRegistry.h"
+#include "ScriptedFileChooser.h"
+#include "dlgPrint.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -65,7 +65,7 @@ TEST_F(PdfPrinterTest, PageReachesThePdfPixelForPixelAtItsOwnResolution)
     EXPECT_TRUE(text.contains(PublisherCredit)) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("for personal use only"))) << text.toStdString();
 
-    EXPECT_EQ(poppler::sheetImages(pdf, dir.path()).value(0).second, coloredPage(1));
+    EXPECT_EQ(poppler::sheetImages(pdf, dir.path()).value(0).second, colouredPage(1));
 }
 
 TEST_F(PdfPrinterTest, EverySheetHoldsItsOwnPageAndPagesThatFailAreSkippedAndNamed)
@@ -96,7 +96,7 @@ TEST_F(PdfPrinterTest, EverySheetHoldsItsOwnPageAndPagesThatFailAreSkippedAndNam
     // many copies of their page as fit, each copy the page coloured.
     const QList<std::pair<int, QImage>> placed = poppler::sheetImages(pdf, dir.path());
     for (const auto& [sheet, page] : {std::pair(1, 1), {2, 3}}) {
-        const QImage expected = coloredPage(page);
+        const QImage expected = colouredPage(page);
         const int across = int(8.5 * 100 / expected.width()), down = int(10.5 * 100 / expected.height());
         int copies = 0;
         for (const auto& [on, picture] : placed) {
@@ -109,7 +109,7 @@ TEST_F(PdfPrinterTest, EverySheetHoldsItsOwnPageAndPagesThatFailAreSkippedAndNam
     ASSERT_EQ(boxes.count(), 2);
     EXPECT_EQ(boxes.shown()[0].text, "Error Loading Bytemaps");
     EXPECT_EQ(boxes.shown()[1].text, "These pages were not printed: 2 (Part 2), 4 (Part 4).");
-    EXPECT_EQ(canvas->Picture(), coloredPage(1)) << "the page on screen is back";
+    EXPECT_EQ(canvas->Picture(), colouredPage(1)) << "the page on screen is back";
     const auto anything = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
     EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral(".*")}, anything).isEmpty());
     mdlRKVUtilities::PrintAllPages = false;

@@ -1,5 +1,5 @@
 // The layout arithmetic the dialog shows and the canvas prints by.
-#include "print/PrintLayout.h"
+#include "PrintLayout.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The numeric test of the offset box.
-#include "textinput/NumericText.h"
+#include "NumericText.h"
 
 #include <gtest/gtest.h>
 

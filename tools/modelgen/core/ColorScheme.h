@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/core/ColorSets.h"
+#include "ColorSets.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "modelgen/core/CottageModel.h"
+#include "CottageModel.h"
 
-#include "modelgen/core/CottagePages.h"
-#include "modelgen/core/CottageRegions.h"
-#include "modelgen/core/ModelWriter.h"
+#include "CottagePages.h"
+#include "CottageRegions.h"
+#include "ModelWriter.h"
 
 namespace CottageModel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modelgen/core/GeneratedModel.h"
+#include "GeneratedModel.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modelgen/core/PageSheet.h"
+#include "PageSheet.h"
 
 // The pieces of each Cottage sheet, laid out in drawing units on a Letter
 // sheet of 1275 x 1650 units.

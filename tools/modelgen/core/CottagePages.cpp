@@ -1,6 +1,6 @@
-#include "modelgen/core/CottagePages.h"
+#include "CottagePages.h"
 
-#include "modelgen/core/CottagePageDrawings.h"
+#include "CottagePageDrawings.h"
 
 #include <cmath>
 

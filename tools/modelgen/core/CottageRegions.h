@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modelgen/core/ColorScheme.h"
+#include "ColorScheme.h"
 
 #include <QStringList>
 

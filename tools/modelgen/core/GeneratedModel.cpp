@@ -1,4 +1,4 @@
-#include "modelgen/core/GeneratedModel.h"
+#include "GeneratedModel.h"
 
 namespace {
 

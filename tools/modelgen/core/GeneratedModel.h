@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/core/ModelState.h"
-#include "modelgen/core/ColorScheme.h"
+#include "ColorScheme.h"
+#include "ModelState.h"
 
 #include <QImage>
 #include <QString>

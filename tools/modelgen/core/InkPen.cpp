@@ -1,4 +1,4 @@
-#include "modelgen/core/InkPen.h"
+#include "InkPen.h"
 
 namespace {
 QPen greyPen(int level, double width)

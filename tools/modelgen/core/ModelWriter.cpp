@@ -1,7 +1,7 @@
-#include "modelgen/core/ModelWriter.h"
+#include "ModelWriter.h"
 
-#include "model/core/Manifest.h"
-#include "platform/files/ReplacementFile.h"
+#include "Manifest.h"
+#include "ReplacementFile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modelgen/core/Piece.h"
+#include "Piece.h"
 
 #include <QPointF>
 #include <QRectF>

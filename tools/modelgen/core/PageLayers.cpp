@@ -1,4 +1,4 @@
-#include "modelgen/core/PageLayers.h"
+#include "PageLayers.h"
 
 #include <QPainter>
 

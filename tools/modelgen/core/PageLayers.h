@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modelgen/core/Shading.h"
+#include "Shading.h"
 
 #include <QImage>
 #include <QPainterPath>

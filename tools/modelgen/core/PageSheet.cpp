@@ -1,8 +1,8 @@
-#include "modelgen/core/PageSheet.h"
+#include "PageSheet.h"
 
-#include "modelgen/core/InkPen.h"
-#include "modelgen/core/Piece.h"
-#include "modelgen/core/StrokeFont.h"
+#include "InkPen.h"
+#include "Piece.h"
+#include "StrokeFont.h"
 
 PageSheet::PageSheet(int width, int height, double scale) : layers_(width, height, scale) {}
 

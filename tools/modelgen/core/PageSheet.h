@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modelgen/core/PageLayers.h"
+#include "PageLayers.h"
 
 #include <QImage>
 #include <QString>

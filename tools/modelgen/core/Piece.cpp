@@ -1,7 +1,7 @@
-#include "modelgen/core/Piece.h"
+#include "Piece.h"
 
-#include "modelgen/core/PageLayers.h"
-#include "modelgen/core/StrokeFont.h"
+#include "PageLayers.h"
+#include "StrokeFont.h"
 
 #include <QLineF>
 

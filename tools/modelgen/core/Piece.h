@@ -1,7 +1,7 @@
 #pragma once
 
-#include "modelgen/core/InkPen.h"
-#include "modelgen/core/Shading.h"
+#include "InkPen.h"
+#include "Shading.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

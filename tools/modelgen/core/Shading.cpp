@@ -1,4 +1,4 @@
-#include "modelgen/core/Shading.h"
+#include "Shading.h"
 
 #include <QLinearGradient>
 

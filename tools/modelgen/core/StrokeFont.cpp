@@ -1,4 +1,4 @@
-#include "modelgen/core/StrokeFont.h"
+#include "StrokeFont.h"
 
 #include <QHash>
 #include <QStringList>

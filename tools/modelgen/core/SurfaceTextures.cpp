@@ -1,6 +1,6 @@
-#include "modelgen/core/SurfaceTextures.h"
+#include "SurfaceTextures.h"
 
-#include "modelgen/core/DeterministicRandom.h"
+#include "DeterministicRandom.h"
 
 namespace SurfaceTextures {
 

@@ -1,6 +1,6 @@
-#include "model/core/ColorLine.h"
+#include "ColorLine.h"
 
-#include "model/core/NumberReading.h"
+#include "NumberReading.h"
 
 #include <QStringList>
 

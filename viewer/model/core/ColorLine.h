@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/core/ColorRecord.h"
+#include "ColorRecord.h"
 
 #include <QString>
 

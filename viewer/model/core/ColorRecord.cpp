@@ -1,6 +1,6 @@
-#include "model/core/ColorRecord.h"
+#include "ColorRecord.h"
 
-#include "colorbytes/ColorBytes.h"
+#include "ColorBytes.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,4 +1,4 @@
-#include "model/core/ColorSets.h"
+#include "ColorSets.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/core/ModelState.h"
+#include "ModelState.h"
 
 #include <QString>
 

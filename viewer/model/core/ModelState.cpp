@@ -1,6 +1,6 @@
-#include "model/core/ModelState.h"
+#include "ModelState.h"
 
-#include "model/core/PathNames.h"
+#include "PathNames.h"
 
 namespace mdlRKVUtilities {
 

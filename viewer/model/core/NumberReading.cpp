@@ -1,4 +1,4 @@
-#include "model/core/NumberReading.h"
+#include "NumberReading.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "model/core/PathNames.h"
+#include "PathNames.h"
 
-#include "platform/files/RegularFile.h"
+#include "RegularFile.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
-#include "model/core/SafeTextWriter.h"
+#include "SafeTextWriter.h"
 
-#include "model/core/TextEncoding.h"
-#include "platform/files/ReplacementFile.h"
+#include "ReplacementFile.h"
+#include "TextEncoding.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,4 +1,4 @@
-#include "model/core/TextEncoding.h"
+#include "TextEncoding.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "model/core/TextLines.h"
+#include "TextLines.h"
 
-#include "model/core/TextEncoding.h"
+#include "TextEncoding.h"
 
-#include "platform/files/RegularFile.h"
+#include "RegularFile.h"
 
 namespace mdlRKVUtilities {
 

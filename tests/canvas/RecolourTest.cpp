@@ -3,7 +3,7 @@
 // the buffer in between. Shrinking the view averages areas the same way
 // whatever part of it is painted.
 #include "CanvasFixture.h"
-#include "render/PageScaler.h"
+#include "PageScaler.h"
 
 #include <QPainter>
 
@@ -38,7 +38,7 @@ QImage HalfwayPage(int width, int height)
     return page;
 }
 
-void colorAll(RKV3CanvasCtl& c, int shift)
+void colourAll(RKV3CanvasCtl& c, int shift)
 {
     for (short r = 0; r < 256; ++r) c.UpdatePaletteColor(r, r * 0x030507 + shift, short(-127 + shift));
 }
@@ -47,8 +47,8 @@ void colorAll(RKV3CanvasCtl& c, int shift)
 QImage fullRender(const QString& path, int shift, const std::vector<std::pair<short, int>>& changes)
 {
     RKV3CanvasCtl fresh;
-    colorAll(fresh, shift);
-    for (const auto& [region, color] : changes) fresh.UpdatePaletteColor(region, color, 0);
+    colourAll(fresh, shift);
+    for (const auto& [region, colour] : changes) fresh.UpdatePaletteColor(region, colour, 0);
     fresh.LoadRKVImage(path);
     fresh.RenderRKVPage();
     return fresh.Picture().copy();
@@ -56,15 +56,15 @@ QImage fullRender(const QString& path, int shift, const std::vector<std::pair<sh
 
 }  // namespace
 
-TEST_F(CanvasFixture, RecoloringChangedRegionsGivesTheFullRender)
+TEST_F(CanvasFixture, RecolouringChangedRegionsGivesTheFullRender)
 {
     const QString path = savePage(BlockPage(301, 97));
-    colorAll(*canvas, 0);
+    colourAll(*canvas, 0);
     canvas->LoadRKVImage(path);
     canvas->RenderRKVPage();
     canvas->setZoom(100);
     std::vector<std::pair<short, int>> changes = {{3, 0x102030}, {200, 0xFF00FF}};
-    for (const auto& [region, color] : changes) canvas->UpdatePaletteColor(region, color, 0);
+    for (const auto& [region, colour] : changes) canvas->UpdatePaletteColor(region, colour, 0);
     canvas->RenderRKVPage();
     EXPECT_EQ(canvas->Picture(), fullRender(path, 0, changes));
 
@@ -88,12 +88,12 @@ TEST_F(CanvasFixture, RecoloringChangedRegionsGivesTheFullRender)
     canvas->setDrawSmooth(true);
     canvas->RenderRKVPage();
     canvas->setDrawSmooth(false);
-    colorAll(*canvas, 1);
+    colourAll(*canvas, 1);
     canvas->RenderRKVPage();
     EXPECT_EQ(canvas->Picture(), fullRender(path, 1, {}));
 }
 
-TEST(PageScaler, PartsMadeApartFitTheWholeAndAveragesKeepUniformColors)
+TEST(PageScaler, PartsMadeApartFitTheWholeAndAveragesKeepUniformColours)
 {
     const QImage page = PatternPage(203, 151);
     const ScaleSource source{reinterpret_cast<const std::uint32_t*>(page.constBits()),

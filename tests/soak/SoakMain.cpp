@@ -40,9 +40,7 @@ struct Outcome {
 // `seconds` is positive.
 Outcome Run(quint64 seed, const QList<int>& actions, int count, double seconds, int* ran = nullptr)
 {
-    using namespace mdlRKVUtilities;
-    ClearColorSets();
-    Model = {};
+    mdlRKVUtilities::ResetProgramState();
     Soak::World world;
     const QString previous = Platform::SettingsStore::setFolder(world.settingsFolder());
     Outcome outcome;

@@ -30,4 +30,11 @@ inline bool EditCancelled = false;
 // The print dialog prints every page of the model.
 inline bool PrintAllPages = false;
 
+// Every piece of program-wide state back to its value at program start:
+// the values above, the open model (ModelState.h) and the palette and scheme
+// (ColorSets.h). Test fixtures call it so that no test sees what an earlier
+// one left; the settings store and the stored recent models are files and
+// stay as they are.
+void ResetProgramState();
+
 }  // namespace mdlRKVUtilities

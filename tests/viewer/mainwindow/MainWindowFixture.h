@@ -23,8 +23,7 @@ protected:
     void SetUp() override
     {
         previousFolder_ = Platform::SettingsStore::setFolder(settingsDir_.path());
-        mdlRKVUtilities::ClearColorSets();
-        mdlRKVUtilities::Model = {};
+        mdlRKVUtilities::ResetProgramState();
     }
     void TearDown() override { window_.reset(), Platform::SettingsStore::setFolder(previousFolder_); }
 

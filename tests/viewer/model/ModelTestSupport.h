@@ -69,10 +69,7 @@ protected:
     {
         ASSERT_TRUE(temp.isValid());
         folder = temp.path() + QLatin1Char('/');
-        mdlRKVUtilities::ClearColorSets();
-        mdlRKVUtilities::Model = mdlRKVUtilities::ModelState{};
-        mdlRKVUtilities::LastModelPath.clear();
-        mdlRKVUtilities::CurrentZoom = 100;
+        mdlRKVUtilities::ResetProgramState();
     }
     QString path(const QString& name) const { return folder + name; }
 

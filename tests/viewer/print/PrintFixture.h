@@ -22,8 +22,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         previousSettings = Platform::SettingsStore::setFolder(dir.path());
-        mdlRKVUtilities::Model = mdlRKVUtilities::ModelState{};
-        mdlRKVUtilities::PrintAllPages = false;
+        mdlRKVUtilities::ResetProgramState();
         canvas = std::make_unique<RKV3CanvasCtl>();
         for (int r = 1; r < 256; ++r) {
             const RegionColour c = regionColour(r);

@@ -20,19 +20,19 @@ bool isTrue(const char* value)
 
 benchmark::ConsoleReporter::OutputOptions RatioReporter::optionsFromArguments(int argc, char** argv)
 {
-    const char* colour = "auto";
+    const char* color = "auto";
     bool tabular = false;
     for (int i = 1; i < argc; ++i) {
-        static const char colourFlag[] = "--benchmark_color=";
+        static const char colorFlag[] = "--benchmark_color=";
         static const char tabularFlag[] = "--benchmark_counters_tabular=";
-        if (std::strncmp(argv[i], colourFlag, sizeof colourFlag - 1) == 0)
-            colour = argv[i] + sizeof colourFlag - 1;
+        if (std::strncmp(argv[i], colorFlag, sizeof colorFlag - 1) == 0)
+            color = argv[i] + sizeof colorFlag - 1;
         else if (std::strncmp(argv[i], tabularFlag, sizeof tabularFlag - 1) == 0)
             tabular = isTrue(argv[i] + sizeof tabularFlag - 1);
     }
-    const bool useColour = std::strcmp(colour, "auto") == 0 ? isatty(fileno(stdout)) != 0 : isTrue(colour);
+    const bool useColor = std::strcmp(color, "auto") == 0 ? isatty(fileno(stdout)) != 0 : isTrue(color);
     int options = OO_None;
-    if (useColour) options |= OO_Color;
+    if (useColor) options |= OO_Color;
     if (tabular) options |= OO_Tabular;
     return OutputOptions(options);
 }

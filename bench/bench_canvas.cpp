@@ -19,9 +19,9 @@
 // the Cottage's colours. Times are medians of 10 repetitions.
 #include "RatioReporter.h"
 
-#include "BenchmarkPages.h"
-#include "CottageRegions.h"
-#include "RKV3CanvasCtl.h"
+#include "modelgen/core/BenchmarkPages.h"
+#include "modelgen/core/CottageRegions.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <benchmark/benchmark.h>
 
@@ -151,7 +151,7 @@ void BM_RenderFull(benchmark::State& state)
     QApplication::processEvents();
 }
 
-void BM_RecolourRegion(benchmark::State& state)
+void BM_RecolorRegion(benchmark::State& state)
 {
     const Setup& s = setup();
     auto canvas = makeCanvas();
@@ -203,7 +203,7 @@ void BM_DecodePng(benchmark::State& state)
         ->Repetitions(Repetitions)->DisplayAggregatesOnly(true)
 RKV_FIGURE(BM_Memcpy);
 RKV_FIGURE(BM_RenderFull);
-RKV_FIGURE(BM_RecolourRegion);
+RKV_FIGURE(BM_RecolorRegion);
 RKV_FIGURE(BM_ZoomTo50);
 RKV_FIGURE(BM_DecodePng);
 RKV_FIGURE(BM_OpenPage);

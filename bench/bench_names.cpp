@@ -10,7 +10,7 @@
 // the big folder is most of it.
 #include "RatioReporter.h"
 
-#include "PathNames.h"
+#include "model/core/PathNames.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,11 +9,11 @@
 // loop's own ratio below it.
 #include "RatioReporter.h"
 
-#include "BenchmarkPages.h"
-#include "CottageRegions.h"
-#include "PageRenderer.h"
-#include "RKV3CanvasCtl.h"
-#include "RegionPalette.h"
+#include "modelgen/core/BenchmarkPages.h"
+#include "modelgen/core/CottageRegions.h"
+#include "render/PageRenderer.h"
+#include "render/RegionPalette.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,7 +33,7 @@ constexpr int PageHeight = 3300;
 struct PageData {
     QImage page;
     std::vector<std::uint32_t> output;
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
 
     PageData() : page(MakeBenchmarkPage(PageWidth, PageHeight, 1)), output(std::size_t(PageWidth) * PageHeight)
     {

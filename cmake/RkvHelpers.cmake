@@ -25,7 +25,7 @@ endfunction()
 # The shared test headers of tests/support/, included as "support/Name.h".
 function(rkv_test_support_includes target)
   target_sources(${target} PRIVATE
-    ${PROJECT_SOURCE_DIR}/tests/support/ColouringRule.h
+    ${PROJECT_SOURCE_DIR}/tests/support/ColoringRule.h
     ${PROJECT_SOURCE_DIR}/tests/support/PageImages.h)
   rkv_include_folder(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support support)
 endfunction()

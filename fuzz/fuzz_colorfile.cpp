@@ -1,6 +1,6 @@
 // The colour file reader over any bytes.
-#include "ColorFile.h"
 #include "FuzzSupport.h"
+#include "model/core/ColorFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,6 +1,6 @@
 // The manifest reader over any bytes.
 #include "FuzzSupport.h"
-#include "Manifest.h"
+#include "model/core/Manifest.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

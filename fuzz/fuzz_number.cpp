@@ -1,7 +1,7 @@
 // The number rule over any text, read as UTF-8 and as Windows-1252.
 #include "FuzzSupport.h"
-#include "NumberReading.h"
-#include "TextEncoding.h"
+#include "model/core/NumberReading.h"
+#include "model/core/TextEncoding.h"
 
 #include <cmath>
 

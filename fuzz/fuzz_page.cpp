@@ -1,9 +1,9 @@
 // Page loading over any bytes: the canvas's loader, then a render of
 // whatever it accepted, on Qt's offscreen platform.
 #include "FuzzSupport.h"
-#include "MessageBox.h"
-#include "PageImageReader.h"
-#include "RKV3CanvasCtl.h"
+#include "platform/MessageBox.h"
+#include "render/PageImageReader.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // The palette reader over any bytes.
-#include "ColorSetFormats.h"
-#include "ColorSets.h"
 #include "FuzzSupport.h"
+#include "model/core/ColorSetFormats.h"
+#include "model/core/ColorSets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

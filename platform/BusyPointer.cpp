@@ -1,4 +1,4 @@
-#include "BusyPointer.h"
+#include "platform/BusyPointer.h"
 
 #include <QApplication>
 #include <QCursor>

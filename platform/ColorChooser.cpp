@@ -1,4 +1,4 @@
-#include "ColorChooser.h"
+#include "platform/ColorChooser.h"
 
 #include <QColor>
 #include <QColorDialog>

@@ -1,4 +1,4 @@
-#include "FileChooser.h"
+#include "platform/FileChooser.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "InputBox.h"
+#include "platform/InputBox.h"
 
-#include "ProgramInfo.h"
+#include "platform/ProgramInfo.h"
 
 #include <QApplication>
 #include <QInputDialog>

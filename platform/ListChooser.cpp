@@ -1,6 +1,6 @@
-#include "ListChooser.h"
+#include "platform/ListChooser.h"
 
-#include "ProgramInfo.h"
+#include "platform/ProgramInfo.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
-#include "ProgramInfo.h"
+#include "platform/ProgramInfo.h"
 
 #include <QApplication>
 #include <QMessageBox>

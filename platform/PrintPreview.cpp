@@ -1,4 +1,4 @@
-#include "PrintPreview.h"
+#include "platform/PrintPreview.h"
 
 #include <QAction>
 #include <QDialog>

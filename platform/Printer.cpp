@@ -1,4 +1,4 @@
-#include "Printer.h"
+#include "platform/Printer.h"
 
 #include <QMarginsF>
 #include <QPrinter>

@@ -1,6 +1,6 @@
-#include "PrinterQt.h"
+#include "platform/PrinterQt.h"
 
-#include "ReplacementFile.h"
+#include "platform/files/ReplacementFile.h"
 
 #include <QFile>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
-#include "PrinterRegistry.h"
+#include "platform/PrinterRegistry.h"
 
-#include "PrinterQt.h"
+#include "platform/PrinterQt.h"
 
 #include <QPrinterInfo>
 

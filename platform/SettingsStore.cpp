@@ -1,7 +1,7 @@
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
-#include "RegularFile.h"
-#include "ReplacementFile.h"
+#include "platform/files/RegularFile.h"
+#include "platform/files/ReplacementFile.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "SystemColors.h"
+#include "platform/SystemColors.h"
 
-#include "ColorChooser.h"
+#include "platform/ColorChooser.h"
 
 #include <QColor>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "Translations.h"
+#include "platform/Translations.h"
 
-#include "ProgramInfo.h"
+#include "platform/ProgramInfo.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
-#include "UserFolders.h"
+#include "platform/UserFolders.h"
 
-#include "ProgramInfo.h"
+#include "platform/ProgramInfo.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "WindowReport.h"
 
-#include "ReplacementFile.h"
+#include "platform/files/ReplacementFile.h"
 
 #include <QAbstractButton>
 #include <QBuffer>

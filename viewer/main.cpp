@@ -1,7 +1,7 @@
-#include "ApplicationIcon.h"
-#include "ProgramInfo.h"
-#include "Translations.h"
-#include "frmMain.h"
+#include "help/ApplicationIcon.h"
+#include "mainwindow/frmMain.h"
+#include "platform/ProgramInfo.h"
+#include "platform/Translations.h"
 #ifdef RKV_WINDOW_REPORT_HOOK
 #include "WindowReport.h"
 #endif

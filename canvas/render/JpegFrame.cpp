@@ -1,4 +1,4 @@
-#include "JpegFrame.h"
+#include "render/JpegFrame.h"
 
 #include <QIODevice>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "PageBudget.h"
+#include "render/PageBudget.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,8 +1,8 @@
-#include "PageImageReader.h"
+#include "render/PageImageReader.h"
 
-#include "JpegFrame.h"
-#include "PageMemory.h"
-#include "RegularFile.h"
+#include "platform/files/RegularFile.h"
+#include "render/JpegFrame.h"
+#include "render/PageMemory.h"
 
 #include <QByteArrayView>
 #include <QFile>

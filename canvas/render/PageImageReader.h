@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CanvasExport.h"
-#include "PageBudget.h"
+#include "render/CanvasExport.h"
+#include "render/PageBudget.h"
 
 #include <QImage>
 #include <QString>

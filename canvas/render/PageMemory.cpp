@@ -1,4 +1,4 @@
-#include "PageMemory.h"
+#include "render/PageMemory.h"
 
 #include <cstdlib>
 #include <limits>

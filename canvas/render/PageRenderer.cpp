@@ -1,6 +1,6 @@
-#include "PageRenderer.h"
+#include "render/PageRenderer.h"
 
-#include "WorkerPool.h"
+#include "render/WorkerPool.h"
 
 #include <algorithm>
 #include <chrono>
@@ -37,7 +37,7 @@ void renderPlain(const std::uint32_t* src, std::uint32_t* dst, std::size_t count
 // Four pixels at a time: the four words are read one by one, the clamp is a
 // saturating byte subtraction of 255 - ink from bytes red, green and blue.
 __attribute__((target("sse2"))) void renderSse2(const std::uint32_t* src, std::uint32_t* dst,
-                                                    std::size_t count, const RegionPalette& palette)
+                                                    std::size_t count, const RKV3Canvas::RegionPalette& palette)
 {
     const std::uint32_t* words = palette.outputWords();
     const __m128i lowByte = _mm_set1_epi32(0xFF);
@@ -65,7 +65,7 @@ __attribute__((target("sse2"))) void renderSse2(const std::uint32_t* src, std::u
 // is fetched from the table by one gather. 255 - ink is spread over the
 // three colour bytes of each pixel by one byte shuffle, the shade likewise.
 __attribute__((target("avx2"))) void renderAvx2(const std::uint32_t* src, std::uint32_t* dst,
-                                                    std::size_t count, const RegionPalette& palette)
+                                                    std::size_t count, const RKV3Canvas::RegionPalette& palette)
 {
     const std::uint32_t* words = palette.outputWords();
     const std::uint32_t* steps = palette.levelSteps();
@@ -107,7 +107,7 @@ __attribute__((target("avx2"))) void renderAvx2(const std::uint32_t* src, std::u
 __attribute__((target("avx512f,avx512bw"))) void renderAvx512(const std::uint32_t* src,
                                                                   std::uint32_t* dst,
                                                                   std::size_t count,
-                                                                  const RegionPalette& palette)
+                                                                  const RKV3Canvas::RegionPalette& palette)
 {
     const std::uint32_t* words = palette.outputWords();
     const std::uint32_t* steps = palette.levelSteps();
@@ -149,13 +149,13 @@ __attribute__((target("avx512f,avx512bw"))) void renderAvx512(const std::uint32_
 #endif
 
 void renderPlainSpan(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
-                     const RegionPalette& palette)
+                     const RKV3Canvas::RegionPalette& palette)
 {
     renderPlain(src, dst, count, palette.outputWords());
 }
 
 using SpanFunction = void (*)(const std::uint32_t*, std::uint32_t*, std::size_t,
-                              const RegionPalette&);
+                              const RKV3Canvas::RegionPalette&);
 
 SpanFunction spanFunction(PixelPath path)
 {
@@ -177,7 +177,7 @@ SpanFunction spanFunction(PixelPath path)
 PixelPath bestPath()
 {
     static const PixelPath best = [] {
-        RegionPalette palette;
+        RKV3Canvas::RegionPalette palette;
         // A megabyte of pixels laid out as on a page: regions in runs, shades
         // changing slowly, ink changing fast.
         std::vector<std::uint32_t> src(std::size_t(1) << 18), dst(src.size());
@@ -220,20 +220,20 @@ bool PixelPathAvailable(PixelPath path)
 }
 
 void RenderPixelSpanOn(PixelPath path, const std::uint32_t* src, std::uint32_t* dst,
-                       std::size_t count, const RegionPalette& palette)
+                       std::size_t count, const RKV3Canvas::RegionPalette& palette)
 {
     if (!PixelPathAvailable(path)) path = PixelPath::Plain;
     spanFunction(path)(src, dst, count, palette);
 }
 
 void RenderPixelSpan(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
-                     const RegionPalette& palette)
+                     const RKV3Canvas::RegionPalette& palette)
 {
     spanFunction(bestPath())(src, dst, count, palette);
 }
 
 void RenderPixelRows(const std::uint32_t* src, std::size_t srcStride, std::uint32_t* dst,
-                     std::size_t dstStride, int width, int height, const RegionPalette& palette)
+                     std::size_t dstStride, int width, int height, const RKV3Canvas::RegionPalette& palette)
 {
     if (width <= 0 || height <= 0) return;
     const SpanFunction render = spanFunction(bestPath());
@@ -248,7 +248,7 @@ void RenderPixelRows(const std::uint32_t* src, std::size_t srcStride, std::uint3
 }
 
 void RenderPageRows(const std::uint32_t* src, std::size_t srcStride, std::uint32_t* dst,
-                    std::size_t dstStride, int width, int height, const RegionPalette& palette)
+                    std::size_t dstStride, int width, int height, const RKV3Canvas::RegionPalette& palette)
 {
     if (width <= 0 || height <= 0) return;
     // Bands of about a quarter million pixels: enough to share the work out

@@ -1,6 +1,6 @@
-#include "PageScaler.h"
+#include "render/PageScaler.h"
 
-#include "WorkerPool.h"
+#include "render/WorkerPool.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CanvasExport.h"
+#include "render/CanvasExport.h"
 
 #include <cstddef>
 #include <cstdint>

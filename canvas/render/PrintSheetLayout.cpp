@@ -1,6 +1,6 @@
-#include "PrintSheetLayout.h"
+#include "render/PrintSheetLayout.h"
 
-#include "PrintTiling.h"
+#include "render/PrintTiling.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "PrintTiling.h"
+#include "render/PrintTiling.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CanvasExport.h"
+#include "render/CanvasExport.h"
 
 // The layout arithmetic of a printed sheet, shared by the canvas that prints
 // and the print dialog that shows the layout in advance. All lengths are in

@@ -1,4 +1,4 @@
-#include "RegionOutline.h"
+#include "render/RegionOutline.h"
 
 #include <algorithm>
 #include <cstddef>

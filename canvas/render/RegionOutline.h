@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CanvasExport.h"
-#include "RegionRunIndex.h"
+#include "render/CanvasExport.h"
+#include "render/RegionRunIndex.h"
 
 #include <cstddef>
 #include <cstdint>

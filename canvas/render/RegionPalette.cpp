@@ -1,14 +1,16 @@
-#include "RegionPalette.h"
+#include "render/RegionPalette.h"
 
-#include "ColorBytes.h"
+#include "colorbytes/ColorBytes.h"
+
+namespace RKV3Canvas {
 
 void BuildLevelTable(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::int16_t offset,
                      LevelTable& levels)
 {
-    const std::int32_t colour[3] = {red, green, blue};
+    const std::int32_t color[3] = {red, green, blue};
     for (std::int32_t i = 0; i < 256; ++i) {
         for (int c = 0; c < 3; ++c)
-            levels[i][c] = ClampToByte(i + colour[c] + std::int32_t(offset));
+            levels[i][c] = ClampToByte(i + color[c] + std::int32_t(offset));
         levels[i][3] = 0;
     }
 }
@@ -32,9 +34,9 @@ void RegionPalette::packEntry(int index)
     // colour + offset, for a shade of 0 to 255, gives the same levels held to
     // -255..255: beyond, every shade's level is 0 or 255 either way.
     std::uint32_t raise = 0, lower = 0;
-    const std::int32_t colour[3] = {e.Red, e.Green, e.Blue};
+    const std::int32_t color[3] = {e.Red, e.Green, e.Blue};
     for (int c = 0; c < 3; ++c) {
-        const std::int32_t step = colour[c] + std::int32_t(e.Offset);
+        const std::int32_t step = color[c] + std::int32_t(e.Offset);
         raise |= std::uint32_t(ClampToByte(step)) << (16 - 8 * c);
         lower |= std::uint32_t(ClampToByte(-step)) << (16 - 8 * c);
     }
@@ -59,3 +61,5 @@ bool RegionPalette::UpdatePaletteColor(int index, std::int32_t colorValue, std::
     packEntry(index);
     return true;
 }
+
+}  // namespace RKV3Canvas

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <vector>
 
+// The canvas library's own installed types.
+namespace RKV3Canvas {
+
 // Output value before ink for each shading level: [level 0..255][channel],
 // channel 0 = red, 1 = green, 2 = blue. The fourth byte pads a row to 32 bits
 // so that one level is one aligned word.
@@ -63,3 +66,5 @@ private:
     std::vector<std::uint32_t> words_;
     std::array<std::uint32_t, 2 * Size> steps_{};
 };
+
+}  // namespace RKV3Canvas

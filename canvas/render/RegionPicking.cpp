@@ -1,4 +1,4 @@
-#include "RegionPicking.h"
+#include "render/RegionPicking.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "RegionRunIndex.h"
+#include "render/RegionRunIndex.h"
 
-#include "PageRenderer.h"
-#include "WorkerPool.h"
+#include "render/PageRenderer.h"
+#include "render/WorkerPool.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,9 +14,9 @@ inline std::uint32_t regionOf(std::uint32_t px) { return (px >> 8) & 0xFFu; }
 // What one band of rows holds of each region: its runs, its pixels and its
 // box.
 struct BandCounts {
-    std::array<std::size_t, RegionPalette::Size> runs{};
-    std::array<std::size_t, RegionPalette::Size> pixels{};
-    std::array<PageBox, RegionPalette::Size> boxes;
+    std::array<std::size_t, RKV3Canvas::RegionPalette::Size> runs{};
+    std::array<std::size_t, RKV3Canvas::RegionPalette::Size> pixels{};
+    std::array<PageBox, RKV3Canvas::RegionPalette::Size> boxes;
 };
 
 void grow(PageBox& box, int left, int top, int right, int bottom)
@@ -97,7 +97,7 @@ bool RegionRunIndex::Build(const std::uint32_t* pixels, std::size_t stride, int 
 
     // Each band then writes its runs of a region after those of the bands
     // above it.
-    std::vector<std::array<std::size_t, RegionPalette::Size>> next(found.size());
+    std::vector<std::array<std::size_t, RKV3Canvas::RegionPalette::Size>> next(found.size());
     for (std::size_t r = 0; r < runs_.size(); ++r) {
         std::size_t count = 0;
         for (std::size_t b = 0; b < found.size(); ++b) {
@@ -162,13 +162,13 @@ std::vector<PageBox> RegionRunIndex::BandBoxes(const RegionSet& regions, int ban
 }
 
 void RenderRegions(const RegionRunIndex& index, const RegionSet& regions,
-                   const std::uint32_t* src, std::uint32_t* dst, const RegionPalette& palette)
+                   const std::uint32_t* src, std::uint32_t* dst, const RKV3Canvas::RegionPalette& palette)
 {
     // The runs of all chosen regions, one after the other, shared out in
     // contiguous slices of about equal length.
     std::vector<const std::vector<PixelRun>*> lists;
     std::size_t total = 0;
-    for (int r = 0; r < RegionPalette::Size; ++r)
+    for (int r = 0; r < RKV3Canvas::RegionPalette::Size; ++r)
         if (regions.test(std::size_t(r)) && !index.Runs(r).empty()) {
             lists.push_back(&index.Runs(r));
             total += index.Runs(r).size();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CanvasExport.h"
-#include "RegionPalette.h"
+#include "render/CanvasExport.h"
+#include "render/RegionPalette.h"
 
 #include <array>
 #include <bitset>
@@ -26,7 +26,7 @@ struct PageBox {
     bool empty() const { return right <= left || bottom <= top; }
 };
 
-using RegionSet = std::bitset<RegionPalette::Size>;
+using RegionSet = std::bitset<RKV3Canvas::RegionPalette::Size>;
 
 // Where each region lies on a page: its pixel runs, row by row, and its box.
 // Built once when a page loads, it lets a colour change recolour only the
@@ -56,9 +56,9 @@ public:
     std::vector<PageBox> BandBoxes(const RegionSet& regions, int bandHeight) const;
 
 private:
-    std::array<std::vector<PixelRun>, RegionPalette::Size> runs_;
-    std::array<PageBox, RegionPalette::Size> boxes_;
-    std::array<std::size_t, RegionPalette::Size> pixels_{};
+    std::array<std::vector<PixelRun>, RKV3Canvas::RegionPalette::Size> runs_;
+    std::array<PageBox, RKV3Canvas::RegionPalette::Size> boxes_;
+    std::array<std::size_t, RKV3Canvas::RegionPalette::Size> pixels_{};
     std::size_t stride_ = 1;
     int height_ = 0;
 };
@@ -68,4 +68,4 @@ private:
 // those pixels is what RenderPixelRows gives.
 RKV3CANVAS_EXPORT void RenderRegions(const RegionRunIndex& index, const RegionSet& regions,
                                      const std::uint32_t* src, std::uint32_t* dst,
-                                     const RegionPalette& palette);
+                                     const RKV3Canvas::RegionPalette& palette);

@@ -1,4 +1,4 @@
-#include "WorkerPool.h"
+#include "render/WorkerPool.h"
 
 #include <algorithm>
 #include <atomic>

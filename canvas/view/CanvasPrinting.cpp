@@ -1,12 +1,12 @@
 // Page printing: the rendered page on paper at its true size.
-#include "RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "BusyPointer.h"
-#include "MessageBox.h"
-#include "PrintPageMode.h"
-#include "PrintSheetDrawing.h"
-#include "PrintTiling.h"
-#include "PrinterRegistry.h"
+#include "platform/BusyPointer.h"
+#include "platform/MessageBox.h"
+#include "platform/PrinterRegistry.h"
+#include "render/PrintPageMode.h"
+#include "render/PrintTiling.h"
+#include "view/PrintSheetDrawing.h"
 
 #include <QCoreApplication>
 

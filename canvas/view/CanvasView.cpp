@@ -1,6 +1,6 @@
-#include "CanvasView.h"
+#include "view/CanvasView.h"
 
-#include "PageScaler.h"
+#include "render/PageScaler.h"
 
 #include <QPaintEvent>
 #include <QPainter>

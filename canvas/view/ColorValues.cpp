@@ -1,6 +1,6 @@
-#include "ColorValues.h"
+#include "view/ColorValues.h"
 
-#include "SystemColors.h"
+#include "platform/SystemColors.h"
 
 namespace ColorValues {
 

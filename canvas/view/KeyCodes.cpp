@@ -1,4 +1,4 @@
-#include "KeyCodes.h"
+#include "view/KeyCodes.h"
 
 namespace KeyCodes {
 

@@ -1,4 +1,4 @@
-#include "MousePointerImages.h"
+#include "view/MousePointerImages.h"
 
 #include <QGuiApplication>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "PersistedValues.h"
+#include "view/PersistedValues.h"
 
 #include <QString>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "PrintSheetDrawing.h"
+#include "view/PrintSheetDrawing.h"
 
-#include "Printer.h"
+#include "platform/Printer.h"
 
 #include <QCoreApplication>
 

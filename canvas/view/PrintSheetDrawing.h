@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintSheetLayout.h"
+#include "render/PrintSheetLayout.h"
 
 #include <QImage>
 #include <QString>

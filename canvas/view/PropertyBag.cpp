@@ -1,4 +1,4 @@
-#include "PropertyBag.h"
+#include "view/PropertyBag.h"
 
 qsizetype PropertyBag::find(const QString& name) const
 {

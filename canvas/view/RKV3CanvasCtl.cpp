@@ -1,18 +1,18 @@
 // The control's creation and destruction, its own properties and their
 // persistence.
-#include "RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "CanvasView.h"
-#include "ColorValues.h"
-#include "Metrics.h"
-#include "MousePointerImages.h"
-#include "PersistedValues.h"
-#include "PropertyBag.h"
-#include "RegionRunIndex.h"
-#include "ScrollBarColorRequest.h"
-#include "SignedScrollBar.h"
-#include "SurfaceHandles.h"
-#include "modScrollFix.h"
+#include "platform/Metrics.h"
+#include "render/RegionRunIndex.h"
+#include "view/CanvasView.h"
+#include "view/ColorValues.h"
+#include "view/MousePointerImages.h"
+#include "view/PersistedValues.h"
+#include "view/PropertyBag.h"
+#include "view/ScrollBarColorRequest.h"
+#include "view/SignedScrollBar.h"
+#include "view/SurfaceHandles.h"
+#include "view/modScrollFix.h"
 
 #include <QPixmap>
 

@@ -289,7 +289,7 @@ private:
     void applyViewGeometry();
     static float boundedViewExtent(double value);
     bool resizeBuffer(QSize size);
-    bool canRecolourChangedRegionsOnly() const;
+    bool canRecolorChangedRegionsOnly() const;
 
     bool picView_Event(QEvent* event);
     void picView_MouseDown(short Button, short Shift, float X, float Y);
@@ -314,7 +314,7 @@ private:
     RegionOverlay* regionOverlay();
     void scrollPageBoxIntoView(const PageBox& box);
 
-    RegionPalette palette_;
+    RKV3Canvas::RegionPalette palette_;
     bool drawSmooth_ = false;
     // Where each region of the loaded page lies, the regions whose colour
     // changed since the last render, and what that render coloured: a page

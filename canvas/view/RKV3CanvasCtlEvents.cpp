@@ -1,12 +1,12 @@
 // Events and tools: the control's own events, the view's mouse and key
 // events passed on to the host, and the pan and picker tools.
-#include "RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "CanvasView.h"
-#include "KeyCodes.h"
-#include "MousePointerImages.h"
-#include "ScrollBarColorRequest.h"
-#include "SignedScrollBar.h"
+#include "view/CanvasView.h"
+#include "view/KeyCodes.h"
+#include "view/MousePointerImages.h"
+#include "view/ScrollBarColorRequest.h"
+#include "view/SignedScrollBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,14 +1,14 @@
 // Zoom and layout: the view's size from the zoom, its place in the
 // viewport, the scroll ranges, the bars and the corner square, and the
 // stored scroll position.
-#include "RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "BusyPointer.h"
-#include "CanvasView.h"
-#include "ColorBytes.h"
-#include "Metrics.h"
-#include "ScrollGeometry.h"
-#include "SignedScrollBar.h"
+#include "colorbytes/ColorBytes.h"
+#include "platform/BusyPointer.h"
+#include "platform/Metrics.h"
+#include "view/CanvasView.h"
+#include "view/ScrollGeometry.h"
+#include "view/SignedScrollBar.h"
 
 #include <algorithm>
 #include <limits>

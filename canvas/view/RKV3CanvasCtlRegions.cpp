@@ -1,12 +1,12 @@
 // Showing where a region lies on the page: its outline under the pointer and
 // a short flash, with the view scrolled to it.
-#include "RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "CanvasView.h"
-#include "RegionOutline.h"
-#include "RegionOverlay.h"
-#include "RegionRunIndex.h"
-#include "SignedScrollBar.h"
+#include "render/RegionOutline.h"
+#include "render/RegionRunIndex.h"
+#include "view/CanvasView.h"
+#include "view/RegionOverlay.h"
+#include "view/SignedScrollBar.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +22,7 @@ RegionOverlay* RKV3CanvasCtl::regionOverlay()
 
 RegionShape RKV3CanvasCtl::regionShape(int region) const
 {
-    if (region < 1 || region >= RegionPalette::Size || loaderImage_.isNull() || imageWidth_ <= 0) return {};
+    if (region < 1 || region >= RKV3Canvas::RegionPalette::Size || loaderImage_.isNull() || imageWidth_ <= 0) return {};
     const std::size_t stride = std::size_t(loaderImage_.bytesPerLine() / 4);
     if (indexedPageKey_ != 0 && indexedPageKey_ == loaderImage_.cacheKey())
         return TraceRegion(regionRuns_->Runs(region), stride);

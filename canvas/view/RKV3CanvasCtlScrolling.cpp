@@ -2,11 +2,11 @@
 // host's side of it (the page point under a point, and scrolling a page
 // point to a place), with which a host keeps the point under the pointer
 // while it zooms.
-#include "RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "CanvasView.h"
-#include "Metrics.h"
-#include "SignedScrollBar.h"
+#include "platform/Metrics.h"
+#include "view/CanvasView.h"
+#include "view/SignedScrollBar.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>

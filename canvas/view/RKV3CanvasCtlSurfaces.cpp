@@ -1,18 +1,18 @@
 // The control's page surfaces (the raw page, the coloured page and the
 // view), the region palette with the render, and region picking.
-#include "RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "BusyPointer.h"
-#include "CanvasView.h"
-#include "ColorBytes.h"
-#include "MessageBox.h"
-#include "Metrics.h"
-#include "PageImageReader.h"
-#include "PageMemory.h"
-#include "PageRenderer.h"
-#include "RegionPicking.h"
-#include "RegionRunIndex.h"
-#include "RegularFile.h"
+#include "colorbytes/ColorBytes.h"
+#include "platform/BusyPointer.h"
+#include "platform/MessageBox.h"
+#include "platform/Metrics.h"
+#include "platform/files/RegularFile.h"
+#include "render/PageImageReader.h"
+#include "render/PageMemory.h"
+#include "render/PageRenderer.h"
+#include "render/RegionPicking.h"
+#include "render/RegionRunIndex.h"
+#include "view/CanvasView.h"
 
 #include <QFile>
 #include <QPainter>
@@ -183,7 +183,7 @@ bool RKV3CanvasCtl::UpdatePaletteColor(short Index, int ColorValue, short Offset
 // True when the buffer still holds the last coloured render of the loaded
 // page, untouched since (a QPainter or any write access changes its key), so
 // that recolouring the changed regions gives what a full render would.
-bool RKV3CanvasCtl::canRecolourChangedRegionsOnly() const
+bool RKV3CanvasCtl::canRecolorChangedRegionsOnly() const
 {
     const qint64 page = loaderImage_.cacheKey();
     return !drawSmooth_ && renderedBufferKey_ != 0 && bufferImage_.cacheKey() == renderedBufferKey_
@@ -201,7 +201,7 @@ bool RKV3CanvasCtl::RenderRKVPage()
     // Recolouring only the changed regions pays while they are a small part
     // of the page; past a third, one pass over the whole page is quicker.
     const bool onlyChanged =
-        canRecolourChangedRegionsOnly()
+        canRecolorChangedRegionsOnly()
         && regionRuns_->PixelCount(changedRegions_) <= std::size_t(w) * std::size_t(h) / 3;
 
     // Only the part of the page that lies inside the buffer is written: the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtl.h"
 
 // What tests read of a control beyond its interface: the layout state, the
 // raw page, the region palette, the texts kept for printing and the pan
@@ -15,7 +15,7 @@ public:
     bool LayoutPending() const { return c_.layoutPending_; }
 
     const QImage& LoaderImage() const { return c_.loaderImage_; }
-    const RegionPalette& Palette() const { return c_.palette_; }
+    const RKV3Canvas::RegionPalette& Palette() const { return c_.palette_; }
     const QString& HeaderText() const { return c_.headerText_; }
     const QString& FooterText() const { return c_.footerText_; }
 

@@ -1,4 +1,4 @@
-#include "RegionOverlay.h"
+#include "view/RegionOverlay.h"
 
 #include <QEvent>
 #include <QPaintEvent>

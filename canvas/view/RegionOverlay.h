@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CanvasExport.h"
-#include "RegionOutline.h"
+#include "render/CanvasExport.h"
+#include "render/RegionOutline.h"
 
 #include <QSize>
 #include <QTimer>

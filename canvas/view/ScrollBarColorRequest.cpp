@@ -1,4 +1,4 @@
-#include "ScrollBarColorRequest.h"
+#include "view/ScrollBarColorRequest.h"
 
 QEvent::Type ScrollBarColorRequest::type()
 {

@@ -1,6 +1,6 @@
-#include "ScrollGeometry.h"
+#include "view/ScrollGeometry.h"
 
-#include "ColorBytes.h"
+#include "colorbytes/ColorBytes.h"
 
 #include <algorithm>
 #include <limits>

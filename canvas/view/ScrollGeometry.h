@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CanvasExport.h"
+#include "render/CanvasExport.h"
 
 // The scroll range of one axis: whether the view fits in the viewport and,
 // when it does not, the bar's Max (Min is 0) and its middle value.

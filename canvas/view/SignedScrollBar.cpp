@@ -1,6 +1,6 @@
-#include "SignedScrollBar.h"
+#include "view/SignedScrollBar.h"
 
-#include "ScrollBarColorRequest.h"
+#include "view/ScrollBarColorRequest.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "SurfaceHandles.h"
+#include "view/SurfaceHandles.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
-#include "modScrollFix.h"
+#include "view/modScrollFix.h"
 
-#include "ScrollBarColorRequest.h"
+#include "view/ScrollBarColorRequest.h"
 
 namespace modScrollFix {
 

@@ -1,4 +1,4 @@
-#include "ReplacementFile.h"
+#include "platform/files/ReplacementFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "PrinterRecording.h"
+#include "platform/testing/PrinterRecording.h"
 
 #include <cmath>
 

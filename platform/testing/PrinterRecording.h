@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Printer.h"
-#include "PrinterRegistry.h"
+#include "platform/Printer.h"
+#include "platform/PrinterRegistry.h"
 
 #include <QImage>
 #include <QList>

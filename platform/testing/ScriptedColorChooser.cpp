@@ -1,4 +1,4 @@
-#include "ScriptedColorChooser.h"
+#include "platform/testing/ScriptedColorChooser.h"
 
 namespace Platform {
 

@@ -1,4 +1,4 @@
-#include "ScriptedFileChooser.h"
+#include "platform/testing/ScriptedFileChooser.h"
 
 namespace Platform {
 

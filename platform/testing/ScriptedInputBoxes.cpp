@@ -1,4 +1,4 @@
-#include "ScriptedInputBoxes.h"
+#include "platform/testing/ScriptedInputBoxes.h"
 
 namespace Platform {
 

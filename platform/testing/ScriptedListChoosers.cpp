@@ -1,4 +1,4 @@
-#include "ScriptedListChoosers.h"
+#include "platform/testing/ScriptedListChoosers.h"
 
 namespace Platform {
 

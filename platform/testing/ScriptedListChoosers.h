@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListChooser.h"
+#include "platform/ListChooser.h"
 
 #include <QList>
 #include <deque>

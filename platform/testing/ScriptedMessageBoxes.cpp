@@ -1,4 +1,4 @@
-#include "ScriptedMessageBoxes.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
 
 namespace Platform {
 

@@ -1,4 +1,4 @@
-#include "ScriptedPrintPreview.h"
+#include "platform/testing/ScriptedPrintPreview.h"
 
 #include <QPrintPreviewWidget>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintPreview.h"
+#include "platform/PrintPreview.h"
 
 #include <QList>
 

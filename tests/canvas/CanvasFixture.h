@@ -1,9 +1,9 @@
 #pragma once
 
-#include "PageImages.h"
-#include "RKV3CanvasCtl.h"
-#include "RKV3CanvasCtlTestPeer.h"
-#include "ScriptedMessageBoxes.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
+#include "support/PageImages.h"
+#include "view/RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtlTestPeer.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 // handles, the persistent-drawing flag and the texts kept for printing.
 #include "CanvasFixture.h"
 
-#include "PropertyBag.h"
-#include "SystemColors.h"
+#include "platform/SystemColors.h"
+#include "view/PropertyBag.h"
 
 #include <QPainter>
 #include <QSignalSpy>

@@ -2,8 +2,8 @@
 // holds counted: the machine, its control groups and its address space
 // bound it; the run index is dropped when it does not fit.
 #include "CanvasFixture.h"
-#include "PageImageReader.h"
-#include "RegionRunIndex.h"
+#include "render/PageImageReader.h"
+#include "render/RegionRunIndex.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -94,7 +94,7 @@ TEST_F(CanvasFixture, AContainersLimitRefusesAPageBeforeItIsDecoded)
     EXPECT_EQ(state().LoaderImage().size(), QSize(61, 43));
 }
 
-TEST_F(CanvasFixture, APageWhoseRunIndexDoesNotFitIsShownAndRecolouredExactly)
+TEST_F(CanvasFixture, APageWhoseRunIndexDoesNotFitIsShownAndRecoloredExactly)
 {
     // Runs of 1 to 13 pixels by row, counted here with each region's pixels.
     QImage page(37, 23, QImage::Format_RGB32);

@@ -1,7 +1,7 @@
 // Loading, rendering, measuring and dropping the page on the control.
 #include "CanvasFixture.h"
 
-#include "PageImageReader.h"
+#include "render/PageImageReader.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -162,7 +162,7 @@ TEST_F(PageSurfaces, PalettePagesAndAlphaPagesKeepTheirExactValues)
     EXPECT_EQ(read.pixel(1, 0) & 0xFFFFFF, 0xC86432u);
 }
 
-TEST_F(PageSurfaces, RenderColoursEveryPixelTwiceAlike)
+TEST_F(PageSurfaces, RenderColorsEveryPixelTwiceAlike)
 {
     canvas->UpdatePaletteColor(9, 200 + 256 * 100 + 65536 * 50, -127);
     QImage page = PatternPage(13, 7);  // width not a multiple of 4
@@ -185,7 +185,7 @@ TEST_F(PageSurfaces, OnePixelPageRenders)
     EXPECT_EQ(canvas->Picture().pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
 }
 
-TEST_F(PageSurfaces, DrawSmoothShowsThePageUncolouredUntilSwitchedOff)
+TEST_F(PageSurfaces, DrawSmoothShowsThePageUncoloredUntilSwitchedOff)
 {
     const QImage page = PatternPage(9, 5);
     canvas->LoadRKVImage(savePage(page));

@@ -2,8 +2,8 @@
 // the two flags, and dragging the page through the scroll values.
 #include "CanvasFixture.h"
 
-#include "MousePointerImages.h"
-#include "SignedScrollBar.h"
+#include "view/MousePointerImages.h"
+#include "view/SignedScrollBar.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -2,9 +2,9 @@
 // control is created in.
 #include "CanvasFixture.h"
 
-#include "PersistedValues.h"
-#include "PropertyBag.h"
-#include "SystemColors.h"
+#include "platform/SystemColors.h"
+#include "view/PersistedValues.h"
+#include "view/PropertyBag.h"
 
 namespace {
 

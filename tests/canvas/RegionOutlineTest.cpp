@@ -3,8 +3,8 @@
 // outlining, flashing and scrolling to a region without touching the page.
 #include "CanvasFixture.h"
 
-#include "RegionOutline.h"
-#include "RegionRunIndex.h"
+#include "render/RegionOutline.h"
+#include "render/RegionRunIndex.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

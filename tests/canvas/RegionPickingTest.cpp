@@ -2,8 +2,8 @@
 // control reading its raw page through both scale modes.
 #include "CanvasFixture.h"
 
-#include "Metrics.h"
-#include "RegionPicking.h"
+#include "platform/Metrics.h"
+#include "render/RegionPicking.h"
 
 #include <cmath>
 #include <limits>
@@ -57,7 +57,7 @@ TEST(RegionPickingMath, TwipsModeTestsTheViewEdgesStrictly)
     EXPECT_FLOAT_EQ(corner.y, 49);
 }
 
-TEST(RegionPickingMath, ColourOfAPageAndMinusOneOffIt)
+TEST(RegionPickingMath, ColorOfAPageAndMinusOneOffIt)
 {
     const std::uint32_t pixels[2 * 3] = {PagePixel(1, 2, 3), PagePixel(4, 5, 6), 0,
                                          PagePixel(7, 255, 9), PagePixel(10, 11, 12), 0};
@@ -117,7 +117,7 @@ TEST_F(RegionPicking, TwipsModeReturnsPaperInTheMarginAndHonoursTheEdges)
     EXPECT_EQ(canvas->GetRegionValue(twipsX(v.x() + 10), twipsY(v.y() + 30), 0), 0);
 }
 
-TEST_F(RegionPicking, RecolouringAndReplacingTheBufferDoNotChangeAPick)
+TEST_F(RegionPicking, RecoloringAndReplacingTheBufferDoNotChangeAPick)
 {
     QImage page = NumberedPage(30, 20);
     page.setPixel(3, 4, PagePixel(0, 255, 0));  // dark, inked, region 255

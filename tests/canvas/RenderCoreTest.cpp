@@ -1,9 +1,9 @@
 // The region palette's tables and the per-pixel colouring rule, checked
 // against hand-worked values and a straightforward reference.
-#include "ColorBytes.h"
-#include "PageImages.h"
-#include "PageRenderer.h"
-#include "RegionPalette.h"
+#include "colorbytes/ColorBytes.h"
+#include "render/PageRenderer.h"
+#include "render/RegionPalette.h"
+#include "support/PageImages.h"
 
 #include <QSize>
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-Rgb renderOne(const RegionPalette& palette, int shade, int region, int ink)
+Rgb renderOne(const RKV3Canvas::RegionPalette& palette, int shade, int region, int ink)
 {
     const std::uint32_t src = PagePixel(shade, region, ink);
     std::uint32_t dst = 0;
@@ -46,7 +46,7 @@ TEST(ColorBytes, TruncatingDivisionGivesTheDocumentedBytes)
 
 TEST(RegionPalette, CreationStateRendersPaperAsInkGrayAndRegionsAsGray)
 {
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     // Entry 0 is white with offset 0: every level 255, so ink alone decides.
     for (int ink : {0, 1, 128, 254, 255})
         EXPECT_EQ(renderOne(palette, 0, 0, ink), (Rgb{ink, ink, ink}));
@@ -55,9 +55,9 @@ TEST(RegionPalette, CreationStateRendersPaperAsInkGrayAndRegionsAsGray)
     EXPECT_EQ(renderOne(palette, 40, 1, 255), (Rgb{40, 40, 40}));
 }
 
-TEST(RegionPalette, WorkedValuesOfTheColouringRule)
+TEST(RegionPalette, WorkedValuesOfTheColoringRule)
 {
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     ASSERT_TRUE(palette.UpdatePaletteColor(5, 200 + 256 * 100 + 65536 * 50, -127));
     EXPECT_EQ(renderOne(palette, 127, 5, 255), (Rgb{200, 100, 50}));
     EXPECT_EQ(renderOne(palette, 255, 5, 255), (Rgb{255, 228, 178}));
@@ -69,7 +69,7 @@ TEST(RegionPalette, WorkedValuesOfTheColouringRule)
 
 TEST(RegionPalette, OffsetsAtTheEdgesOfTheTable)
 {
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     palette.UpdatePaletteColor(1, 0, 127);  // black, +127
     EXPECT_EQ(renderOne(palette, 0, 1, 255), (Rgb{127, 127, 127}));
     EXPECT_EQ(renderOne(palette, 128, 1, 255), (Rgb{255, 255, 255}));
@@ -83,9 +83,9 @@ TEST(RegionPalette, OffsetsAtTheEdgesOfTheTable)
     EXPECT_EQ(renderOne(palette, 255, 4, 255), (Rgb{0, 0, 0}));
 }
 
-TEST(RegionPalette, ColourValuesOutsideTheUsualRange)
+TEST(RegionPalette, ColorValuesOutsideTheUsualRange)
 {
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     palette.UpdatePaletteColor(7, -1, 0);
     EXPECT_EQ(palette.entry(7).Red, 255);
     EXPECT_EQ(palette.entry(7).Green, 0);
@@ -98,21 +98,21 @@ TEST(RegionPalette, ColourValuesOutsideTheUsualRange)
 
 TEST(RegionPalette, IndexOutsideTheRangeIsRefusedAndChangesNothing)
 {
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     EXPECT_FALSE(palette.UpdatePaletteColor(256, 0x123456, 0));
     EXPECT_FALSE(palette.UpdatePaletteColor(-1, 0x123456, 0));
     EXPECT_EQ(renderOne(palette, 127, 255, 255), (Rgb{127, 127, 127}));
 }
 
 // The plain rule, from the entry's colour and offset, for one pixel.
-std::uint32_t referencePixel(const RegionPalette& palette, std::uint32_t px)
+std::uint32_t referencePixel(const RKV3Canvas::RegionPalette& palette, std::uint32_t px)
 {
     const int shade = (px >> 16) & 0xFF, region = (px >> 8) & 0xFF, ink = px & 0xFF;
-    const RegionPaletteEntry& e = palette.entry(region);
-    const int colour[3] = {e.Red, e.Green, e.Blue};
+    const RKV3Canvas::RegionPaletteEntry& e = palette.entry(region);
+    const int color[3] = {e.Red, e.Green, e.Blue};
     std::uint32_t out = px & 0xFF000000u;
     for (int c = 0; c < 3; ++c) {
-        const int level = std::clamp(shade + colour[c] + e.Offset, 0, 255);
+        const int level = std::clamp(shade + color[c] + e.Offset, 0, 255);
         out |= std::uint32_t(std::clamp(level + ink - 255, 0, 255)) << (16 - 8 * c);
     }
     return out;
@@ -120,7 +120,7 @@ std::uint32_t referencePixel(const RegionPalette& palette, std::uint32_t px)
 
 TEST(PageRenderer, EveryWayMatchesThePlainRuleOnEveryCombination)
 {
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     for (int i = 0; i < 256; ++i)
         palette.UpdatePaletteColor(i, (i * 2654435761u) & 0xFFFFFF, std::int16_t(-255 + (i % 11) * 50));
     palette.UpdatePaletteColor(254, 0xFFFFFF, 32767);
@@ -149,7 +149,7 @@ TEST(PageRenderer, EveryWayMatchesThePlainRuleOnEveryCombination)
 
 TEST(PageRenderer, BlocksOfAnyWidthAndStrideMatchThePlainRule)
 {
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     for (int i = 0; i < 256; ++i) palette.UpdatePaletteColor(i, i * 0x010305, std::int16_t(i - 127));
     for (const QSize size : {QSize(1, 1), QSize(3, 2), QSize(17, 5), QSize(37, 11), QSize(1021, 600)}) {
         const QImage page = PatternPage(size.width(), size.height());
@@ -171,7 +171,7 @@ TEST(PageRenderer, BlocksOfAnyWidthAndStrideMatchThePlainRule)
 
 TEST(PageRenderer, RendersInPlace)
 {
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     palette.UpdatePaletteColor(9, 200 + 256 * 100 + 65536 * 50, -127);
     std::uint32_t px[2] = {PagePixel(127, 9, 255), PagePixel(255, 9, 255)};
     RenderPixelSpan(px, px, 2, palette);

@@ -2,11 +2,11 @@
 // request, the hook's answer, and when the control hooks and unhooks.
 #include "CanvasFixture.h"
 
-#include "Metrics.h"
-#include "PropertyBag.h"
-#include "ScrollBarColorRequest.h"
-#include "SignedScrollBar.h"
-#include "modScrollFix.h"
+#include "platform/Metrics.h"
+#include "view/PropertyBag.h"
+#include "view/ScrollBarColorRequest.h"
+#include "view/SignedScrollBar.h"
+#include "view/modScrollFix.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -15,7 +15,7 @@
 namespace {
 
 // What a scroll bar hears when it asks the widget for its background.
-QBrush askForBarColour(QWidget* parent)
+QBrush askForBarColor(QWidget* parent)
 {
     ScrollBarColorRequest request;
     QCoreApplication::sendEvent(parent, &request);
@@ -53,7 +53,7 @@ TEST_F(ScrollFix, HookedViewportAnswersZeroAndPassesEverythingElse)
 {
     // The fixture's control is shown in user mode: hooked as a new instance.
     EXPECT_EQ(modScrollFix::HookedWindow, viewport());
-    EXPECT_EQ(askForBarColour(viewport()).style(), Qt::NoBrush);
+    EXPECT_EQ(askForBarColor(viewport()).style(), Qt::NoBrush);
 
     // Paint, mouse and resize events still reach the viewport's own handling.
     QSignalSpy doubleClicks(canvas.get(), &RKV3CanvasCtl::DblClick);
@@ -78,12 +78,12 @@ TEST_F(ScrollFix, DesignerModeInstallsNoHook)
     control->ReadProperties(PropertyBag());
     EXPECT_NE(modScrollFix::HookedWindow, main);
     control->setBackColor(0x0000FF);
-    const QBrush answer = askForBarColour(main);
+    const QBrush answer = askForBarColor(main);
     EXPECT_EQ(answer.style(), Qt::SolidPattern);
     EXPECT_EQ(answer.color(), QColor(255, 0, 0));
 }
 
-TEST_F(ScrollFix, BarsPaintWithTheViewportColourOnlyWithoutTheHook)
+TEST_F(ScrollFix, BarsPaintWithTheViewportColorOnlyWithoutTheHook)
 {
     const QImage wide = UniformPage(1000, 100, 127, 0, 255);
     auto control = designerControl();
@@ -110,16 +110,16 @@ TEST_F(ScrollFix, InstallAndRemoveFollowTheTwoFields)
     modScrollFix::HookedWindow = main;
     modScrollFix::PreviousWindowProc = nullptr;
     modScrollFix::RemoveHook();
-    EXPECT_NE(askForBarColour(main).style(), Qt::NoBrush);
+    EXPECT_NE(askForBarColor(main).style(), Qt::NoBrush);
 
     modScrollFix::InstallHook();
     EXPECT_EQ(modScrollFix::PreviousWindowProc, main);
-    EXPECT_EQ(askForBarColour(main).style(), Qt::NoBrush);
+    EXPECT_EQ(askForBarColor(main).style(), Qt::NoBrush);
     modScrollFix::InstallHook();  // a second install on the same window is harmless
-    EXPECT_EQ(askForBarColour(main).style(), Qt::NoBrush);
+    EXPECT_EQ(askForBarColor(main).style(), Qt::NoBrush);
 
     modScrollFix::RemoveHook();
-    EXPECT_NE(askForBarColour(main).style(), Qt::NoBrush);
+    EXPECT_NE(askForBarColor(main).style(), Qt::NoBrush);
     // RemoveHook leaves the fields as they were.
     EXPECT_EQ(modScrollFix::HookedWindow, main);
     EXPECT_EQ(modScrollFix::PreviousWindowProc, main);
@@ -151,5 +151,5 @@ TEST_F(ScrollFix, DestroyingAnotherControlLeavesTheHookedOneHooked)
     canvas->ReadProperties(PropertyBag());  // the module now holds the fixture's viewport
     ASSERT_EQ(modScrollFix::HookedWindow, viewport());
     first.reset();
-    EXPECT_EQ(askForBarColour(viewport()).style(), Qt::NoBrush);
+    EXPECT_EQ(askForBarColor(viewport()).style(), Qt::NoBrush);
 }

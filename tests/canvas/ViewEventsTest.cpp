@@ -1,7 +1,7 @@
 // The view's mouse and key events reaching the host as the control's events,
 // and the host's changes to key arguments going back into the view.
-#include "PageImages.h"
-#include "RKV3CanvasCtl.h"
+#include "support/PageImages.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,10 +2,10 @@
 // stored position.
 #include "CanvasFixture.h"
 
-#include "ColorBytes.h"
-#include "Metrics.h"
-#include "ScrollGeometry.h"
-#include "SignedScrollBar.h"
+#include "colorbytes/ColorBytes.h"
+#include "platform/Metrics.h"
+#include "view/ScrollGeometry.h"
+#include "view/SignedScrollBar.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,10 +1,10 @@
 // The platform services that tests and the program lean on.
-#include "BusyPointer.h"
-#include "Metrics.h"
-#include "ProgramInfo.h"
-#include "ScriptedInputBoxes.h"
-#include "ScriptedMessageBoxes.h"
-#include "SettingsStore.h"
+#include "platform/BusyPointer.h"
+#include "platform/Metrics.h"
+#include "platform/ProgramInfo.h"
+#include "platform/SettingsStore.h"
+#include "platform/testing/ScriptedInputBoxes.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
 
 #include <QApplication>
 #include <QFile>

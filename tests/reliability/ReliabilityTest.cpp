@@ -2,20 +2,20 @@
 // (each bad file through its reader, with the one message it must show and
 // the state it must leave; some files are made here, as the table says),
 // saves that fail part-way, and every writer in a hostile output folder.
-#include "BitmapFile.h"
-#include "ColorEditTarget.h"
-#include "ColorFile.h"
-#include "ColorSetFiles.h"
-#include "ColorSets.h"
-#include "ColorSwatch.h"
-#include "ModelOpening.h"
-#include "PrinterQt.h"
-#include "RKV3CanvasCtl.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedMessageBoxes.h"
-#include "SettingsStore.h"
-#include "ViewerSettings.h"
-#include "dlgColor.h"
+#include "coloreditor/ColorEditTarget.h"
+#include "coloreditor/ColorSwatch.h"
+#include "coloreditor/dlgColor.h"
+#include "model/ColorSetFiles.h"
+#include "model/ModelOpening.h"
+#include "model/ViewerSettings.h"
+#include "model/core/ColorFile.h"
+#include "model/core/ColorSets.h"
+#include "platform/PrinterQt.h"
+#include "platform/SettingsStore.h"
+#include "platform/testing/ScriptedFileChooser.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
+#include "print/BitmapFile.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QDir>
 #include <QImage>
@@ -32,7 +32,7 @@
 #include <sys/stat.h>
 #include <utility>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
@@ -60,15 +60,15 @@ QString runReader(const QString& reader, const QString& path, RKV3CanvasCtl& can
 {
     const QString page = QStringLiteral("page=%1x%2");
     if (reader == QLatin1String("palette")) {
-        PaletteCount = 5;
-        PaletteNames.fill(QStringLiteral("old"));
-        LoadPalette(path);
-        return QStringLiteral("count=%1 read=%2").arg(PaletteCount).arg(replaced(PaletteNames, 0));
+        util::PaletteCount = 5;
+        util::PaletteNames.fill(QStringLiteral("old"));
+        util::LoadPalette(path);
+        return QStringLiteral("count=%1 read=%2").arg(util::PaletteCount).arg(replaced(util::PaletteNames, 0));
     }
     if (reader == QLatin1String("scheme")) {
-        SchemeNames.fill(QStringLiteral("old"));
-        LoadScheme(path);
-        return QStringLiteral("read=%1").arg(replaced(SchemeNames, 1));
+        util::SchemeNames.fill(QStringLiteral("old"));
+        util::LoadScheme(path);
+        return QStringLiteral("read=%1").arg(replaced(util::SchemeNames, 1));
     }
     if (reader == QLatin1String("color")) {
         NoTarget target;
@@ -77,15 +77,15 @@ QString runReader(const QString& reader, const QString& path, RKV3CanvasCtl& can
         files.queueFile(path);
         dialog->findChild<QPushButton*>("cmdLoadColor")->click();
         const bool name = dialog->findChild<QLineEdit*>("txtColorName")->text() != QLatin1String("Other");
-        const bool colour = dialog->findChild<ColorSwatch*>("picCurrentColor")->BackColor() != 0x030201;
-        return QStringLiteral("name=%1 colour=%2").arg(name ? "changed" : "kept", colour ? "changed" : "kept");
+        const bool color = dialog->findChild<ColorSwatch*>("picCurrentColor")->BackColor() != 0x030201;
+        return QStringLiteral("name=%1 colour=%2").arg(name ? "changed" : "kept", color ? "changed" : "kept");
     }
     QString opened;
     if (reader == QLatin1String("page")) {
         canvas.LoadRKVImage(path);
     } else {
         QString manifest = path;
-        opened = OpenModel(canvas, manifest) ? "open=true " : "open=false ";
+        opened = util::OpenModel(canvas, manifest) ? "open=true " : "open=false ";
     }
     return opened + page.arg(canvas.CanvasWidth()).arg(canvas.CanvasHeight());
 }
@@ -159,7 +159,7 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
     }
-    PaletteCount = 3;
+    util::PaletteCount = 3;
     NoTarget target;
     const auto dialog = dlgColor::Prepare(&target, nullptr, 1, 0x030201, -60, "Brick");
     Platform::ScriptedMessageBoxes boxes;
@@ -171,14 +171,14 @@ TEST(FailedWrite, FullDiskKeepsEveryOldFileAndTellsTheUser)
     full = {16, limit.rlim_max};  // no file grows past 16 bytes
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &full);
-    EXPECT_FALSE(SavePalette(dir.filePath("p.RPL")));
-    EXPECT_FALSE(SaveScheme(dir.filePath("s.RKS3")));
+    EXPECT_FALSE(util::SavePalette(dir.filePath("p.RPL")));
+    EXPECT_FALSE(util::SaveScheme(dir.filePath("s.RKS3")));
     QImage page(40, 30, QImage::Format_RGB32);
     page.fill(qRgb(200, 100, 50));
     EXPECT_FALSE(SaveBitmapFile(page, dir.filePath("page.BMP"), 150));
     dialog->findChild<QLineEdit*>("txtColorName")->setText("Brick, red");
     dialog->findChild<QPushButton*>("cmdSaveNew")->click();
-    EXPECT_FALSE(SaveSetting(Setting::MainLeft, "1234") || SaveSetting(Setting::MainTop, "5678"));
+    EXPECT_FALSE(util::SaveSetting(util::Setting::MainLeft, "1234") || util::SaveSetting(util::Setting::MainTop, "5678"));
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, handler);
     Platform::SettingsStore::setFolder(folder);
@@ -206,8 +206,8 @@ TEST(HostileFolder, EveryWriterReplacesLinksAndKeepsModes)
     QImage page(41, 29, QImage::Format_RGB32);
     page.fill(qRgb(200, 100, 50));
     const std::vector<std::pair<const char*, std::function<bool(const QString&)>>> writers{
-        {"palette", [](const QString& path) { return SavePalette(path); }},
-        {"scheme", [](const QString& path) { return SaveScheme(path); }},
+        {"palette", [](const QString& path) { return util::SavePalette(path); }},
+        {"scheme", [](const QString& path) { return util::SaveScheme(path); }},
         {"colour", [](const QString& path) { return ColorFile::Save(path, "Brick", 0x030201, -60); }},
         {"bitmap", [&](const QString& path) { return SaveBitmapFile(page, path, 150); }},
         {"png", [&](const QString& path) { return SavePngFile(page, path, 300); }},

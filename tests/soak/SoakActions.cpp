@@ -3,14 +3,14 @@
 // and wheel).
 #include "SoakDriver.h"
 
-#include "ColorSwatch.h"
-#include "ModelState.h"
-#include "RKV3CanvasCtl.h"
-#include "Swatch.h"
-#include "SwatchList.h"
-#include "SwatchMime.h"
-#include "dlgColor.h"
-#include "frmMain.h"
+#include "coloreditor/ColorSwatch.h"
+#include "coloreditor/dlgColor.h"
+#include "mainwindow/Swatch.h"
+#include "mainwindow/SwatchList.h"
+#include "mainwindow/SwatchMime.h"
+#include "mainwindow/frmMain.h"
+#include "model/core/ModelState.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -29,7 +29,7 @@
 #include <functional>
 #include <memory>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace Soak {
 
@@ -67,17 +67,17 @@ QString Driver::pressButton(QAbstractButton* button, const QString& what)
 QString Driver::dropOnRegion()
 {
     SwatchList& regions = *p_.regionList();
-    if (!ModelIsOpen() || !regions.ContentShown() || regions.RowCount() < 1) return QStringLiteral("no region rows");
-    const int target = 1 + random(regions.RowCount());
+    if (!util::ModelIsOpen() || !regions.contentShown() || regions.rowCount() < 1) return QStringLiteral("no region rows");
+    const int target = 1 + random(regions.rowCount());
     SwatchValues values;
     const int source = random(5);
-    if (source < 2 && p_.paletteList()->ContentShown())
-        values = p_.paletteList()->swatch(random(p_.paletteList()->RowCount()))->Values();
+    if (source < 2 && p_.paletteList()->contentShown())
+        values = p_.paletteList()->swatch(random(p_.paletteList()->rowCount()))->values();
     else if (source < 4)
-        values = regions.swatch(1 + random(regions.RowCount()))->Values();
+        values = regions.swatch(1 + random(regions.rowCount()))->values();
     else
         values = {random(1 << 24), random(700) - 350, randomName()};
-    dropColor_ = ColorRecordOf(values.color, qint16(values.offset));
+    dropColor_ = util::ColorRecordOf(values.color, qint16(values.offset));
     dropName_ = values.name;
     dropRegion_ = target;
     Swatch* swatch = regions.swatch(target);
@@ -88,10 +88,10 @@ QString Driver::dropOnRegion()
 QString Driver::dropOnPage()
 {
     QWidget* canvas = p_.RKVCanvas();
-    const SwatchValues values = p_.paletteList()->ContentShown() && random(3) != 0
-                                    ? p_.paletteList()->swatch(random(p_.paletteList()->RowCount()))->Values()
+    const SwatchValues values = p_.paletteList()->contentShown() && random(3) != 0
+                                    ? p_.paletteList()->swatch(random(p_.paletteList()->rowCount()))->values()
                                     : SwatchValues{random(1 << 24), random(500) - 250, randomName()};
-    dropColor_ = ColorRecordOf(values.color, qint16(values.offset));
+    dropColor_ = util::ColorRecordOf(values.color, qint16(values.offset));
     dropName_ = values.name;
     dropRegion_ = 0;
     const QPoint at(random(std::max(canvas->width(), 1)), random(std::max(canvas->height(), 1)));
@@ -104,8 +104,8 @@ QString Driver::dropOnPage()
 QString Driver::editPaletteColor()
 {
     SwatchList& palette = *p_.paletteList();
-    if (!palette.ContentShown()) return QStringLiteral("no palette shown");
-    const int index = random(palette.RowCount());
+    if (!palette.contentShown()) return QStringLiteral("no palette shown");
+    const int index = random(palette.rowCount());
     const bool rename = random(2), offset = random(2), chooser = random(3) == 0, ok = random(10) < 7;
     const QString name = randomName();
     const int newOffset = random(700) - 350;
@@ -133,8 +133,8 @@ QString Driver::editPaletteColor()
 
 QString Driver::renameColor()
 {
-    if (!p_.paletteList()->ContentShown()) return QStringLiteral("no palette shown");
-    const int index = random(p_.paletteList()->RowCount());
+    if (!p_.paletteList()->contentShown()) return QStringLiteral("no palette shown");
+    const int index = random(p_.paletteList()->rowCount());
     p_.lblColorName_Click(qint16(index));
     return QStringLiteral("color %1").arg(index);
 }

@@ -1,24 +1,24 @@
 #include "SoakChecks.h"
 
-#include "ModelState.h"
-#include "ProgramState.h"
-#include "RKV3CanvasCtl.h"
-#include "RKV3CanvasCtlTestPeer.h"
-#include "Swatch.h"
-#include "SwatchList.h"
-#include "frmMain.h"
-#include "frmMainTestPeer.h"
+#include "mainwindow/Swatch.h"
+#include "mainwindow/SwatchList.h"
+#include "mainwindow/frmMain.h"
+#include "mainwindow/frmMainTestPeer.h"
+#include "model/ProgramState.h"
+#include "model/core/ModelState.h"
+#include "view/RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtlTestPeer.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <algorithm>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace Soak {
 
-QImage ColourPage(const QImage& page, const std::array<ColorRecord, 256>& scheme)
+QImage ColorPage(const QImage& page, const std::array<util::ColorRecord, 256>& scheme)
 {
     const QImage source = page.convertToFormat(QImage::Format_RGB32);
     QImage out(source.size(), QImage::Format_RGB32);
@@ -27,11 +27,11 @@ QImage ColourPage(const QImage& page, const std::array<ColorRecord, 256>& scheme
         QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < source.width(); ++x) {
             const int shade = qRed(in[x]), region = qGreen(in[x]), ink = qBlue(in[x]);
-            const ColorRecord& e = region == 0 ? PaperColor : scheme[size_t(region)];
-            const int colour[3] = {e.Red, e.Green, e.Blue};
+            const util::ColorRecord& e = region == 0 ? util::PaperColor : scheme[size_t(region)];
+            const int color[3] = {e.Red, e.Green, e.Blue};
             int level[3];
             for (int c = 0; c < 3; ++c)
-                level[c] = std::clamp(std::clamp(shade + colour[c] + e.Offset, 0, 255) + ink - 255, 0, 255);
+                level[c] = std::clamp(std::clamp(shade + color[c] + e.Offset, 0, 255) + ink - 255, 0, 255);
             row[x] = qRgb(level[0], level[1], level[2]);
         }
     }
@@ -44,12 +44,12 @@ Finding CanvasPaletteMatchesScheme(const frmMain& window)
     const frmMainTestPeer windowPeer(const_cast<frmMain&>(window));
     // Before the first model the program holds no scheme at all (every record
     // zero) and the canvas its own starting gray.
-    if (std::all_of(SchemeColors.begin() + 1, SchemeColors.end(), [](const ColorRecord& c) { return c == ColorRecord{}; }))
+    if (std::all_of(util::SchemeColors.begin() + 1, util::SchemeColors.end(), [](const util::ColorRecord& c) { return c == util::ColorRecord{}; }))
         return {};
     const RKV3CanvasCtlTestPeer peer(*windowPeer.RKVCanvas());
-    for (int r = 1; r < SchemeSize; ++r) {
-        const RegionPaletteEntry& e = peer.Palette().entry(r);
-        const ColorRecord& s = SchemeColors[size_t(r)];
+    for (int r = 1; r < util::SchemeSize; ++r) {
+        const RKV3Canvas::RegionPaletteEntry& e = peer.Palette().entry(r);
+        const util::ColorRecord& s = util::SchemeColors[size_t(r)];
         if (e.Red != s.Red || e.Green != s.Green || e.Blue != s.Blue || e.Offset != s.Offset)
             return QStringLiteral("canvas palette entry %1 is %2,%3,%4,%5 but the scheme holds %6,%7,%8,%9")
                 .arg(r).arg(e.Red).arg(e.Green).arg(e.Blue).arg(e.Offset)
@@ -62,18 +62,18 @@ Finding PanelsMatchSets(const frmMain& window)
 {
     // The checks only read; the peer takes the window as its tests do.
     const frmMainTestPeer peer(const_cast<frmMain&>(window));
-    const auto row = [](const SwatchList& list, int i, const ColorRecord& c, const QString& name) {
+    const auto row = [](const SwatchList& list, int i, const util::ColorRecord& c, const QString& name) {
         const Swatch* swatch = list.swatch(i);
-        return swatch && swatch->BackColor() == ColorValueOf(c) && swatch->Tag() == QString::number(c.Offset)
+        return swatch && swatch->BackColor() == util::ColorValueOf(c) && swatch->Tag() == QString::number(c.Offset)
                && swatch->toolTip() == name;
     };
-    if (peer.regionList()->ContentShown())
-        for (int r = 1; r <= peer.regionList()->RowCount(); ++r)
-            if (!row(*peer.regionList(), r, SchemeColors[size_t(r)], SchemeNames[size_t(r)]))
+    if (peer.regionList()->contentShown())
+        for (int r = 1; r <= peer.regionList()->rowCount(); ++r)
+            if (!row(*peer.regionList(), r, util::SchemeColors[size_t(r)], util::SchemeNames[size_t(r)]))
                 return QStringLiteral("region swatch %1 does not show the scheme's entry").arg(r);
-    if (peer.paletteList()->ContentShown())
-        for (int i = 0; i < std::min(PaletteCount, peer.paletteList()->RowCount()); ++i)
-            if (!row(*peer.paletteList(), i, PaletteColors[size_t(i)], PaletteNames[size_t(i)]))
+    if (peer.paletteList()->contentShown())
+        for (int i = 0; i < std::min(util::PaletteCount, peer.paletteList()->rowCount()); ++i)
+            if (!row(*peer.paletteList(), i, util::PaletteColors[size_t(i)], util::PaletteNames[size_t(i)]))
                 return QStringLiteral("palette swatch %1 does not show the palette's entry").arg(i);
     return {};
 }
@@ -82,32 +82,32 @@ Finding ScreenMatchesPage(const frmMain& window)
 {
     // The checks only read; the peer takes the window as its tests do.
     const frmMainTestPeer peer(const_cast<frmMain&>(window));
-    if (!ModelIsOpen()) return {};
+    if (!util::ModelIsOpen()) return {};
     // The page list and the caption name the page shown.
-    const int current = Model.CurrentPage;
-    if (current < 1 || current > Model.Pages.size() || peer.cboPage()->currentIndex() != current - 1)
+    const int current = util::Model.CurrentPage;
+    if (current < 1 || current > util::Model.Pages.size() || peer.cboPage()->currentIndex() != current - 1)
         return QStringLiteral("page %1 of %2 is current but the page list shows entry %3")
-            .arg(current).arg(Model.Pages.size()).arg(peer.cboPage()->currentIndex() + 1);
-    const QString caption = QStringLiteral("RKVViewer 3 (%1, %2)").arg(Model.ModelFileName, Model.Pages[current - 1].Title);
+            .arg(current).arg(util::Model.Pages.size()).arg(peer.cboPage()->currentIndex() + 1);
+    const QString caption = QStringLiteral("RKVViewer 3 (%1, %2)").arg(util::Model.ModelFileName, util::Model.Pages[current - 1].Title);
     if (window.windowTitle() != caption)
         return QStringLiteral("the caption is \"%1\", not \"%2\"").arg(window.windowTitle(), caption);
-    const QString path = PagePath(Model.CurrentPage);
+    const QString path = util::PagePath(util::Model.CurrentPage);
     if (!QFile::exists(path)) return {};
     const QImage page(path);
     if (page.isNull()) return {};
-    std::array<ColorRecord, 256> scheme{};
-    std::copy(SchemeColors.begin(), SchemeColors.end(), scheme.begin());
-    const QImage expected = ColourPage(page, scheme);
+    std::array<util::ColorRecord, 256> scheme{};
+    std::copy(util::SchemeColors.begin(), util::SchemeColors.end(), scheme.begin());
+    const QImage expected = ColorPage(page, scheme);
     const QImage shown = peer.RKVCanvas()->CanvasImage().convertToFormat(QImage::Format_RGB32);
     if (shown.size() != expected.size())
         return QStringLiteral("page %1 is %2 x %3 but the screen holds %4 x %5")
-            .arg(Model.CurrentPage).arg(expected.width()).arg(expected.height())
+            .arg(util::Model.CurrentPage).arg(expected.width()).arg(expected.height())
             .arg(shown.width()).arg(shown.height());
     for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x)
             if ((shown.pixel(x, y) & 0xFFFFFF) != (expected.pixel(x, y) & 0xFFFFFF))
                 return QStringLiteral("page %1 pixel (%2, %3) shows %4 but colours to %5")
-                    .arg(Model.CurrentPage).arg(x).arg(y)
+                    .arg(util::Model.CurrentPage).arg(x).arg(y)
                     .arg(shown.pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0'))
                     .arg(expected.pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0'));
     return {};
@@ -118,15 +118,15 @@ SetContents SetContents::Now(const frmMain& window)
     // The checks only read; the peer takes the window as its tests do.
     const frmMainTestPeer peer(const_cast<frmMain&>(window));
     SetContents c;
-    c.schemeColors = SchemeColors;
-    c.schemeNames = SchemeNames;
+    c.schemeColors = util::SchemeColors;
+    c.schemeNames = util::SchemeNames;
     c.schemeLabel = peer.lblSchemeName()->text();
-    c.paletteCount = PaletteCount;
-    c.paletteColors = PaletteColors;
-    c.paletteNames = PaletteNames;
+    c.paletteCount = util::PaletteCount;
+    c.paletteColors = util::PaletteColors;
+    c.paletteNames = util::PaletteNames;
     c.paletteLabel = peer.lblPaletteName()->text();
-    c.schemeModified = SchemeModified;
-    c.paletteModified = PaletteModified;
+    c.schemeModified = util::SchemeModified;
+    c.paletteModified = util::PaletteModified;
     return c;
 }
 
@@ -140,7 +140,7 @@ bool SetContents::SameScheme(const SetContents& o) const
 
 bool SetContents::SamePalette(const SetContents& o) const
 {
-    const int n = std::clamp(paletteCount, 0, PaletteCapacity);
+    const int n = std::clamp(paletteCount, 0, util::PaletteCapacity);
     return paletteCount == o.paletteCount && paletteLabel == o.paletteLabel
            && std::equal(paletteColors.begin(), paletteColors.begin() + n, o.paletteColors.begin())
            && std::equal(paletteNames.begin(), paletteNames.begin() + n, o.paletteNames.begin());

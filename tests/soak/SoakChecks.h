@@ -3,7 +3,7 @@
 // What must hold after every action of the soak, worked out here from the
 // files and from the soak's own record of what it did, never through the
 // code under test.
-#include "ColorSets.h"
+#include "model/core/ColorSets.h"
 
 #include <QImage>
 #include <QString>
@@ -21,7 +21,7 @@ namespace Soak {
 // clamp(level + ink - 255) to 0..255, where shade, region and ink are the
 // red, green and blue bytes of the page pixel. Region 0 takes the paper
 // (white, offset 0), regions 1 to 255 the scheme's entries.
-QImage ColourPage(const QImage& page, const std::array<mdlRKVUtilities::ColorRecord, 256>& scheme);
+QImage ColorPage(const QImage& page, const std::array<mdlRKVUtilities::ColorRecord, 256>& scheme);
 
 // One broken rule, in words, or empty.
 using Finding = QString;

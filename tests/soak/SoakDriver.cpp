@@ -1,9 +1,9 @@
 #include "SoakDriver.h"
 
-#include "ModelState.h"
 #include "SoakWorld.h"
-#include "SwatchList.h"
-#include "frmMain.h"
+#include "mainwindow/SwatchList.h"
+#include "mainwindow/frmMain.h"
+#include "model/core/ModelState.h"
 
 #include <QAction>
 #include <QDir>
@@ -182,8 +182,8 @@ QString Driver::Perform(quint64 seed, int number)
     openTarget_.clear();
     dropRegion_ = -1;
     fullDisk_ = false;
-    indexBefore_ = p_.Colouring()->Stack()->index();
-    countBefore_ = p_.Colouring()->Stack()->count();
+    indexBefore_ = p_.Coloring()->Stack()->index();
+    countBefore_ = p_.Coloring()->Stack()->count();
     modelOpenBefore_ = mdlRKVUtilities::ModelIsOpen();
     before_ = SetContents::Now(w_);
 
@@ -198,7 +198,7 @@ QString Driver::Perform(quint64 seed, int number)
     const bool needsPalette = kind_ == Kind::EditPaletteColor || kind_ == Kind::RenameColor;
     if (!mdlRKVUtilities::ModelIsOpen() && kind_ != Kind::OpenModel && random(2) == 0)
         kind_ = Kind::OpenModel;
-    else if (needsPalette && !p_.paletteList()->ContentShown() && random(2) == 0)
+    else if (needsPalette && !p_.paletteList()->contentShown() && random(2) == 0)
         kind_ = Kind::LoadPalette;
     QString what;
     switch (kind_) {

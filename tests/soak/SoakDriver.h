@@ -3,12 +3,12 @@
 // Drives one main window through random actions, with every message box,
 // chooser, input box and the colour editor answered at random from the
 // action's own random source, and checks after each action what must hold.
-#include "ColorChooser.h"
-#include "FileChooser.h"
-#include "InputBox.h"
-#include "MessageBox.h"
 #include "SoakChecks.h"
-#include "frmMainTestPeer.h"
+#include "mainwindow/frmMainTestPeer.h"
+#include "platform/ColorChooser.h"
+#include "platform/FileChooser.h"
+#include "platform/InputBox.h"
+#include "platform/MessageBox.h"
 
 #include <QString>
 #include <QStringList>

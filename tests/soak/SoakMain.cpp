@@ -6,13 +6,13 @@
 // number), so a list of action numbers replays alone. On a failure the soak
 // prints the seed, the failing action and the shortest list of actions it
 // found that still fails, and exits with status 1.
-#include "ColorSets.h"
-#include "ModelState.h"
-#include "ProgramState.h"
-#include "SettingsStore.h"
 #include "SoakDriver.h"
 #include "SoakWorld.h"
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
+#include "model/ProgramState.h"
+#include "model/core/ColorSets.h"
+#include "model/core/ModelState.h"
+#include "platform/SettingsStore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

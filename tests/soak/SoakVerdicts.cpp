@@ -2,22 +2,22 @@
 // from what the user was asked and answered, then every rule checked.
 #include "SoakDriver.h"
 
-#include "ModelState.h"
-#include "ProgramState.h"
 #include "SoakWorld.h"
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
+#include "model/ProgramState.h"
+#include "model/core/ModelState.h"
 
 #include <QFileInfo>
 #include <QUndoStack>
 #include <algorithm>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace Soak {
 
 QString Driver::followHistory()
 {
-    QUndoStack& stack = *p_.Colouring()->Stack();
+    QUndoStack& stack = *p_.Coloring()->Stack();
     const int index = stack.index(), count = stack.count();
     const SetContents now = SetContents::Now(w_);
 
@@ -50,15 +50,15 @@ QString Driver::followHistory()
             chooserAfterYes = chooserAfterYes || promptYes[0] || promptYes[1];
         }
     }
-    const bool opened = kind_ == Kind::OpenModel && chosen && count == 0 && ModelIsOpen()
-                        && QFileInfo(Model.ModelFolder + Model.ModelFileName) == QFileInfo(openTarget_);
+    const bool opened = kind_ == Kind::OpenModel && chosen && count == 0 && util::ModelIsOpen()
+                        && QFileInfo(util::Model.ModelFolder + util::Model.ModelFileName) == QFileInfo(openTarget_);
     // Asked to save, the user said Yes and no save happened: the action
     // stops there, with the set still unsaved and nothing else changed.
     for (int s = 0; s < 2; ++s) {
         if (!promptYes[s] || savedAfterYes[s]) continue;
         const bool stillModified = s == int(Set::Palette) ? now.paletteModified : now.schemeModified;
         if (chooserAfterYes || !stillModified || index != indexBefore_ || count != countBefore_
-            || ModelIsOpen() != modelOpenBefore_)
+            || util::ModelIsOpen() != modelOpenBefore_)
             return QStringLiteral("a save prompt answered Yes whose save was not made let the action go on");
     }
     if (chooserCancelled
@@ -68,7 +68,7 @@ QString Driver::followHistory()
 
     switch (kind_) {
     case Kind::CloseModel:
-        if (!p_.mnuFileClose()->isEnabled() && !ModelIsOpen() && count == 0) {
+        if (!p_.mnuFileClose()->isEnabled() && !util::ModelIsOpen() && count == 0) {
             if (now.schemeModified || now.paletteModified) return QStringLiteral("closing left a modified flag set");
             ledger_.Reset(now);
             return {};
@@ -121,15 +121,15 @@ QString Driver::followHistory()
 QString Driver::dropLanded() const
 {
     QList<int> changed;
-    for (int r = 1; r < SchemeSize; ++r)
-        if (!(SchemeColors[size_t(r)] == before_.schemeColors[size_t(r)])
-            || SchemeNames[size_t(r)] != before_.schemeNames[size_t(r)])
+    for (int r = 1; r < util::SchemeSize; ++r)
+        if (!(util::SchemeColors[size_t(r)] == before_.schemeColors[size_t(r)])
+            || util::SchemeNames[size_t(r)] != before_.schemeNames[size_t(r)])
             changed << r;
     if (changed.size() > 1) return QStringLiteral("one drop changed %1 regions").arg(changed.size());
     const int r = changed.isEmpty() ? dropRegion_ : changed[0];
     if (dropRegion_ != 0 && r != dropRegion_)
         return QStringLiteral("a drop on region %1 changed region %2").arg(dropRegion_).arg(r);
-    if (r != 0 && (!(SchemeColors[size_t(r)] == dropColor_) || SchemeNames[size_t(r)] != dropName_))
+    if (r != 0 && (!(util::SchemeColors[size_t(r)] == dropColor_) || util::SchemeNames[size_t(r)] != dropName_))
         return QStringLiteral("region %1 did not take the dropped colour and name").arg(r);
     return {};
 }

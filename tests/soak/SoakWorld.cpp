@@ -1,7 +1,7 @@
 #include "SoakWorld.h"
 
-#include "GeneratedModel.h"
-#include "ModelWriter.h"
+#include "modelgen/core/GeneratedModel.h"
+#include "modelgen/core/ModelWriter.h"
 
 #include <QDir>
 #include <QFile>

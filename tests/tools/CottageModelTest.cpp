@@ -1,11 +1,11 @@
 // The bundled demo model as written to disk: manifest, scheme and pages.
 #include "PageStats.h"
 
-#include "CottageModel.h"
-#include "CottagePages.h"
-#include "CottageRegions.h"
-#include "ColorSetFormats.h"
-#include "Manifest.h"
+#include "model/core/ColorSetFormats.h"
+#include "model/core/Manifest.h"
+#include "modelgen/core/CottageModel.h"
+#include "modelgen/core/CottagePages.h"
+#include "modelgen/core/CottageRegions.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,18 +72,18 @@ TEST_F(CottageModelTest, ManifestDescribesPagesAndRegions)
     for (const QString& name : manifest_.RegionNames) EXPECT_FALSE(name.trimmed().isEmpty());
 }
 
-TEST_F(CottageModelTest, SchemeGivesEveryNamedRegionItsOwnColour)
+TEST_F(CottageModelTest, SchemeGivesEveryNamedRegionItsOwnColor)
 {
-    using namespace mdlRKVUtilities;
-    std::array<ColorRecord, SchemeSize> colors;
-    std::array<QString, SchemeSize> names;
-    ASSERT_TRUE(ReadSchemeFile(path("Cottage.RKS3"), colors, names));
+    namespace util = mdlRKVUtilities;
+    std::array<util::ColorRecord, util::SchemeSize> colors;
+    std::array<QString, util::SchemeSize> names;
+    ASSERT_TRUE(util::ReadSchemeFile(path("Cottage.RKS3"), colors, names));
     for (int r = 1; r <= 255; ++r) {
         EXPECT_EQ(colors[r].Offset, -127) << "region " << r;
         if (r <= manifest_.RegionNames.size())
-            EXPECT_NE(names[r], DefaultGrayName()) << "region " << r << " has its own colour";
+            EXPECT_NE(names[r], util::DefaultGrayName()) << "region " << r << " has its own colour";
         else
-            EXPECT_EQ(colors[r], DefaultGrayColor);
+            EXPECT_EQ(colors[r], util::DefaultGrayColor);
     }
 }
 
@@ -153,7 +153,7 @@ TEST_F(CottageModelTest, FlatFacesAreShadedAtLevel127)
     EXPECT_LT(PageStats::share(byRegion[CottageRegion::RoofTiles], 127), 0.2);
 }
 
-TEST_F(CottageModelTest, RegionsOnPagesAreNamedAndColoured)
+TEST_F(CottageModelTest, RegionsOnPagesAreNamedAndColored)
 {
     std::set<int> used;
     for (const QImage& image : images_) {

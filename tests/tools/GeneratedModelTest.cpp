@@ -2,12 +2,12 @@
 // not read back, and test pages of any size.
 #include "PageStats.h"
 
-#include "BenchmarkPages.h"
-#include "ColorSetFormats.h"
-#include "CottageRegions.h"
-#include "GeneratedModel.h"
-#include "Manifest.h"
-#include "ModelWriter.h"
+#include "model/core/ColorSetFormats.h"
+#include "model/core/Manifest.h"
+#include "modelgen/core/BenchmarkPages.h"
+#include "modelgen/core/CottageRegions.h"
+#include "modelgen/core/GeneratedModel.h"
+#include "modelgen/core/ModelWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,20 +32,20 @@ GeneratedModel smallModel()
 
 TEST(GeneratedModel, TheViewerReadsBackWhatWasGenerated)
 {
-    using namespace mdlRKVUtilities;
+    namespace util = mdlRKVUtilities;
     QTemporaryDir dir;
     GeneratedModel model = smallModel();
     model.pages[0].title = QString::fromUtf8("Rumpf \u20AC \u6F22");
     ASSERT_TRUE(ModelWriter::write(model, dir.path()));
-    ModelState read;
-    ASSERT_TRUE(ReadManifest(QDir(dir.path()).filePath(QStringLiteral("Ship.RKV3")), read));
+    util::ModelState read;
+    ASSERT_TRUE(util::ReadManifest(QDir(dir.path()).filePath(QStringLiteral("Ship.RKV3")), read));
     EXPECT_EQ(read.SchemeFile, QStringLiteral("Ship.RKS3"));
-    EXPECT_EQ(read.Pages, (QList<PageEntry>{{QStringLiteral("p01.png"), model.pages[0].title}}));
+    EXPECT_EQ(read.Pages, (QList<util::PageEntry>{{QStringLiteral("p01.png"), model.pages[0].title}}));
     EXPECT_EQ(read.RegionNames, model.regionNames);
-    std::array<ColorRecord, SchemeSize> colors;
-    std::array<QString, SchemeSize> names;
-    ASSERT_TRUE(ReadSchemeFile(QDir(dir.path()).filePath(QStringLiteral("Ship.RKS3")), colors, names));
-    EXPECT_EQ(colors[1], (ColorRecord{200, 100, 50, -127}));
+    std::array<util::ColorRecord, util::SchemeSize> colors;
+    std::array<QString, util::SchemeSize> names;
+    ASSERT_TRUE(util::ReadSchemeFile(QDir(dir.path()).filePath(QStringLiteral("Ship.RKS3")), colors, names));
+    EXPECT_EQ(colors[1], (util::ColorRecord{200, 100, 50, -127}));
     EXPECT_EQ(names[1], QStringLiteral("Red, dark"));
 }
 
@@ -63,9 +63,9 @@ TEST(GeneratedModel, ModelsThatWouldNotReadBackAreRefused)
     GeneratedModel lineBreak = smallModel();
     lineBreak.regionNames << QStringLiteral("two\r\nlines");
     EXPECT_TRUE(refused(lineBreak));
-    GeneratedModel badColour = smallModel();
-    badColour.scheme.set(5, {256, 0, 0, -127, QStringLiteral("Too red")});
-    EXPECT_TRUE(refused(badColour));
+    GeneratedModel badColor = smallModel();
+    badColor.scheme.set(5, {256, 0, 0, -127, QStringLiteral("Too red")});
+    EXPECT_TRUE(refused(badColor));
     GeneratedModel noPages = smallModel();
     noPages.pages.clear();
     EXPECT_TRUE(refused(noPages));

@@ -2,12 +2,12 @@
 // fold, and sheets scale with the resolution.
 #include "PageStats.h"
 
-#include "ColorScheme.h"
-#include "ColorSetFormats.h"
-#include "CottagePages.h"
-#include "DeterministicRandom.h"
-#include "NetBuilders.h"
-#include "Piece.h"
+#include "model/core/ColorSetFormats.h"
+#include "modelgen/core/ColorScheme.h"
+#include "modelgen/core/CottagePages.h"
+#include "modelgen/core/DeterministicRandom.h"
+#include "modelgen/core/NetBuilders.h"
+#include "modelgen/core/Piece.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -105,12 +105,12 @@ TEST(ColorScheme, RegionsOutsideTheSchemeAreIgnored)
     scheme.set(255, {10, 20, 30, 5, QStringLiteral("Last")});
     QTemporaryDir dir;
     ASSERT_TRUE(scheme.write(dir.filePath(QStringLiteral("s.RKS3"))));
-    using namespace mdlRKVUtilities;
-    std::array<ColorRecord, SchemeSize> colors;
-    std::array<QString, SchemeSize> names;
-    ASSERT_TRUE(ReadSchemeFile(dir.filePath(QStringLiteral("s.RKS3")), colors, names));
+    namespace util = mdlRKVUtilities;
+    std::array<util::ColorRecord, util::SchemeSize> colors;
+    std::array<QString, util::SchemeSize> names;
+    ASSERT_TRUE(util::ReadSchemeFile(dir.filePath(QStringLiteral("s.RKS3")), colors, names));
     EXPECT_EQ(names[1], QStringLiteral("Default Gray"));
-    EXPECT_EQ(colors[255], (ColorRecord{10, 20, 30, 5}));
+    EXPECT_EQ(colors[255], (util::ColorRecord{10, 20, 30, 5}));
     EXPECT_EQ(scheme.at(255).colorValue(), 10 + 256 * 20 + 65536 * 30);
     EXPECT_TRUE(scheme.problem().isEmpty());
     scheme.set(3, {0, 0, 0, 40000, QStringLiteral("Offset too large")});

@@ -2,9 +2,9 @@
 // cut and fold lines of a net.
 #include "PageStats.h"
 
-#include "PageLayers.h"
-#include "Piece.h"
-#include "StrokeFont.h"
+#include "modelgen/core/PageLayers.h"
+#include "modelgen/core/Piece.h"
+#include "modelgen/core/StrokeFont.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

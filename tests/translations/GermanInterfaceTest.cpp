@@ -1,7 +1,7 @@
 // The program speaks German on a German desktop and English elsewhere.
-#include "ScriptedMessageBoxes.h"
-#include "Translations.h"
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Translations.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QMenuBar>

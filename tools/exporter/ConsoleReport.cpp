@@ -1,6 +1,6 @@
-#include "ConsoleReport.h"
+#include "exporter/ConsoleReport.h"
 
-#include "TerminalText.h"
+#include "exporter/TerminalText.h"
 
 #include <algorithm>
 #include <cstdio>

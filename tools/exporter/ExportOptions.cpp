@@ -1,9 +1,9 @@
-#include "ExportOptions.h"
+#include "exporter/ExportOptions.h"
 
-#include "ExitStatus.h"
-#include "PageList.h"
-#include "PrintSheetChoices.h"
-#include "ProgramInfo.h"
+#include "exporter/ExitStatus.h"
+#include "exporter/PageList.h"
+#include "platform/ProgramInfo.h"
+#include "print/PrintSheetChoices.h"
 
 #include <QCommandLineParser>
 #include <QUrl>

@@ -1,21 +1,21 @@
-#include "ModelExporter.h"
+#include "exporter/ModelExporter.h"
 
-#include "BitmapFile.h"
-#include "ConsoleReport.h"
-#include "ExitStatus.h"
-#include "PageList.h"
+#include "exporter/ConsoleReport.h"
+#include "exporter/ExitStatus.h"
+#include "exporter/PageList.h"
+#include "print/BitmapFile.h"
 
-#include "ApplyScheme.h"
-#include "ColorSetFiles.h"
-#include "ModelOpening.h"
-#include "ModelState.h"
-#include "PageJob.h"
-#include "PrintSheetChoices.h"
-#include "PathNames.h"
-#include "ProgramState.h"
+#include "model/ApplyScheme.h"
+#include "model/ColorSetFiles.h"
+#include "model/ModelOpening.h"
+#include "model/ProgramState.h"
+#include "model/core/ModelState.h"
+#include "model/core/PathNames.h"
+#include "print/PageJob.h"
+#include "print/PrintSheetChoices.h"
 
-#include "PrinterQt.h"
-#include "PrinterRegistry.h"
+#include "platform/PrinterQt.h"
+#include "platform/PrinterRegistry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,7 +28,7 @@
 #include <cstdio>
 #include <optional>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
@@ -44,7 +44,7 @@ QStringList PictureNames(const QStringList& pageFiles, const QString& extension)
     QStringList names;
     QSet<QString> used;
     for (int i = 0; i < pageFiles.size(); ++i) {
-        QString base = QFileInfo(FileNameOf(pageFiles[i])).completeBaseName();
+        QString base = QFileInfo(util::FileNameOf(pageFiles[i])).completeBaseName();
         if (base.isEmpty()) base = QStringLiteral("page");
         if (used.contains(base.toLower())) base += QStringLiteral("_%1").arg(i + 1);
         used.insert(base.toLower());
@@ -63,11 +63,11 @@ int ModelExporter::run()
     if (const int status = openModel(); status != ExitWritten) return status;
     if (options_.thumbnailSize > 0) return writeThumbnail() ? ExitWritten : ExitPageFailed;
 
-    const QList<int> pages = options_.pages.value_or(AllPages(Model.PageCount));
-    if (const std::optional<int> outside = PageOutsideModel(pages, Model.PageCount)) {
+    const QList<int> pages = options_.pages.value_or(AllPages(util::Model.PageCount));
+    if (const std::optional<int> outside = PageOutsideModel(pages, util::Model.PageCount)) {
         report_.say(QStringLiteral("page %1 is not in the model, which has pages 1 to %2")
                         .arg(*outside)
-                        .arg(Model.PageCount));
+                        .arg(util::Model.PageCount));
         std::fputs(UsageText().toLocal8Bit().constData(), stderr);
         return ExitUsage;
     }
@@ -80,35 +80,35 @@ int ModelExporter::run()
 
 int ModelExporter::openModel()
 {
-    if (!options_.scheme.isEmpty() && !FileExists(options_.scheme)) {
+    if (!options_.scheme.isEmpty() && !util::FileExists(options_.scheme)) {
         report_.say(QStringLiteral("no color scheme file at %1").arg(options_.scheme));
         return ExitNoModel;
     }
-    if (!FileExists(options_.model)) {
+    if (!util::FileExists(options_.model)) {
         report_.say(QStringLiteral("no model manifest at %1").arg(options_.model));
         return ExitNoModel;
     }
     // The manifest message has been printed by then.
-    if (!OpenModelAt(canvas_, QFileInfo(options_.model).absoluteFilePath())) return ExitNoModel;
+    if (!util::OpenModelAt(canvas_, QFileInfo(options_.model).absoluteFilePath())) return ExitNoModel;
     if (!options_.scheme.isEmpty()) {
         // As Load Scheme does: what the file holds replaces the model's
         // colours, a fault is printed and the rest keep the model's.
-        LoadScheme(options_.scheme);
-        ApplyScheme(canvas_);
+        util::LoadScheme(options_.scheme);
+        util::ApplyScheme(canvas_);
     }
     return ExitWritten;
 }
 
 bool ModelExporter::loadPage(int page)
 {
-    const QString path = PagePath(page);
-    if (LoadPage(canvas_, path)) {
-        Model.CurrentPage = page;
+    const QString path = util::PagePath(page);
+    if (util::LoadPage(canvas_, path)) {
+        util::Model.CurrentPage = page;
         return true;
     }
     // A missing image fails quietly in the viewer; a page image the canvas
     // could not read has had its message printed.
-    report_.say(FileExists(path) ? QStringLiteral("page %1: the page image %2 could not be loaded").arg(page).arg(path)
+    report_.say(util::FileExists(path) ? QStringLiteral("page %1: the page image %2 could not be loaded").arg(page).arg(path)
                                  : QStringLiteral("page %1: no page image at %2").arg(page).arg(path));
     return false;
 }
@@ -121,7 +121,7 @@ bool ModelExporter::writePictures(const QList<int>& pages)
     }
     const bool bitmaps = options_.format == ExportOptions::Format::Bmp;
     QStringList files;
-    for (const PageEntry& entry : Model.Pages) files.append(entry.File);
+    for (const util::PageEntry& entry : util::Model.Pages) files.append(entry.File);
     const QStringList names = PictureNames(files, bitmaps ? QStringLiteral("bmp") : QStringLiteral("png"));
 
     bool allWritten = true;
@@ -134,8 +134,8 @@ bool ModelExporter::writePictures(const QList<int>& pages)
         }
         // The coloured buffer, as Save Image To Disk writes it.
         const QString path = QDir(options_.output).filePath(names[page - 1]);
-        const bool saved = bitmaps ? SaveBitmapFile(canvas_.Picture(), path, Model.Resolution)
-                                   : SavePngFile(canvas_.Picture(), path, Model.Resolution);
+        const bool saved = bitmaps ? SaveBitmapFile(canvas_.Picture(), path, util::Model.Resolution)
+                                   : SavePngFile(canvas_.Picture(), path, util::Model.Resolution);
         if (!saved) {
             report_.say(QStringLiteral("page %1: %2 could not be written").arg(page).arg(path));
             allWritten = false;
@@ -146,7 +146,7 @@ bool ModelExporter::writePictures(const QList<int>& pages)
 
 bool ModelExporter::writeThumbnail()
 {
-    if (Model.PageCount < 1 || !loadPage(1)) return false;
+    if (util::Model.PageCount < 1 || !loadPage(1)) return false;
     QImage picture = canvas_.Picture();
     const int size = options_.thumbnailSize;
     const int longer = std::max(picture.width(), picture.height());
@@ -207,8 +207,8 @@ bool ModelExporter::writePdf(const QList<int>& pages)
         // written, as the print dialog does.
         ApplyPrinterSettings(job, *pdf);
         MeasurePrinter(job, *pdf);
-        const SplitPlan plan = SplitOf(job, 1, 1, Model.Resolution);
-        if (const std::optional<QString> refusal = SplitRefusalText(plan, Model.Resolution, job.PaperCode)) {
+        const SplitPlan plan = SplitOf(job, 1, 1, util::Model.Resolution);
+        if (const std::optional<QString> refusal = SplitRefusalText(plan, util::Model.Resolution, job.PaperCode)) {
             report_.say(*refusal);
             refusedChoice_ = true;
             return false;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ExportOptions.h"
-#include "RKV3CanvasCtl.h"
+#include "exporter/ExportOptions.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "PageList.h"
+#include "exporter/PageList.h"
 
 #include <algorithm>
 

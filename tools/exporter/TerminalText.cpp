@@ -1,4 +1,4 @@
-#include "TerminalText.h"
+#include "exporter/TerminalText.h"
 
 QString TerminalText(const QString& text)
 {

@@ -1,10 +1,10 @@
 // rkv3export: colours the pages of a paper model and writes them as
 // pictures or as one print-ready PDF, with the viewer's and the canvas's own
 // code, on an offscreen platform so that it runs without a display.
-#include "ConsoleReport.h"
-#include "ExportOptions.h"
-#include "ModelExporter.h"
-#include "TerminalText.h"
+#include "exporter/ConsoleReport.h"
+#include "exporter/ExportOptions.h"
+#include "exporter/ModelExporter.h"
+#include "exporter/TerminalText.h"
 
 #include <QApplication>
 #include <cstdio>

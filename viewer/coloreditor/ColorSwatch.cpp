@@ -1,6 +1,6 @@
-#include "ColorSwatch.h"
+#include "coloreditor/ColorSwatch.h"
 
-#include "ColorBytes.h"
+#include "colorbytes/ColorBytes.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,13 +1,13 @@
-#include "MaterialPreview.h"
+#include "coloreditor/MaterialPreview.h"
 
-#include "ColorBytes.h"
-#include "MaterialSamples.h"
+#include "colorbytes/ColorBytes.h"
+#include "coloreditor/MaterialSamples.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 
-void ColorGreyPixels(const std::uint32_t* source, std::uint32_t* target, int count, const LevelTable& levels)
+void ColorGreyPixels(const std::uint32_t* source, std::uint32_t* target, int count, const RKV3Canvas::LevelTable& levels)
 {
     for (int i = 0; i < count; ++i) {
         const std::uint32_t pixel = source[i];
@@ -25,7 +25,7 @@ void MaterialPreview::Load()
 
 void MaterialPreview::BuildPreviewTable(std::int32_t colorValue, std::int16_t offset)
 {
-    BuildLevelTable(GetRedByte(colorValue), GetGreenByte(colorValue), GetBlueByte(colorValue), offset,
+    RKV3Canvas::BuildLevelTable(GetRedByte(colorValue), GetGreenByte(colorValue), GetBlueByte(colorValue), offset,
                     PreviewLevels);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegionPalette.h"
+#include "render/RegionPalette.h"
 
 #include <QImage>
 #include <QSize>
@@ -12,7 +12,7 @@
 // byte of each source pixel is its level; the output pixel takes the table's
 // red, green and blue for that level and keeps the source's fourth byte.
 // Pixels are 0xAARRGGBB words (QImage::Format_RGB32 / ARGB32).
-void ColorGreyPixels(const std::uint32_t* source, std::uint32_t* target, int count, const LevelTable& levels);
+void ColorGreyPixels(const std::uint32_t* source, std::uint32_t* target, int count, const RKV3Canvas::LevelTable& levels);
 
 // The colour editor's material preview: which sample is shown, the table the
 // colour is previewed with, and the colouring of the sample. No widgets: the
@@ -26,7 +26,7 @@ public:
     int MaterialCount = 0;
     // Output channel values by shading level, built by the same rule that
     // builds a region's table in the canvas.
-    LevelTable PreviewLevels{};
+    RKV3Canvas::LevelTable PreviewLevels{};
 
     // Counts the samples and shows the first.
     void Load();

@@ -1,4 +1,4 @@
-#include "MaterialSamples.h"
+#include "coloreditor/MaterialSamples.h"
 
 #include <QRgb>
 

@@ -1,4 +1,4 @@
-#include "PictureBox.h"
+#include "coloreditor/PictureBox.h"
 
 #include <QPainter>
 

@@ -1,19 +1,19 @@
-#include "dlgColor.h"
+#include "coloreditor/dlgColor.h"
 
-#include "ColorBytes.h"
-#include "ColorEditTarget.h"
-#include "ColorFile.h"
-#include "ColorSwatch.h"
-#include "MaterialSamples.h"
-#include "NumericText.h"
-#include "PathNames.h"
-#include "PictureBox.h"
-#include "ProgramState.h"
-#include "SaveFolders.h"
-#include "SingleLineValidator.h"
-#include "cCommonDialog.h"
+#include "colorbytes/ColorBytes.h"
+#include "coloreditor/ColorEditTarget.h"
+#include "coloreditor/ColorSwatch.h"
+#include "coloreditor/MaterialSamples.h"
+#include "coloreditor/PictureBox.h"
+#include "dialogs/cCommonDialog.h"
+#include "model/ProgramState.h"
+#include "model/SaveFolders.h"
+#include "model/core/ColorFile.h"
+#include "model/core/PathNames.h"
+#include "textinput/NumericText.h"
+#include "textinput/SingleLineValidator.h"
 
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MaterialPreview.h"
+#include "coloreditor/MaterialPreview.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "cCommonDialog.h"
+#include "dialogs/cCommonDialog.h"
 
-#include "FileChooser.h"
-#include "SystemColors.h"
+#include "platform/FileChooser.h"
+#include "platform/SystemColors.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColorChooser.h"
+#include "platform/ColorChooser.h"
 
 #include <QString>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "ApplicationIcon.h"
+#include "help/ApplicationIcon.h"
 
 // The icon's pictures are compiled into this static library; the library
 // registers them itself, since nothing else refers to them.

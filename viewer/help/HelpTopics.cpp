@@ -1,7 +1,7 @@
-#include "HelpTopics.h"
+#include "help/HelpTopics.h"
 
-#include "PathNames.h"
-#include "TextLines.h"
+#include "model/core/PathNames.h"
+#include "model/core/TextLines.h"
 
 std::optional<QString> ReadTextFile(const QString& programFolder, const QString& relativePath)
 {

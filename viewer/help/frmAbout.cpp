@@ -1,7 +1,7 @@
-#include "frmAbout.h"
+#include "help/frmAbout.h"
 
-#include "ApplicationIcon.h"
-#include "ProgramInfo.h"
+#include "help/ApplicationIcon.h"
+#include "platform/ProgramInfo.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
-#include "frmHelp.h"
+#include "help/frmHelp.h"
 
-#include "ApplicationIcon.h"
-#include "HelpTopics.h"
-#include "ProgramInfo.h"
+#include "help/ApplicationIcon.h"
+#include "help/HelpTopics.h"
+#include "platform/ProgramInfo.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
-#include "FillToolButton.h"
+#include "mainwindow/FillToolButton.h"
 
-#include "ColorBytes.h"
-#include "ToolPictures.h"
-#include "Twips.h"
+#include "colorbytes/ColorBytes.h"
+#include "mainwindow/ToolPictures.h"
+#include "mainwindow/Twips.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -36,7 +36,7 @@ FillToolButton::FillToolButton(QWidget* strip, QWidget* enabledLike) : QToolButt
     placeInStrip();
 }
 
-void FillToolButton::SetFillColour(const SwatchValues& fill)
+void FillToolButton::SetFillColor(const SwatchValues& fill)
 {
     fill_ = fill;
     const qint32 c = fill.color;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SwatchMime.h"
+#include "mainwindow/SwatchMime.h"
 
 #include <QToolButton>
 
@@ -16,9 +16,9 @@ class FillToolButton : public QToolButton {
 public:
     FillToolButton(QWidget* strip, QWidget* enabledLike);
 
-    const SwatchValues& FillColour() const { return fill_; }
+    const SwatchValues& FillColor() const { return fill_; }
     // The colour shown on the button and in its tool tip.
-    void SetFillColour(const SwatchValues& fill);
+    void SetFillColor(const SwatchValues& fill);
 
 signals:
     void swatchDropped(const SwatchValues& values);

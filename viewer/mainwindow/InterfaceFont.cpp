@@ -1,4 +1,4 @@
-#include "InterfaceFont.h"
+#include "mainwindow/InterfaceFont.h"
 
 #include <QFontDatabase>
 #include <QStringList>

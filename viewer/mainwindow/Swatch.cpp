@@ -1,6 +1,6 @@
-#include "Swatch.h"
+#include "mainwindow/Swatch.h"
 
-#include "PlainText.h"
+#include "platform/PlainText.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -16,7 +16,7 @@ Swatch::Swatch(QWidget* parent) : ColorSwatch(parent)
     Platform::ShowToolTipAsPlainText(this);
 }
 
-SwatchValues Swatch::Values() const
+SwatchValues Swatch::values() const
 {
     return {BackColor(), SwatchMime::OffsetOfTag(tag_), toolTip()};
 }
@@ -51,7 +51,7 @@ void Swatch::mouseMoveEvent(QMouseEvent* event)
     event->accept();
     // The drop may run code that removes this swatch (a list being rebuilt).
     QPointer<Swatch> self(this);
-    runDrag(SwatchMime::encode(Values()));
+    runDrag(SwatchMime::encode(values()));
     if (self) self->armed_ = false;
 }
 

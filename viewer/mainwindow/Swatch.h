@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ColorSwatch.h"
-#include "SwatchMime.h"
+#include "coloreditor/ColorSwatch.h"
+#include "mainwindow/SwatchMime.h"
 
 #include <QPoint>
 
@@ -28,7 +28,7 @@ public:
 
     // The values a drag of this swatch carries: BackColor, the numeric value
     // of Tag and the tool tip.
-    SwatchValues Values() const;
+    SwatchValues values() const;
 
     void setAcceptsSwatchDrops(bool accept) { setAcceptDrops(accept); }
 

@@ -1,7 +1,7 @@
-#include "SwatchList.h"
+#include "mainwindow/SwatchList.h"
 
-#include "Swatch.h"
-#include "Twips.h"
+#include "mainwindow/Swatch.h"
+#include "mainwindow/Twips.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -93,10 +93,10 @@ void SwatchList::removeRow(Row& row)
     delete row.label;
 }
 
-void SwatchList::SetRowCount(int rows)
+void SwatchList::setRowCount(int rows)
 {
     // Rows laid out anew (another model, scheme or palette) start unmarked.
-    MarkRow(NoRow);
+    markRow(NoRow);
     rows = std::max(rows, 0);
     while (int(rows_.size()) > std::max(rows, 1)) {
         removeRow(rows_.back());
@@ -124,7 +124,7 @@ QLabel* SwatchList::nameLabel(int index) const
     return k >= 0 && k < int(rows_.size()) ? rows_[size_t(k)].label : nullptr;
 }
 
-void SwatchList::SetRow(int index, qint32 color, const QString& tag, const QString& name, const QString& caption)
+void SwatchList::setRow(int index, qint32 color, const QString& tag, const QString& name, const QString& caption)
 {
     Swatch* box = swatch(index);
     if (!box) return;
@@ -134,38 +134,38 @@ void SwatchList::SetRow(int index, qint32 color, const QString& tag, const QStri
     nameLabel(index)->setText(caption);
 }
 
-int SwatchList::RowsHeight(int rows)
+int SwatchList::rowsHeight(int rows)
 {
     return RowPitch * rows + RowGap;
 }
 
-int SwatchList::HeightTwips() const
+int SwatchList::heightTwips() const
 {
     return int(Twips::heightOf(this));
 }
 
-void SwatchList::SetContentHeight(int twips)
+void SwatchList::setContentHeight(int twips)
 {
-    contentHeight_ = std::max(twips, HeightTwips());
+    contentHeight_ = std::max(twips, heightTwips());
     placeContent();
 }
 
-bool SwatchList::ContentShown() const
+bool SwatchList::contentShown() const
 {
     return !content_->isHidden();
 }
 
-void SwatchList::SetValue(int value)
+void SwatchList::setValue(int value)
 {
     value_ = std::clamp(value, std::min(0, max_), std::max(0, max_));
     syncBar();
     placeContent();
 }
 
-void SwatchList::SetMax(int max)
+void SwatchList::setMax(int max)
 {
     max_ = max;
-    SetValue(value_);
+    setValue(value_);
 }
 
 // Puts the Qt bar, which only knows minimum <= maximum, on the list's values:
@@ -197,7 +197,7 @@ void SwatchList::resizeEvent(QResizeEvent* event)
     QFrame::resizeEvent(event);
     clip_->setGeometry(contentsRect());
     // The content box is never lower than its viewport.
-    SetContentHeight(contentHeight_);
+    setContentHeight(contentHeight_);
 }
 
 void SwatchList::wheelEvent(QWheelEvent* event)
@@ -215,7 +215,7 @@ void SwatchList::scrollWheel(const QWheelEvent* event)
                                   : Twips::fromPixelsY(pixels.y());
     const int move = int(std::trunc(wheelRest_));
     wheelRest_ -= move;
-    if (move != 0) SetValue(value_ + move);
+    if (move != 0) setValue(value_ + move);
 }
 
 // A wheel over the bar scrolls as over the list; a click on a name label is

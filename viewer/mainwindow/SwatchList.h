@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SwatchMime.h"
+#include "mainwindow/SwatchMime.h"
 
 #include <QFrame>
 #include <vector>
@@ -45,49 +45,49 @@ public:
     // row; acceptsDrops makes the swatches take dropped swatches.
     SwatchList(QWidget* parent, const Names& names, int firstIndex, bool acceptsDrops);
 
-    QWidget* ContentBox() const { return content_; }
-    QScrollBar* ScrollBar() const { return bar_; }
+    QWidget* contentBox() const { return content_; }
+    QScrollBar* scrollBar() const { return bar_; }
 
-    int FirstIndex() const { return firstIndex_; }
+    int firstIndex() const { return firstIndex_; }
     // The number of rows shown (0 when even the first row is hidden).
-    int RowCount() const { return rowCount_; }
+    int rowCount() const { return rowCount_; }
     // Removes every row past the first `rows` and creates the missing ones by
     // the row rule, each shown; 0 hides the first row. New rows start with
     // the first row's values; no row is marked afterwards.
-    void SetRowCount(int rows);
+    void setRowCount(int rows);
     // The swatch and the label of row `index`; null for a row that does not
     // exist.
     Swatch* swatch(int index) const;
     QLabel* nameLabel(int index) const;
     // One row's colour value, tag, swatch tool tip and label caption.
-    void SetRow(int index, qint32 color, const QString& tag, const QString& name, const QString& caption);
+    void setRow(int index, qint32 color, const QString& tag, const QString& name, const QString& caption);
 
     // The content height for a number of rows: (255 + 120) x rows + 120.
-    static int RowsHeight(int rows);
+    static int rowsHeight(int rows);
 
     // Heights in twips: the viewport's, and the content box's.
-    int HeightTwips() const;
-    int ContentHeight() const { return contentHeight_; }
+    int heightTwips() const;
+    int contentHeight() const { return contentHeight_; }
     // Sets the content box's height; a height below the viewport's is raised
     // to it, so the list's background always fills the viewport.
-    void SetContentHeight(int twips);
-    bool ContentShown() const;
+    void setContentHeight(int twips);
+    bool contentShown() const;
 
     // The scroll bar in the list's own values (Min is always 0).
-    int Value() const { return value_; }
-    int Max() const { return max_; }
+    int value() const { return value_; }
+    int max() const { return max_; }
     // A value outside the bar's range is brought into it.
-    void SetValue(int value);
+    void setValue(int value);
     // The value is brought into the new range, moving the content box with it.
-    void SetMax(int max);
+    void setMax(int max);
 
     // The marked row (NoRow for none): its name shows in the selection's
     // colours. SetRowCount clears it. (SwatchListRows.cpp)
     static constexpr int NoRow = -1;
-    int MarkedRow() const { return marked_; }
-    void MarkRow(int index);
+    int markedRow() const { return marked_; }
+    void markRow(int index);
     // Scrolls the list the least that shows row `index` whole.
-    void ScrollRowIntoView(int index);
+    void scrollRowIntoView(int index);
 
 signals:
     void swatchClicked(int index);

@@ -1,7 +1,7 @@
 // The marked row of a swatch list and moving it with the keyboard.
-#include "SwatchList.h"
+#include "mainwindow/SwatchList.h"
 
-#include "Swatch.h"
+#include "mainwindow/Swatch.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +25,7 @@ void ShowMarked(QLabel* label, bool marked)
 
 }  // namespace
 
-void SwatchList::MarkRow(int index)
+void SwatchList::markRow(int index)
 {
     if (!nameLabel(index) || index >= firstIndex_ + rowCount_) index = NoRow;
     if (index == marked_) return;
@@ -34,17 +34,17 @@ void SwatchList::MarkRow(int index)
     ShowMarked(nameLabel(marked_), true);
 }
 
-void SwatchList::ScrollRowIntoView(int index)
+void SwatchList::scrollRowIntoView(int index)
 {
     const int k = index - firstIndex_;
     if (k < 0 || k >= rowCount_) return;
     // The row's place in the content box, with the gap around it.
     const int top = RowTop + RowPitch * k - RowGap;
     const int bottom = RowTop + RowPitch * k + RowHeight + RowGap;
-    const int viewport = HeightTwips();
+    const int viewport = heightTwips();
     // The content box's top is Value (0 or negative).
-    if (top + value_ < 0) SetValue(-top);
-    else if (bottom + value_ > viewport) SetValue(std::max(-top, viewport - bottom));
+    if (top + value_ < 0) setValue(-top);
+    else if (bottom + value_ > viewport) setValue(std::max(-top, viewport - bottom));
 }
 
 void SwatchList::keyPressEvent(QKeyEvent* event)
@@ -56,8 +56,8 @@ void SwatchList::keyPressEvent(QKeyEvent* event)
         if (rowCount_ <= 0) break;
         const int step = event->key() == Qt::Key_Up ? -1 : 1;
         const int to = marked_ == NoRow ? firstIndex_ : std::clamp(marked_ + step, firstIndex_, last);
-        MarkRow(to);
-        ScrollRowIntoView(to);
+        markRow(to);
+        scrollRowIntoView(to);
         return;
     }
     case Qt::Key_Return:

@@ -1,6 +1,6 @@
-#include "SwatchMime.h"
+#include "mainwindow/SwatchMime.h"
 
-#include "NumberReading.h"
+#include "model/core/NumberReading.h"
 
 #include <QDataStream>
 #include <QIODevice>

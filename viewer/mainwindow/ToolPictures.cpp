@@ -1,4 +1,4 @@
-#include "ToolPictures.h"
+#include "mainwindow/ToolPictures.h"
 
 #include <QApplication>
 #include <QIconEngine>

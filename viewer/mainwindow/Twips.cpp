@@ -1,6 +1,6 @@
-#include "Twips.h"
+#include "mainwindow/Twips.h"
 
-#include "Metrics.h"
+#include "platform/Metrics.h"
 
 #include <QWidget>
 #include <cmath>

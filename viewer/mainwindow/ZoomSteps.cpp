@@ -1,4 +1,4 @@
-#include "ZoomSteps.h"
+#include "mainwindow/ZoomSteps.h"
 
 #include <algorithm>
 #include <array>

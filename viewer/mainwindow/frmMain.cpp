@@ -1,17 +1,17 @@
 // The main window's construction, menus, start-up, settings and shutdown.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "ApplicationIcon.h"
-#include "ColorSets.h"
-#include "InterfaceFont.h"
-#include "MessageBox.h"
-#include "ModelState.h"
-#include "ProgramState.h"
-#include "RKV3CanvasCtl.h"
-#include "SwatchList.h"
-#include "Twips.h"
-#include "ViewerSettings.h"
-#include "WindowPlacement.h"
+#include "help/ApplicationIcon.h"
+#include "mainwindow/InterfaceFont.h"
+#include "mainwindow/SwatchList.h"
+#include "mainwindow/Twips.h"
+#include "model/ProgramState.h"
+#include "model/ViewerSettings.h"
+#include "model/core/ColorSets.h"
+#include "model/core/ModelState.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowPlacement.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -23,19 +23,19 @@
 #include <QToolButton>
 #include <cmath>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
 // A stored window measure in twips; a text that is not a number, or a number
 // no screen could hold (beyond 100 million twips, some 1.7 km), reads as the
 // key's default.
-double StoredTwips(Setting setting)
+double StoredTwips(util::Setting setting)
 {
     bool ok = false;
-    const double value = GetSetting(setting).trimmed().toDouble(&ok);
+    const double value = util::GetSetting(setting).trimmed().toDouble(&ok);
     if (ok && std::isfinite(value) && std::abs(value) <= 1e8) return double(float(value));
-    return SettingDefault(setting).toDouble();
+    return util::SettingDefault(setting).toDouble();
 }
 
 }  // namespace
@@ -138,26 +138,26 @@ void frmMain::connectControls()
 void frmMain::Form_Load()
 {
     // 1. The four folders.
-    LastModelPath = GetSetting(Setting::LastModelPath);
-    LastColorPath = GetSetting(Setting::LastColorPath);
-    LastSchemePath = GetSetting(Setting::LastSchemePath);
-    LastPalettePath = GetSetting(Setting::LastPalettePath);
+    util::LastModelPath = util::GetSetting(util::Setting::LastModelPath);
+    util::LastColorPath = util::GetSetting(util::Setting::LastColorPath);
+    util::LastSchemePath = util::GetSetting(util::Setting::LastSchemePath);
+    util::LastPalettePath = util::GetSetting(util::Setting::LastPalettePath);
 
     // 2. Position and size.
     RestoreWindowGeometry();
 
     // 3. The save prompt option.
-    PromptSaveOnChanges = BoolFromSettingText(GetSetting(Setting::PromptSaveOnChanges), true);
-    mnuEditPromptSave->setChecked(PromptSaveOnChanges);
+    util::PromptSaveOnChanges = util::BoolFromSettingText(util::GetSetting(util::Setting::PromptSaveOnChanges), true);
+    mnuEditPromptSave->setChecked(util::PromptSaveOnChanges);
 
     // 4. No modifications, no model.
-    PaletteModified = false;
-    SchemeModified = false;
-    EmptyModelState();
+    util::PaletteModified = false;
+    util::SchemeModified = false;
+    util::EmptyModelState();
 
     // 5, 6. Zoom 100 % through the list; both zoom buttons wait for a page.
-    CurrentZoom = 100;
-    cboZoom->setCurrentIndex(CurrentZoom / 10 - 1);
+    util::CurrentZoom = 100;
+    cboZoom->setCurrentIndex(util::CurrentZoom / 10 - 1);
     cmdZoomIn->setEnabled(false);
     cmdZoomOut->setEnabled(false);
 
@@ -165,17 +165,17 @@ void frmMain::Form_Load()
     RKVCanvas->setPanActive(true);
 
     // 8. The region list's scroll bar.
-    regionList->SetValue(0);
-    regionList->SetMax(regionList->HeightTwips() - regionList->ContentHeight());
+    regionList->setValue(0);
+    regionList->setMax(regionList->heightTwips() - regionList->contentHeight());
 
     // 9.
-    PrintAllPages = false;
+    util::PrintAllPages = false;
 }
 
 void frmMain::RestoreWindowGeometry()
 {
-    restoredTwips_ = {StoredTwips(Setting::MainLeft), StoredTwips(Setting::MainTop),
-                      StoredTwips(Setting::MainWidth), StoredTwips(Setting::MainHeight)};
+    restoredTwips_ = {StoredTwips(util::Setting::MainLeft), StoredTwips(util::Setting::MainTop),
+                      StoredTwips(util::Setting::MainWidth), StoredTwips(util::Setting::MainHeight)};
     resize(std::max(1, Twips::toPixelsX(restoredTwips_[2])), std::max(1, Twips::toPixelsY(restoredTwips_[3])));
     // Where the window system places the window itself (Wayland), the stored
     // position is neither applied nor checked against the screens: it stays
@@ -195,8 +195,8 @@ void frmMain::RestoreWindowGeometry()
     const QScreen* primary = QGuiApplication::primaryScreen();
     if (!onScreen && primary) {
         const QRect area = primary->availableGeometry();
-        move(area.left() + Twips::toPixelsX(SettingDefault(Setting::MainLeft).toDouble()),
-             area.top() + Twips::toPixelsY(SettingDefault(Setting::MainTop).toDouble()));
+        move(area.left() + Twips::toPixelsX(util::SettingDefault(util::Setting::MainLeft).toDouble()),
+             area.top() + Twips::toPixelsY(util::SettingDefault(util::Setting::MainTop).toDouble()));
         restoredTwips_[0] = Twips::fromPixelsX(x());
         restoredTwips_[1] = Twips::fromPixelsY(y());
     }
@@ -213,22 +213,22 @@ void frmMain::SaveWindowGeometry()
     const std::array<int, 4> pixels{x(), y(), width(), height()};
     const std::array<double, 4> twips{Twips::fromPixelsX(pixels[0]), Twips::fromPixelsY(pixels[1]),
                                       Twips::fromPixelsX(pixels[2]), Twips::fromPixelsY(pixels[3])};
-    const Setting keys[] = {Setting::MainLeft, Setting::MainTop, Setting::MainWidth, Setting::MainHeight};
+    const util::Setting keys[] = {util::Setting::MainLeft, util::Setting::MainTop, util::Setting::MainWidth, util::Setting::MainHeight};
     // A position the window system chose and the program cannot read is
     // not the user's: the stored one is kept.
     const bool placedBySystem = Platform::windowSystemPlacesWindows();
     for (size_t i = 0; i < 4; ++i) {
         const bool kept = pixels[i] == restoredPixels_[i] || (i < 2 && placedBySystem);
         const double value = kept ? restoredTwips_[i] : twips[i];
-        SaveSetting(keys[i], QString::number(std::lround(value)));
+        util::SaveSetting(keys[i], QString::number(std::lround(value)));
     }
 }
 
 void frmMain::mnuEditPromptSave_Click()
 {
-    PromptSaveOnChanges = !mnuEditPromptSave->isChecked();
-    mnuEditPromptSave->setChecked(PromptSaveOnChanges);
-    SaveSetting(Setting::PromptSaveOnChanges, BoolSettingText(PromptSaveOnChanges));
+    util::PromptSaveOnChanges = !mnuEditPromptSave->isChecked();
+    mnuEditPromptSave->setChecked(util::PromptSaveOnChanges);
+    util::SaveSetting(util::Setting::PromptSaveOnChanges, util::BoolSettingText(util::PromptSaveOnChanges));
 }
 
 frmMain::SavePromptAnswers frmMain::AskToSaveChanges(bool palette, bool scheme)
@@ -241,7 +241,7 @@ frmMain::SavePromptAnswers frmMain::AskToSaveChanges(bool palette, bool scheme)
     // happen (its chooser cancelled, the file not written) the unsaved work
     // would be lost, so the operation that asked stops there.
     auto ask = [&](const bool& modified, const QString& text, void (frmMain::*save)(), bool& forget) {
-        if (!answers.goOn || !modified || !PromptSaveOnChanges) return;
+        if (!answers.goOn || !modified || !util::PromptSaveOnChanges) return;
         if (MessageBox::show(text, MsgButtons::YesNo) == MsgAnswer::No) {
             forget = true;
             return;
@@ -250,18 +250,18 @@ frmMain::SavePromptAnswers frmMain::AskToSaveChanges(bool palette, bool scheme)
         answers.goOn = !modified;  // a save that happened clears the flag
     };
     if (palette)
-        ask(PaletteModified, tr("Palette has been modified. Save changes?"),
+        ask(util::PaletteModified, tr("Palette has been modified. Save changes?"),
             &frmMain::cmdSavePalette_Click, answers.forgetPalette);
     if (scheme)
-        ask(SchemeModified, tr("Scheme has been modified. Save changes?"), &frmMain::cmdSaveScheme_Click,
+        ask(util::SchemeModified, tr("Scheme has been modified. Save changes?"), &frmMain::cmdSaveScheme_Click,
             answers.forgetScheme);
     return answers;
 }
 
 void frmMain::ForgetUnsavedChanges(const SavePromptAnswers& answers)
 {
-    if (answers.forgetPalette) PaletteModified = false;
-    if (answers.forgetScheme) SchemeModified = false;
+    if (answers.forgetPalette) util::PaletteModified = false;
+    if (answers.forgetScheme) util::SchemeModified = false;
 }
 
 void frmMain::mnuFileExit_Click()
@@ -278,10 +278,10 @@ bool frmMain::Form_QueryUnload()
 
 void frmMain::Form_Unload()
 {
-    SaveSetting(Setting::LastModelPath, LastModelPath);
-    SaveSetting(Setting::LastColorPath, LastColorPath);
-    SaveSetting(Setting::LastSchemePath, LastSchemePath);
-    SaveSetting(Setting::LastPalettePath, LastPalettePath);
+    util::SaveSetting(util::Setting::LastModelPath, util::LastModelPath);
+    util::SaveSetting(util::Setting::LastColorPath, util::LastColorPath);
+    util::SaveSetting(util::Setting::LastSchemePath, util::LastSchemePath);
+    util::SaveSetting(util::Setting::LastPalettePath, util::LastPalettePath);
     if (!IsMinimizedOrMaximized()) SaveWindowGeometry();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ColorEditTarget.h"
-#include "ColouringUndo.h"
+#include "coloreditor/ColorEditTarget.h"
+#include "mainwindow/ColoringUndo.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -274,7 +274,7 @@ private:
 
     // --------------------------------------------------- frmMainUndo.cpp
     // Every change to the scheme or the palette is one step of this history.
-    ColouringHistory* Colouring = nullptr;
+    ColoringHistory* Coloring = nullptr;
     void createUndoItems();
     SchemeState CaptureScheme() const;
     PaletteState CapturePalette() const;
@@ -360,7 +360,7 @@ private:
     FillToolButton* optFillTool = nullptr;
     void createFillTool();
     void optFillTool_Click();
-    void SetFillColour(const SwatchValues& fill);
+    void SetFillColor(const SwatchValues& fill);
     void RKVCanvas_FillClick(short Button, float X, float Y);
     // Region r takes the fill colour: one colouring step, as a drop makes.
     void FillRegion(int region);

@@ -1,11 +1,11 @@
 // The menu commands that open other windows (printing, help, About) and
 // model files dropped onto the window.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "ModelState.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "dlgPrint.h"
+#include "help/frmAbout.h"
+#include "help/frmHelp.h"
+#include "model/core/ModelState.h"
+#include "print/dlgPrint.h"
 
 #include <QAction>
 #include <QDragEnterEvent>

@@ -1,10 +1,10 @@
 // The main window's child controls with their names, captions, tool tips and
 // first states. Their designed positions are placed by the layout code.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "PropertyBag.h"
-#include "RKV3CanvasCtl.h"
-#include "SwatchList.h"
+#include "mainwindow/SwatchList.h"
+#include "view/PropertyBag.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -98,9 +98,9 @@ void frmMain::createSwatchLists()
                                  QStringLiteral("lblRegionName"), QString()},
                                 1, true);
     picPalettes = paletteList;
-    picMixerContainer = paletteList->ContentBox();
-    vscMixer = paletteList->ScrollBar();
+    picMixerContainer = paletteList->contentBox();
+    vscMixer = paletteList->scrollBar();
     picRegions = regionList;
-    picColorContainer = regionList->ContentBox();
-    vscRegions = regionList->ScrollBar();
+    picColorContainer = regionList->contentBox();
+    vscRegions = regionList->scrollBar();
 }

@@ -1,32 +1,32 @@
 // The fill tool: a click on the page, or Enter on the marked row of the
 // region list, gives a region the fill colour; a swatch dropped on the tool's
 // button, or a right click on any swatch, sets that colour.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "ColorRecord.h"
-#include "FillToolButton.h"
-#include "RKV3CanvasCtl.h"
-#include "Swatch.h"
-#include "SwatchList.h"
+#include "mainwindow/FillToolButton.h"
+#include "mainwindow/Swatch.h"
+#include "mainwindow/SwatchList.h"
+#include "model/core/ColorRecord.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QButtonGroup>
 #include <QLabel>
 #include <QToolButton>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 void frmMain::createFillTool()
 {
     optFillTool = new FillToolButton(picTools, optTools[0]);
     // One of the strip's tools: choosing it lets go of the others.
     if (QButtonGroup* tools = optTools[0]->group()) tools->addButton(optFillTool, 2);
-    SetFillColour({ColorValueOf(DefaultGrayColor), DefaultGrayColor.Offset, DefaultGrayName()});
+    SetFillColor({util::ColorValueOf(util::DefaultGrayColor), util::DefaultGrayColor.Offset, util::DefaultGrayName()});
 
     connect(optFillTool, &QToolButton::clicked, this, [this] { optFillTool_Click(); });
-    connect(optFillTool, &FillToolButton::swatchDropped, this, [this](const SwatchValues& fill) { SetFillColour(fill); });
+    connect(optFillTool, &FillToolButton::swatchDropped, this, [this](const SwatchValues& fill) { SetFillColor(fill); });
     for (SwatchList* list : {paletteList, regionList})
         connect(list, &SwatchList::swatchRightClicked, this, [this, list](int index) {
-            if (const Swatch* swatch = list->swatch(index)) SetFillColour(swatch->Values());
+            if (const Swatch* swatch = list->swatch(index)) SetFillColor(swatch->values());
         });
     connect(RKVCanvas, &RKV3CanvasCtl::MouseDown, this,
             [this](short& Button, short& /*Shift*/, float& X, float& Y) { RKVCanvas_FillClick(Button, X, Y); });
@@ -44,9 +44,9 @@ void frmMain::optFillTool_Click()
     lblSelectedRegion->setVisible(false);
 }
 
-void frmMain::SetFillColour(const SwatchValues& fill)
+void frmMain::SetFillColor(const SwatchValues& fill)
 {
-    optFillTool->SetFillColour(fill);
+    optFillTool->SetFillColor(fill);
 }
 
 void frmMain::RKVCanvas_FillClick(short Button, float X, float Y)
@@ -59,6 +59,6 @@ void frmMain::RKVCanvas_FillClick(short Button, float X, float Y)
 
 void frmMain::FillRegion(int region)
 {
-    const SwatchValues fill = optFillTool->FillColour();
+    const SwatchValues fill = optFillTool->FillColor();
     AssignRegionSwatch(qint16(region), fill.color, fill.offset, fill.name);
 }

@@ -1,16 +1,16 @@
 // Where a region lies: the outline under the pointer, the flash of a region
 // named in the region list, and View > Find Region.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "BusyPointer.h"
-#include "FillToolButton.h"
-#include "ListChooser.h"
-#include "MessageBox.h"
-#include "ModelState.h"
-#include "PageImageReader.h"
-#include "RKV3CanvasCtl.h"
-#include "RegionOutline.h"
-#include "SwatchList.h"
+#include "mainwindow/FillToolButton.h"
+#include "mainwindow/SwatchList.h"
+#include "model/core/ModelState.h"
+#include "platform/BusyPointer.h"
+#include "platform/ListChooser.h"
+#include "platform/MessageBox.h"
+#include "render/PageImageReader.h"
+#include "render/RegionOutline.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,7 +18,7 @@
 #include <QMenuBar>
 #include <QToolButton>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 void frmMain::createFindRegionMenu()
 {
@@ -55,30 +55,30 @@ void frmMain::RKVCanvas_MouseMove(short Button, short /*Shift*/, float X, float 
     const int r = RKVCanvas->GetRegionValue(X, Y, 1);
     RKVCanvas->ShowRegionOutline(r);
     if (CurrentTool != 1) return;
-    regionList->MarkRow(r == 0 ? SwatchList::NoRow : r);
-    if (r != 0) regionList->ScrollRowIntoView(r);
+    regionList->markRow(r == 0 ? SwatchList::NoRow : r);
+    if (r != 0) regionList->scrollRowIntoView(r);
 }
 
 void frmMain::lblRegionName_Click(qint16 region)
 {
-    if (Model.PageCount <= 0) return;
+    if (util::Model.PageCount <= 0) return;
     regionList->setFocus();
     ShowWhereRegionIs(region);
 }
 
 bool frmMain::ShowWhereRegionIs(int region)
 {
-    regionList->MarkRow(region);
-    regionList->ScrollRowIntoView(region);
+    regionList->markRow(region);
+    regionList->scrollRowIntoView(region);
     return RKVCanvas->FlashRegion(region);
 }
 
 void frmMain::mnuViewFindRegion_Click()
 {
-    if (Model.PageCount <= 0) return;
+    if (util::Model.PageCount <= 0) return;
     // The regions as the region list names them, region r at position r - 1.
     QStringList names;
-    for (int r = 1; r <= regionList->RowCount(); ++r) names.append(Model.RegionNames.value(r - 1));
+    for (int r = 1; r <= regionList->rowCount(); ++r) names.append(util::Model.RegionNames.value(r - 1));
     const int chosen = Platform::ListChooser::choose(tr("Type part of a region's name, then choose the region:"),
                                                      tr("Find Region"), names, this);
     if (chosen < 0) return;
@@ -88,7 +88,7 @@ void frmMain::mnuViewFindRegion_Click()
     const int page = PageHoldingRegion(region);
     if (page > 0) {
         cboPage->setCurrentIndex(page - 1);
-        if (Model.CurrentPage == page && ShowWhereRegionIs(region)) return;
+        if (util::Model.CurrentPage == page && ShowWhereRegionIs(region)) return;
     }
     Platform::MessageBox::show(tr("%1 is on none of the model's pages.").arg(names[chosen]),
                                Platform::MsgButtons::OkOnly, Platform::MsgIcon::Information);
@@ -97,9 +97,9 @@ void frmMain::mnuViewFindRegion_Click()
 int frmMain::PageHoldingRegion(int region) const
 {
     const Platform::BusyPointer busy;
-    for (int step = 1; step < Model.PageCount; ++step) {
-        const int page = (Model.CurrentPage - 1 + step) % Model.PageCount + 1;
-        const QImage image = ReadPageImage(PagePath(page));
+    for (int step = 1; step < util::Model.PageCount; ++step) {
+        const int page = (util::Model.CurrentPage - 1 + step) % util::Model.PageCount + 1;
+        const QImage image = ReadPageImage(util::PagePath(page));
         if (image.isNull()) continue;
         if (!ScanRegionRuns(reinterpret_cast<const std::uint32_t*>(image.constBits()),
                             std::size_t(image.bytesPerLine() / 4), image.width(), image.height(), region)

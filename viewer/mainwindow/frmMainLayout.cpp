@@ -2,11 +2,11 @@
 // twips, and the resize handler that keeps the tool strip as wide as the
 // window, gives the canvas the remaining space and keeps the colour frame
 // against the right edge.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "RKV3CanvasCtl.h"
-#include "SwatchList.h"
-#include "Twips.h"
+#include "mainwindow/SwatchList.h"
+#include "mainwindow/Twips.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -102,10 +102,10 @@ void frmMain::Form_Resize()
     place(vscRegions, leftOf(vscRegions), topOf(vscRegions), widthOf(vscRegions), heightOf(picRegions));
 
     // 7, 8. A content box is never shorter than its viewport.
-    if (regionList->HeightTwips() > regionList->ContentHeight())
-        regionList->SetContentHeight(regionList->HeightTwips());
-    if (paletteList->HeightTwips() > paletteList->ContentHeight())
-        paletteList->SetContentHeight(paletteList->HeightTwips());
+    if (regionList->heightTwips() > regionList->contentHeight())
+        regionList->setContentHeight(regionList->heightTwips());
+    if (paletteList->heightTwips() > paletteList->contentHeight())
+        paletteList->setContentHeight(paletteList->heightTwips());
 
     // 9, 10.
     RKVCanvas->RecallPosition();

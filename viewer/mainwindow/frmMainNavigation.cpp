@@ -1,17 +1,17 @@
 // Opening and closing models, and moving between their pages.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "ApplyScheme.h"
-#include "BusyPointer.h"
-#include "ColorSets.h"
-#include "MessageBox.h"
-#include "ModelOpening.h"
-#include "ModelState.h"
-#include "PathNames.h"
-#include "PlainText.h"
-#include "ProgramState.h"
-#include "RKV3CanvasCtl.h"
-#include "RecentModels.h"
+#include "model/ApplyScheme.h"
+#include "model/ModelOpening.h"
+#include "model/ProgramState.h"
+#include "model/RecentModels.h"
+#include "model/core/ColorSets.h"
+#include "model/core/ModelState.h"
+#include "model/core/PathNames.h"
+#include "platform/BusyPointer.h"
+#include "platform/MessageBox.h"
+#include "platform/PlainText.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,7 +21,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 void frmMain::connectNavigationControls()
 {
@@ -34,20 +34,20 @@ void frmMain::connectNavigationControls()
 
 void frmMain::SetModelTitle()
 {
-    const int page = Model.CurrentPage;
-    if (page < 1 || page > Model.Pages.size()) {
+    const int page = util::Model.CurrentPage;
+    if (page < 1 || page > util::Model.Pages.size()) {
         setWindowTitle(QString::fromLatin1(WindowCaption));
         return;
     }
     setWindowTitle(QString::fromLatin1(WindowCaption) + QStringLiteral(" (")
-                   + Platform::PlainTitlePart(Model.ModelFileName) + QStringLiteral(", ")
-                   + Platform::PlainTitlePart(Model.Pages[page - 1].Title) + QLatin1Char(')'));
+                   + Platform::PlainTitlePart(util::Model.ModelFileName) + QStringLiteral(", ")
+                   + Platform::PlainTitlePart(util::Model.Pages[page - 1].Title) + QLatin1Char(')'));
 }
 
 void frmMain::LoadCurrentPage()
 {
-    const ColouringHistory::Hold hold(*Colouring);
-    LoadPage(*RKVCanvas, PagePath(Model.CurrentPage));
+    const ColoringHistory::Hold hold(*Coloring);
+    util::LoadPage(*RKVCanvas, util::PagePath(util::Model.CurrentPage));
 }
 
 void frmMain::mnuFileOpen_Click()
@@ -59,7 +59,7 @@ void frmMain::OpenModelFile(const QString& path)
 {
     // A chooser offers only files that exist; a name given on the command
     // line may not, and the user is told so as for any manifest that fails.
-    if (path.isEmpty() || !FileExists(path)) {
+    if (path.isEmpty() || !util::FileExists(path)) {
         Platform::MessageBox::show(tr("Model load failed due to invalid RKV3 manifest file."));
         return;
     }
@@ -81,20 +81,20 @@ void frmMain::OpenModelFrom(QString path)
 
     // Undo and redo wait while the model opens: page loading lets pending
     // events run, and a step of the old model must never touch the new one.
-    const ColouringHistory::Hold hold(*Colouring);
+    const ColoringHistory::Hold hold(*Coloring);
 
     // 2, 3. A save asked for that did not happen stops the open; a prompt
     // answered No gives up its change only once the new model is open, so a
     // cancelled chooser or a model that fails leaves both flags as they were.
     const SavePromptAnswers answers = AskToSaveChanges();
     if (!answers.goOn) return;
-    const bool opened = OpenModel(*RKVCanvas, path, [this, &answers] {
+    const bool opened = util::OpenModel(*RKVCanvas, path, [this, &answers] {
         // The new model's scheme is its own, unchanged; the palette stays, so
         // its flag stays unless its change was given up. A new model starts
         // a new history.
         ForgetUnsavedChanges(answers);
-        SchemeModified = false;
-        Colouring->Clear();
+        util::SchemeModified = false;
+        Coloring->Clear();
     });
     if (!opened) return;
 
@@ -103,15 +103,15 @@ void frmMain::OpenModelFrom(QString path)
     {
         const QSignalBlocker quiet(cboPage);
         cboPage->clear();
-        for (int n = 1; n <= Model.PageCount; ++n)
-            cboPage->addItem(tr("Page %1/%2").arg(n).arg(Model.PageCount));
+        for (int n = 1; n <= util::Model.PageCount; ++n)
+            cboPage->addItem(tr("Page %1/%2").arg(n).arg(util::Model.PageCount));
     }
     cboPage->setCurrentIndex(-1);
     cboPage->setCurrentIndex(0);
 
     // 6, 7.
     cboZoom->setEnabled(true);
-    const bool severalPages = Model.PageCount > 1;
+    const bool severalPages = util::Model.PageCount > 1;
     cboPage->setEnabled(severalPages);
     cmdPrevPage->setEnabled(severalPages);
     cmdNextPage->setEnabled(severalPages);
@@ -128,62 +128,62 @@ void frmMain::OpenModelFrom(QString path)
     lblSelectedRegion->setEnabled(true);
 
     // 10.
-    const QString scheme = SchemePath();
-    lblSchemeName->setText(!scheme.isEmpty() && FileExists(scheme)
-                               ? tr("Scheme: %1").arg(Model.SchemeFile)
+    const QString scheme = util::SchemePath();
+    lblSchemeName->setText(!scheme.isEmpty() && util::FileExists(scheme)
+                               ? tr("Scheme: %1").arg(util::Model.SchemeFile)
                                : tr("Scheme: Default Gray"));
 
     // 11 to 14.
     picColorContainer->setVisible(true);
     UpdatePanelScrollBars();
     SetModelTitle();
-    mnuFilePrintAll->setEnabled(Model.PageCount >= 2);
+    mnuFilePrintAll->setEnabled(util::Model.PageCount >= 2);
 
     // The model leads the recent models.
-    RememberRecentModel(path);
+    util::RememberRecentModel(path);
     ShowRecentModels();
 }
 
 void frmMain::cboPage_Click()
 {
     const int n = cboPage->currentIndex() + 1;
-    if (n == Model.CurrentPage) return;
-    Model.CurrentPage = n;
+    if (n == util::Model.CurrentPage) return;
+    util::Model.CurrentPage = n;
     cmdPrevPage->setEnabled(n != 1);
-    cmdNextPage->setEnabled(n != Model.PageCount);
+    cmdNextPage->setEnabled(n != util::Model.PageCount);
     LoadCurrentPage();
     SetModelTitle();
 }
 
 void frmMain::cmdNextPage_Click()
 {
-    Model.CurrentPage = Model.CurrentPage + 1;
+    util::Model.CurrentPage = util::Model.CurrentPage + 1;
     cmdPrevPage->setEnabled(true);
-    if (Model.CurrentPage >= Model.PageCount) {
-        Model.CurrentPage = Model.PageCount;
+    if (util::Model.CurrentPage >= util::Model.PageCount) {
+        util::Model.CurrentPage = util::Model.PageCount;
         cmdNextPage->setEnabled(false);
     }
-    cboPage->setCurrentIndex(Model.CurrentPage - 1);
+    cboPage->setCurrentIndex(util::Model.CurrentPage - 1);
     LoadCurrentPage();
     SetModelTitle();
 }
 
 void frmMain::cmdPrevPage_Click()
 {
-    Model.CurrentPage = Model.CurrentPage - 1;
+    util::Model.CurrentPage = util::Model.CurrentPage - 1;
     cmdNextPage->setEnabled(true);
-    if (Model.CurrentPage < 2) {
-        Model.CurrentPage = 1;
+    if (util::Model.CurrentPage < 2) {
+        util::Model.CurrentPage = 1;
         cmdPrevPage->setEnabled(false);
     }
-    cboPage->setCurrentIndex(Model.CurrentPage - 1);
+    cboPage->setCurrentIndex(util::Model.CurrentPage - 1);
     LoadCurrentPage();
     SetModelTitle();
 }
 
 void frmMain::mnuFileClose_Click()
 {
-    const ColouringHistory::Hold hold(*Colouring);
+    const ColoringHistory::Hold hold(*Coloring);
     // A save asked for that did not happen keeps the model open.
     if (!AskToSaveChanges().goOn) return;
     CloseModel();
@@ -217,15 +217,15 @@ void frmMain::CloseModel()
 
     // 4, 5, 6. The paper (entry 0) and the palette's count keep their values.
     for (int r = 1; r <= 255; ++r) {
-        SchemeColors[r] = DefaultGrayColor;
-        SchemeNames[r] = DefaultGrayName();
+        util::SchemeColors[r] = util::DefaultGrayColor;
+        util::SchemeNames[r] = util::DefaultGrayName();
     }
-    ApplyScheme(*RKVCanvas);
-    PaletteModified = false;
-    SchemeModified = false;
+    util::ApplyScheme(*RKVCanvas);
+    util::PaletteModified = false;
+    util::SchemeModified = false;
     for (int i = 1; i <= 255; ++i) {
-        PaletteColors[i] = DefaultGrayColor;
-        PaletteNames[i] = DefaultGrayName();
+        util::PaletteColors[i] = util::DefaultGrayColor;
+        util::PaletteNames[i] = util::DefaultGrayName();
     }
 
     // 7, 8.
@@ -234,8 +234,8 @@ void frmMain::CloseModel()
     lblSchemeName->setText(tr("Scheme: None Loaded"));
 
     // 9, 10, 11.
-    EmptyModelState();
+    util::EmptyModelState();
     RKVCanvas->UnloadImage();
     setWindowTitle(QString::fromLatin1(WindowCaption));
-    Colouring->Clear();
+    Coloring->Clear();
 }

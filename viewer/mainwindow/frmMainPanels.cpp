@@ -1,24 +1,24 @@
 // The palette, scheme and region panels of the main window: the two swatch
 // lists, editing and renaming palette colours, dropping swatches on regions,
 // and loading and saving palettes and schemes.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "ApplyScheme.h"
-#include "BusyPointer.h"
-#include "ColorSetFiles.h"
-#include "ColorSets.h"
-#include "InputBox.h"
-#include "MessageBox.h"
-#include "ModelState.h"
-#include "PathNames.h"
-#include "ProgramState.h"
-#include "RKV3CanvasCtl.h"
-#include "SaveFolders.h"
-#include "SingleLineValidator.h"
-#include "Swatch.h"
-#include "SwatchList.h"
-#include "cCommonDialog.h"
-#include "dlgColor.h"
+#include "coloreditor/dlgColor.h"
+#include "dialogs/cCommonDialog.h"
+#include "mainwindow/Swatch.h"
+#include "mainwindow/SwatchList.h"
+#include "model/ApplyScheme.h"
+#include "model/ColorSetFiles.h"
+#include "model/ProgramState.h"
+#include "model/SaveFolders.h"
+#include "model/core/ColorSets.h"
+#include "model/core/ModelState.h"
+#include "model/core/PathNames.h"
+#include "platform/BusyPointer.h"
+#include "platform/InputBox.h"
+#include "platform/MessageBox.h"
+#include "textinput/SingleLineValidator.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -28,7 +28,7 @@
 #include <algorithm>
 #include <limits>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
@@ -50,10 +50,10 @@ QString TagOf(qint32 offset)
 
 // One row of a list in a colour of a set: swatch colour, tag and tool tip,
 // and the label's caption.
-void ShowColorInRow(SwatchList& list, int index, const ColorRecord& color, const QString& name,
+void ShowColorInRow(SwatchList& list, int index, const util::ColorRecord& color, const QString& name,
                     const QString& caption)
 {
-    list.SetRow(index, ColorValueOf(color), TagOf(color.Offset), name, caption);
+    list.setRow(index, util::ColorValueOf(color), TagOf(color.Offset), name, caption);
 }
 
 // A colour name kept to one line: it is saved as part of one line of a
@@ -69,7 +69,7 @@ QString OneLine(QString name)
 // names past the 255th are kept by the model but never shown.
 int RegionRows()
 {
-    return std::clamp(Model.RegionCount, 0, SchemeSize - 1);
+    return std::clamp(util::Model.RegionCount, 0, util::SchemeSize - 1);
 }
 
 // Renders the page again after a change to the canvas's region palette,
@@ -97,23 +97,23 @@ void frmMain::setupPanels()
     });
 
     // The designed first rows; both lists start hidden, as without a model.
-    ShowColorInRow(*paletteList, 0, DefaultGrayColor, DefaultGrayName(), DefaultGrayName());
-    ShowColorInRow(*regionList, 1, DefaultGrayColor, DefaultGrayName(), tr("Not Used"));
+    ShowColorInRow(*paletteList, 0, util::DefaultGrayColor, util::DefaultGrayName(), util::DefaultGrayName());
+    ShowColorInRow(*regionList, 1, util::DefaultGrayColor, util::DefaultGrayName(), tr("Not Used"));
     picMixerContainer->hide();
     picColorContainer->hide();
 }
 
 void frmMain::ShowPalette()
 {
-    const int count = std::clamp(PaletteCount, 0, PaletteCapacity);
-    ShowColorInRow(*paletteList, 0, PaletteColors[0], PaletteNames[0], PaletteNames[0]);
-    paletteList->SetRowCount(1);
-    paletteList->SetContentHeight(SwatchList::RowsHeight(count));
-    paletteList->SetValue(0);
-    paletteList->SetMax(paletteList->HeightTwips() - paletteList->ContentHeight());
-    paletteList->SetRowCount(std::max(count, 1));
+    const int count = std::clamp(util::PaletteCount, 0, util::PaletteCapacity);
+    ShowColorInRow(*paletteList, 0, util::PaletteColors[0], util::PaletteNames[0], util::PaletteNames[0]);
+    paletteList->setRowCount(1);
+    paletteList->setContentHeight(SwatchList::rowsHeight(count));
+    paletteList->setValue(0);
+    paletteList->setMax(paletteList->heightTwips() - paletteList->contentHeight());
+    paletteList->setRowCount(std::max(count, 1));
     for (int i = 1; i < count; ++i)
-        ShowColorInRow(*paletteList, i, PaletteColors[size_t(i)], PaletteNames[size_t(i)], PaletteNames[size_t(i)]);
+        ShowColorInRow(*paletteList, i, util::PaletteColors[size_t(i)], util::PaletteNames[size_t(i)], util::PaletteNames[size_t(i)]);
     picMixerContainer->show();
 }
 
@@ -121,31 +121,31 @@ void frmMain::ShowPalette()
 void frmMain::ShowScheme()
 {
     const int rows = RegionRows();
-    const auto regionName = [](int region) { return Model.RegionNames.value(region - 1); };
-    regionList->SetRowCount(1);
-    ShowColorInRow(*regionList, 1, SchemeColors[1], SchemeNames[1], regionName(1));
-    regionList->SetRowCount(rows);
+    const auto regionName = [](int region) { return util::Model.RegionNames.value(region - 1); };
+    regionList->setRowCount(1);
+    ShowColorInRow(*regionList, 1, util::SchemeColors[1], util::SchemeNames[1], regionName(1));
+    regionList->setRowCount(rows);
     for (int r = 2; r <= rows; ++r)
-        ShowColorInRow(*regionList, r, SchemeColors[size_t(r)], SchemeNames[size_t(r)], regionName(r));
-    regionList->SetContentHeight(SwatchList::RowsHeight(rows));
-    regionList->SetValue(0);
-    regionList->SetMax(regionList->HeightTwips() - regionList->ContentHeight());
+        ShowColorInRow(*regionList, r, util::SchemeColors[size_t(r)], util::SchemeNames[size_t(r)], regionName(r));
+    regionList->setContentHeight(SwatchList::rowsHeight(rows));
+    regionList->setValue(0);
+    regionList->setMax(regionList->heightTwips() - regionList->contentHeight());
 }
 
 void frmMain::UpdatePanelScrollBars()
 {
     for (SwatchList* list : {regionList, paletteList})
-        list->ScrollBar()->setEnabled(list->ContentShown() && list->ContentHeight() >= list->HeightTwips());
-    regionList->SetMax(regionList->HeightTwips() - regionList->ContentHeight());
-    paletteList->SetMax(paletteList->HeightTwips() - paletteList->ContentHeight());
+        list->scrollBar()->setEnabled(list->contentShown() && list->contentHeight() >= list->heightTwips());
+    regionList->setMax(regionList->heightTwips() - regionList->contentHeight());
+    paletteList->setMax(paletteList->heightTwips() - paletteList->contentHeight());
 }
 
 void frmMain::ResetPanels()
 {
-    ShowColorInRow(*paletteList, 0, DefaultGrayColor, DefaultGrayName(), DefaultGrayName());
-    paletteList->SetRowCount(1);
-    ShowColorInRow(*regionList, 1, DefaultGrayColor, DefaultGrayName(), tr("Not used"));
-    regionList->SetRowCount(1);
+    ShowColorInRow(*paletteList, 0, util::DefaultGrayColor, util::DefaultGrayName(), util::DefaultGrayName());
+    paletteList->setRowCount(1);
+    ShowColorInRow(*regionList, 1, util::DefaultGrayColor, util::DefaultGrayName(), tr("Not used"));
+    regionList->setRowCount(1);
 }
 
 // Edits palette colour index in the colour editor; the editor writes its
@@ -155,9 +155,9 @@ void frmMain::picPalette_Click(qint16 index)
 {
     QPointer<Swatch> swatch = paletteList->swatch(index);
     QPointer<QLabel> label = paletteList->nameLabel(index);
-    if (!swatch || !label || index >= PaletteCapacity) return;
+    if (!swatch || !label || index >= util::PaletteCapacity) return;
     // The editor is modal: undo and redo wait until its result is recorded.
-    const ColouringHistory::Hold hold(*Colouring);
+    const ColoringHistory::Hold hold(*Coloring);
     const qint32 oldColor = swatch->BackColor();
     const qint32 oldOffset = SwatchMime::OffsetOfTag(swatch->Tag());
     const QString oldName = label->text();
@@ -172,24 +172,24 @@ void frmMain::picPalette_Click(qint16 index)
     const qint32 newColor = swatch->BackColor();
     const qint32 newOffset = SwatchMime::OffsetOfTag(swatch->Tag());
     const QString newName = label->text();
-    if ((newName == oldName || EditCancelled) && newColor == oldColor && newOffset == oldOffset) return;
+    if ((newName == oldName || util::EditCancelled) && newColor == oldColor && newOffset == oldOffset) return;
 
-    PaletteModified = true;
+    util::PaletteModified = true;
     swatch->setBackColor(newColor);
     swatch->setTag(TagOf(newOffset));
     swatch->setToolTip(newName);
     label->setText(newName);
-    PaletteColors[size_t(index)] = {RedOf(newColor), GreenOf(newColor), BlueOf(newColor), Offset16(newOffset)};
-    PaletteNames[size_t(index)] = newName;
-    Colouring->RecordPalette(tr("Edit Palette Color"), before, CapturePalette());
+    util::PaletteColors[size_t(index)] = {util::RedOf(newColor), util::GreenOf(newColor), util::BlueOf(newColor), Offset16(newOffset)};
+    util::PaletteNames[size_t(index)] = newName;
+    Coloring->RecordPalette(tr("Edit Palette Color"), before, CapturePalette());
 }
 
 void frmMain::lblColorName_Click(qint16 index)
 {
     Swatch* swatch = paletteList->swatch(index);
     QLabel* label = paletteList->nameLabel(index);
-    if (!swatch || !label || index >= PaletteCapacity) return;
-    const ColouringHistory::Hold hold(*Colouring);
+    if (!swatch || !label || index >= util::PaletteCapacity) return;
+    const ColoringHistory::Hold hold(*Coloring);
     const QString answer =
         OneLine(Platform::InputBox::show(tr("Enter new color name:"), tr("Rename Color"),
                                          QString(), this));
@@ -197,9 +197,9 @@ void frmMain::lblColorName_Click(qint16 index)
     const PaletteState before = CapturePalette();
     swatch->setToolTip(answer);
     label->setText(answer);
-    PaletteNames[size_t(index)] = answer;
-    PaletteModified = true;
-    Colouring->RecordPalette(tr("Rename Color"), before, CapturePalette());
+    util::PaletteNames[size_t(index)] = answer;
+    util::PaletteModified = true;
+    Coloring->RecordPalette(tr("Rename Color"), before, CapturePalette());
 }
 
 void frmMain::picColor_DragDrop(qint16 region, qint32 color, const QString& tag, const QString& name)
@@ -211,21 +211,21 @@ void frmMain::picColor_DragDrop(qint16 region, qint32 color, const QString& tag,
 // name) still take the colour in the canvas and the scheme.
 void frmMain::AssignRegionSwatch(qint16 region, qint32 color, qint32 offset, const QString& name)
 {
-    if (region < 1 || region >= SchemeSize) return;
-    const ColouringHistory::Hold hold(*Colouring);
+    if (region < 1 || region >= util::SchemeSize) return;
+    const ColoringHistory::Hold hold(*Coloring);
     const SchemeState before = CaptureScheme();
-    if (Swatch* swatch = regionList->swatch(region); swatch && region <= regionList->RowCount()) {
+    if (Swatch* swatch = regionList->swatch(region); swatch && region <= regionList->rowCount()) {
         swatch->setBackColor(color);
         swatch->setTag(TagOf(offset));
         swatch->setToolTip(name);
     }
     RKVCanvas->UpdatePaletteColor(region, color, Offset16(offset));
-    SchemeColors[size_t(region)] = {RedOf(color), GreenOf(color), BlueOf(color), Offset16(offset)};
-    SchemeNames[size_t(region)] = name;
-    SchemeModified = true;
+    util::SchemeColors[size_t(region)] = {util::RedOf(color), util::GreenOf(color), util::BlueOf(color), Offset16(offset)};
+    util::SchemeNames[size_t(region)] = name;
+    util::SchemeModified = true;
     // The step is recorded before the render lets pending events run, so a
     // second drop arriving meanwhile comes after it in the history.
-    Colouring->RecordScheme(ColorRegionStepName(region), before, CaptureScheme());
+    Coloring->RecordScheme(ColorRegionStepName(region), before, CaptureScheme());
     RenderAgain(*RKVCanvas);
 }
 
@@ -233,7 +233,7 @@ QString frmMain::ColorRegionStepName(int region)
 {
     // Named as the user knows the region: by the model's name for it, or by
     // its number when the model names none.
-    const QString name = Model.RegionNames.value(region - 1).trimmed();
+    const QString name = util::Model.RegionNames.value(region - 1).trimmed();
     return tr("Color %1").arg(name.isEmpty() ? tr("Region %1").arg(region) : name);
 }
 
@@ -247,98 +247,98 @@ void frmMain::RenderPageAgain()
 
 void frmMain::cmdLoadPalette_Click()
 {
-    const ColouringHistory::Hold hold(*Colouring);
+    const ColoringHistory::Hold hold(*Coloring);
     const SavePromptAnswers answers = AskToSaveChanges(true, false);
     if (!answers.goOn) return;
 
     cCommonDialog chooser;
     const QString path = chooser.ChooseFile(cCommonDialog::FileChoice::Open, tr("Load Palette"),
-                                            tr(PaletteFilter), LastPalettePath, this)
+                                            tr(PaletteFilter), util::LastPalettePath, this)
                              .value_or(QString());
-    if (path.isEmpty() || !FileExists(path)) return;
+    if (path.isEmpty() || !util::FileExists(path)) return;
 
     // The step keeps the flag the palette had: undoing the load brings back
     // an unsaved palette as unsaved, even when its prompt was answered No.
     // A No needs no forgetting here: a load clears the flag, and a load that
     // read nothing leaves the palette, and so its flag, as it was.
     const PaletteState step = CapturePalette();
-    const bool loaded = LoadPalette(path);
+    const bool loaded = util::LoadPalette(path);
     ShowPalette();
     if (loaded) {
         lblPaletteName->setText(tr("Palette: %1").arg(chooser.VBGetFileTitle(path)));
-        PaletteModified = false;
-        LastPalettePath = FolderOf(path);
-    } else if (!SameColours(CapturePalette(), step)) {
+        util::PaletteModified = false;
+        util::LastPalettePath = util::FolderOf(path);
+    } else if (!SameColors(CapturePalette(), step)) {
         // Part of the file was read: the palette now matches no file.
-        PaletteModified = true;
+        util::PaletteModified = true;
     }
     UpdatePanelScrollBars();
-    Colouring->RecordPalette(tr("Load Palette"), step, CapturePalette());
+    Coloring->RecordPalette(tr("Load Palette"), step, CapturePalette());
 }
 
 void frmMain::cmdSavePalette_Click()
 {
-    const ColouringHistory::Hold hold(*Colouring);
+    const ColoringHistory::Hold hold(*Coloring);
     cCommonDialog chooser;
     const QString path =
         chooser
             .ChooseFile(cCommonDialog::FileChoice::Save, tr("Save Color Palette"), tr(PaletteFilter),
-                        SaveStartFolder(LastPalettePath, QStringLiteral("palettes")), this, QStringLiteral(".RPL"))
+                        util::SaveStartFolder(util::LastPalettePath, QStringLiteral("palettes")), this, QStringLiteral(".RPL"))
             .value_or(QString());
     if (path.isEmpty()) return;
     // A failed save has told the user; the palette is still unsaved.
-    if (!SavePalette(path)) return;
+    if (!util::SavePalette(path)) return;
     lblPaletteName->setText(tr("Palette: %1").arg(chooser.VBGetFileTitle(path)));
-    PaletteModified = false;
-    Colouring->MarkSaved(ColourSet::Palette, lblPaletteName->text());
+    util::PaletteModified = false;
+    Coloring->MarkSaved(ColorSet::Palette, lblPaletteName->text());
     repaint();
-    LastPalettePath = FolderOf(path);
+    util::LastPalettePath = util::FolderOf(path);
 }
 
 void frmMain::cmdLoadScheme_Click()
 {
-    const ColouringHistory::Hold hold(*Colouring);
+    const ColoringHistory::Hold hold(*Coloring);
     const SavePromptAnswers answers = AskToSaveChanges(false, true);
     if (!answers.goOn) return;
 
     cCommonDialog chooser;
     const QString path = chooser.ChooseFile(cCommonDialog::FileChoice::Open, tr("Load Color Scheme"),
-                                            tr(SchemeLoadFilter), LastSchemePath, this)
+                                            tr(SchemeLoadFilter), util::LastSchemePath, this)
                              .value_or(QString());
-    if (path.isEmpty() || !FileExists(path)) return;
+    if (path.isEmpty() || !util::FileExists(path)) return;
 
     const SchemeState step = CaptureScheme();
-    const bool loaded = LoadScheme(path);
+    const bool loaded = util::LoadScheme(path);
     ShowScheme();
     if (loaded) lblSchemeName->setText(tr("Scheme: %1").arg(chooser.VBGetFileTitle(path)));
-    ApplyScheme(*RKVCanvas);
-    if (loaded) SchemeModified = false;
+    util::ApplyScheme(*RKVCanvas);
+    if (loaded) util::SchemeModified = false;
     // Part of the file was read: the scheme now matches no file.
-    else if (!SameColours(CaptureScheme(), step)) SchemeModified = true;
+    else if (!SameColors(CaptureScheme(), step)) util::SchemeModified = true;
     UpdatePanelScrollBars();
-    if (loaded) LastSchemePath = FolderOf(path);
+    if (loaded) util::LastSchemePath = util::FolderOf(path);
     // Recorded before the render lets pending events run.
-    Colouring->RecordScheme(tr("Load Scheme"), step, CaptureScheme());
+    Coloring->RecordScheme(tr("Load Scheme"), step, CaptureScheme());
     RenderAgain(*RKVCanvas);
 }
 
 void frmMain::cmdSaveScheme_Click()
 {
-    const ColouringHistory::Hold hold(*Colouring);
+    const ColoringHistory::Hold hold(*Coloring);
     cCommonDialog chooser;
     const QString path =
         chooser
             .ChooseFile(cCommonDialog::FileChoice::Save, tr("Save Color Scheme"), tr(SchemeSaveFilter),
-                        SaveStartFolder(LastSchemePath, QStringLiteral("schemes")), this, QStringLiteral(".RKS3"))
+                        util::SaveStartFolder(util::LastSchemePath, QStringLiteral("schemes")), this, QStringLiteral(".RKS3"))
             .value_or(QString());
     if (path.isEmpty()) return;
     // A failed save has told the user; the scheme is still unsaved.
-    if (!SaveScheme(path)) return;
+    if (!util::SaveScheme(path)) return;
     lblSchemeName->setText(tr("Scheme: %1").arg(chooser.VBGetFileTitle(path)));
-    SchemeModified = false;
-    Colouring->MarkSaved(ColourSet::Scheme, lblSchemeName->text());
+    util::SchemeModified = false;
+    Coloring->MarkSaved(ColorSet::Scheme, lblSchemeName->text());
     repaint();
-    LastSchemePath = FolderOf(path);
+    util::LastSchemePath = util::FolderOf(path);
 }
 
 void frmMain::setSwatchColor(qint16 index, qint32 colorValue)

@@ -1,15 +1,15 @@
 // The File menu's Open Recent: the models opened last, most recent first.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "PathNames.h"
-#include "PlainText.h"
-#include "RecentModels.h"
+#include "model/RecentModels.h"
+#include "model/core/PathNames.h"
+#include "platform/PlainText.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 void frmMain::createRecentMenu()
 {
@@ -24,7 +24,7 @@ void frmMain::createRecentMenu()
 void frmMain::ShowRecentModels()
 {
     mnuFileRecent->clear();
-    const QStringList paths = RecentModels();
+    const QStringList paths = util::RecentModels();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];
         QString caption = QFileInfo(path).fileName();
@@ -48,8 +48,8 @@ void frmMain::ShowRecentModels()
 
 void frmMain::OpenRecentModel(const QString& path)
 {
-    if (!FileExists(path)) {
-        ForgetRecentModel(path);
+    if (!util::FileExists(path)) {
+        util::ForgetRecentModel(path);
         ShowRecentModels();
     }
     // A missing model is reported as File, Open reports a missing manifest.
@@ -58,6 +58,6 @@ void frmMain::OpenRecentModel(const QString& path)
 
 void frmMain::mnuFileRecentClear_Click()
 {
-    ClearRecentModels();
+    util::ClearRecentModels();
     ShowRecentModels();
 }

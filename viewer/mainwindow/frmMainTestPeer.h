@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
 // What tests reach of the main window beyond its public surface: its named
 // controls and the handlers they run, called as the controls would call them.
@@ -61,7 +61,7 @@ public:
     QWidget* picRegions() const { return w_.picRegions; }
     QWidget* picColorContainer() const { return w_.picColorContainer; }
     QScrollBar* vscRegions() const { return w_.vscRegions; }
-    ColouringHistory* Colouring() const { return w_.Colouring; }
+    ColoringHistory* Coloring() const { return w_.Coloring; }
 
     // Handlers.
     void mnuFileOpen_Click() { w_.mnuFileOpen_Click(); }

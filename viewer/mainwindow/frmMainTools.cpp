@@ -1,15 +1,15 @@
 // The zoom controls, the pan and inspector tools, the region inspector and
 // swatches dropped on the page.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "ColorSets.h"
-#include "ModelState.h"
-#include "ProgramState.h"
-#include "RKV3CanvasCtl.h"
-#include "SwatchMime.h"
-#include "ToolPictures.h"
-#include "Twips.h"
-#include "ZoomSteps.h"
+#include "mainwindow/SwatchMime.h"
+#include "mainwindow/ToolPictures.h"
+#include "mainwindow/Twips.h"
+#include "mainwindow/ZoomSteps.h"
+#include "model/ProgramState.h"
+#include "model/core/ColorSets.h"
+#include "model/core/ModelState.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -18,7 +18,7 @@
 #include <QMimeData>
 #include <QToolButton>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
@@ -140,7 +140,7 @@ void frmMain::RKVCanvas_ZoomChanged(int ZoomPercent)
     RKVCanvas->setAllowZoomIn(ZoomPercent < 100);
     cmdZoomOut->setEnabled(ZoomPercent >= 11);
     RKVCanvas->setAllowZoomOut(ZoomPercent >= 11);
-    CurrentZoom = ZoomPercent;
+    util::CurrentZoom = ZoomPercent;
 }
 
 void frmMain::RKVCanvas_MouseDown(short /*Button*/, short /*Shift*/, float X, float Y)
@@ -154,8 +154,8 @@ void frmMain::RKVCanvas_MouseDown(short /*Button*/, short /*Shift*/, float X, fl
     // A page may carry a region number its manifest does not name: it is
     // shown by its number.
     const QString regionName =
-        r <= Model.RegionNames.size() ? Model.RegionNames[r - 1] : tr("Region %1").arg(r);
-    lblSelectedRegion->setText(tr("Region Inspector: %1 (%2)").arg(regionName, SchemeNames[size_t(r)]));
+        r <= util::Model.RegionNames.size() ? util::Model.RegionNames[r - 1] : tr("Region %1").arg(r);
+    lblSelectedRegion->setText(tr("Region Inspector: %1 (%2)").arg(regionName, util::SchemeNames[size_t(r)]));
 }
 
 void frmMain::RKVCanvas_MouseUp(short /*Button*/, short /*Shift*/, float /*X*/, float /*Y*/)

@@ -1,11 +1,11 @@
 // The View menu: the page fitted to the canvas, at its physical size, and
 // zoomed a step in or out, above the zoom list's 100 % up to 400 %.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "Metrics.h"
-#include "ModelState.h"
-#include "RKV3CanvasCtl.h"
-#include "ZoomSteps.h"
+#include "mainwindow/ZoomSteps.h"
+#include "model/core/ModelState.h"
+#include "platform/Metrics.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,7 +13,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 using Platform::Metrics::SM_CXHTHUMB;
 using Platform::Metrics::SM_CYVTHUMB;
 using Platform::Metrics::systemMetric;
@@ -49,7 +49,7 @@ void frmMain::createViewMenu()
 
 bool frmMain::ViewZoomAvailable() const
 {
-    return Model.PageCount > 0 && RKVCanvas && RKVCanvas->Zoom() > 0;
+    return util::Model.PageCount > 0 && RKVCanvas && RKVCanvas->Zoom() > 0;
 }
 
 void frmMain::UpdateViewMenu()
@@ -103,7 +103,7 @@ void frmMain::mnuViewActualSize_Click()
 {
     if (!ViewZoomAvailable()) return;
     const QScreen* shown = screen();
-    SetViewZoom(ZoomSteps::ActualSize(shown ? shown->logicalDotsPerInchX() : 0, Model.Resolution));
+    SetViewZoom(ZoomSteps::ActualSize(shown ? shown->logicalDotsPerInchX() : 0, util::Model.Resolution));
 }
 
 void frmMain::mnuViewZoomIn_Click()

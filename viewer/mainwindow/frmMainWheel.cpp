@@ -1,9 +1,9 @@
 // The wheel and keys around the canvas: zooming with Ctrl+wheel, turning
 // pages with Page Up / Down, and the focus after a choice in the lists.
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "RKV3CanvasCtl.h"
-#include "ZoomSteps.h"
+#include "mainwindow/ZoomSteps.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSlider>

@@ -1,8 +1,8 @@
-#include "ApplyScheme.h"
+#include "model/ApplyScheme.h"
 
-#include "ColorSets.h"
+#include "model/core/ColorSets.h"
 
-#include "RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtl.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,8 +1,8 @@
-#include "ColorSetFiles.h"
+#include "model/ColorSetFiles.h"
 
-#include "ColorSets.h"
+#include "model/core/ColorSets.h"
 
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColorSetFormats.h"
+#include "model/core/ColorSetFormats.h"
 
 #include <QString>
 

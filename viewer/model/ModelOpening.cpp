@@ -1,17 +1,17 @@
-#include "ModelOpening.h"
+#include "model/ModelOpening.h"
 
-#include "ApplyScheme.h"
-#include "ColorSetFiles.h"
-#include "ColorSets.h"
-#include "Manifest.h"
-#include "ModelState.h"
-#include "PathNames.h"
-#include "ProgramState.h"
-#include "cCommonDialog.h"
+#include "dialogs/cCommonDialog.h"
+#include "model/ApplyScheme.h"
+#include "model/ColorSetFiles.h"
+#include "model/ProgramState.h"
+#include "model/core/ColorSets.h"
+#include "model/core/Manifest.h"
+#include "model/core/ModelState.h"
+#include "model/core/PathNames.h"
 
-#include "BusyPointer.h"
-#include "MessageBox.h"
-#include "RKV3CanvasCtl.h"
+#include "platform/BusyPointer.h"
+#include "platform/MessageBox.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "ProgramState.h"
+#include "model/ProgramState.h"
 
-#include "ColorSets.h"
-#include "ModelState.h"
+#include "model/core/ColorSets.h"
+#include "model/core/ModelState.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,8 +1,8 @@
-#include "RecentModels.h"
+#include "model/RecentModels.h"
 
-#include "ProgramInfo.h"
-#include "SettingsStore.h"
-#include "ViewerSettings.h"
+#include "model/ViewerSettings.h"
+#include "platform/ProgramInfo.h"
+#include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>

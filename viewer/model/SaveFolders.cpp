@@ -1,6 +1,6 @@
-#include "SaveFolders.h"
+#include "model/SaveFolders.h"
 
-#include "UserFolders.h"
+#include "platform/UserFolders.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
-#include "ViewerSettings.h"
+#include "model/ViewerSettings.h"
 
-#include "MessageBox.h"
-#include "ProgramInfo.h"
-#include "SettingsStore.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramInfo.h"
+#include "platform/SettingsStore.h"
 
 namespace mdlRKVUtilities {
 

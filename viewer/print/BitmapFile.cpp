@@ -1,6 +1,6 @@
-#include "BitmapFile.h"
+#include "print/BitmapFile.h"
 
-#include "ReplacementFile.h"
+#include "platform/files/ReplacementFile.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,27 +1,27 @@
-#include "PageJob.h"
+#include "print/PageJob.h"
 
-#include "ModelState.h"
-#include "PrintPageMode.h"
-#include "PrintSheetChoices.h"
-#include "PrintTexts.h"
-#include "PrinterRegistry.h"
-#include "RKV3CanvasCtl.h"
+#include "model/core/ModelState.h"
+#include "platform/PrinterRegistry.h"
+#include "print/PrintSheetChoices.h"
+#include "print/PrintTexts.h"
+#include "render/PrintPageMode.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <algorithm>
 #include <optional>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
 // The canvas's picture on the sheets, under page `page`'s header.
 bool printPicture(RKV3CanvasCtl& canvas, const PrintSettings& s, int page, PrintPageMode pageMode)
 {
-    canvas.setHeaderText(PageHeader(Model.Pages.value(page - 1).Title, page, Model.PageCount));
+    canvas.setHeaderText(PageHeader(util::Model.Pages.value(page - 1).Title, page, util::Model.PageCount));
     canvas.setFooterText(CopyrightNotice);
     // The split, fit and scale bar hold for this call only.
     canvas.setPrintSheetOptions(SheetOptionsOf(s));
-    const bool printed = canvas.PrintImage(s.PrinterIndex, Model.Resolution, s.QualityCode, s.CopyCount,
+    const bool printed = canvas.PrintImage(s.PrinterIndex, util::Model.Resolution, s.QualityCode, s.CopyCount,
                                            s.PaperCode, s.TileMode, s.HOffset, s.VOffset, pageMode);
     canvas.setPrintSheetOptions({});
     return printed;
@@ -33,8 +33,8 @@ void titleJob(const PrintSettings& s, const QList<int>& pages)
     const auto printer = Platform::PrinterRegistry::printer(s.PrinterIndex);
     if (!printer || pages.isEmpty()) return;
     const int page = pages.first();
-    printer->setDocumentTitle(DocumentTitle(Model.ModelFileName, Model.Pages.value(page - 1).Title, page,
-                                            Model.PageCount, pages.size() == 1));
+    printer->setDocumentTitle(DocumentTitle(util::Model.ModelFileName, util::Model.Pages.value(page - 1).Title, page,
+                                            util::Model.PageCount, pages.size() == 1));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-#include "PrintLayout.h"
+#include "print/PrintLayout.h"
 
-#include "NumericText.h"
-#include "Printer.h"
+#include "platform/Printer.h"
+#include "textinput/NumericText.h"
 
 #include <QCoreApplication>
 #include <QLocale>

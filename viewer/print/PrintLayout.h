@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintTiling.h"
+#include "render/PrintTiling.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "PrintSheetChoices.h"
+#include "print/PrintSheetChoices.h"
 
-#include "Printer.h"
+#include "platform/Printer.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrintLayout.h"
-#include "PrintSheetLayout.h"
+#include "print/PrintLayout.h"
+#include "render/PrintSheetLayout.h"
 
 #include <QString>
 #include <optional>

@@ -1,14 +1,14 @@
-#include "dlgPrint.h"
+#include "print/dlgPrint.h"
 
-#include "ModelState.h"
-#include "NumberReading.h"
-#include "NumericText.h"
-#include "RKV3CanvasCtl.h"
-#include "PrinterRegistry.h"
-#include "ProgramState.h"
-#include "ViewerSettings.h"
+#include "model/ProgramState.h"
+#include "model/ViewerSettings.h"
+#include "model/core/ModelState.h"
+#include "model/core/NumberReading.h"
+#include "platform/PrinterRegistry.h"
+#include "textinput/NumericText.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,7 +25,7 @@
 #include <algorithm>
 #include <cmath>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
@@ -65,12 +65,12 @@ dlgPrint::~dlgPrint() = default;
 
 void dlgPrint::ShowFor(RKV3CanvasCtl& canvas, QWidget* owner, bool allPages)
 {
-    PrintAllPages = allPages;
+    util::PrintAllPages = allPages;
     {
         dlgPrint dialog(canvas, owner);
         dialog.exec();
     }
-    PrintAllPages = false;
+    util::PrintAllPages = false;
 }
 
 void dlgPrint::createControls()
@@ -201,9 +201,9 @@ void dlgPrint::createControls()
 void dlgPrint::Form_Load()
 {
     using Platform::PrinterRegistry;
-    settings_.PaperCode = ReadNumber(GetSetting(Setting::DefaultPaperSize)).value_or(Platform::PaperLetter);
-    settings_.HOffset = float(OffsetBoxValue(GetSetting(Setting::UserPrintOffsetX)).value_or(0));
-    settings_.VOffset = float(OffsetBoxValue(GetSetting(Setting::UserPrintOffsetY)).value_or(0));
+    settings_.PaperCode = util::ReadNumber(util::GetSetting(util::Setting::DefaultPaperSize)).value_or(Platform::PaperLetter);
+    settings_.HOffset = float(OffsetBoxValue(util::GetSetting(util::Setting::UserPrintOffsetX)).value_or(0));
+    settings_.VOffset = float(OffsetBoxValue(util::GetSetting(util::Setting::UserPrintOffsetY)).value_or(0));
     if (settings_.PaperCode == Platform::PaperLetter) {
         optPaperSize[0]->setChecked(true);
     } else if (settings_.PaperCode == Platform::PaperA4) {
@@ -234,7 +234,7 @@ void dlgPrint::Form_Load()
     ApplyPrinterSettings();
     MeasurePrinter();
     UpdateTiling();
-    cmdSave->setEnabled(!PrintAllPages);
+    cmdSave->setEnabled(!util::PrintAllPages);
 }
 
 void dlgPrint::done(int result)
@@ -250,7 +250,7 @@ void dlgPrint::Form_Unload()
 {
     if (unloaded_) return;
     unloaded_ = true;
-    SaveSetting(Setting::DefaultPaperSize, QString::number(settings_.PaperCode));
+    util::SaveSetting(util::Setting::DefaultPaperSize, QString::number(settings_.PaperCode));
     saveSheetSettings();
     const LengthUnit unit = UnitOfPaper(settings_.PaperCode);
     if (!unit.known) return;
@@ -263,8 +263,8 @@ void dlgPrint::Form_Unload()
         settings_.HOffset = RoundToHundredths(h / 25.4);
         settings_.VOffset = RoundToHundredths(v / 25.4);
     }
-    SaveSetting(Setting::UserPrintOffsetX, QString::number(double(settings_.HOffset), 'g', 7));
-    SaveSetting(Setting::UserPrintOffsetY, QString::number(double(settings_.VOffset), 'g', 7));
+    util::SaveSetting(util::Setting::UserPrintOffsetX, QString::number(double(settings_.HOffset), 'g', 7));
+    util::SaveSetting(util::Setting::UserPrintOffsetY, QString::number(double(settings_.VOffset), 'g', 7));
 }
 
 void dlgPrint::cboPrinters_Click()
@@ -375,7 +375,7 @@ QString dlgPrint::FormatLength(float inches)
 void dlgPrint::UpdateTiling()
 {
     const PageInches page =
-        PageSizeInches(canvas_.CanvasWidth(), canvas_.CanvasHeight(), Model.Resolution);
+        PageSizeInches(canvas_.CanvasWidth(), canvas_.CanvasHeight(), util::Model.Resolution);
     if (settings_.TileMode == 0 || settings_.TileMode == 1) {
         lblTiling->setText(TilingLabel(CountPrintTiles(settings_.PrintWidth, settings_.PrintHeight,
                                                        settings_.HOffset, settings_.VOffset,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintLayout.h"
+#include "print/PrintLayout.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,26 +1,26 @@
 // The print dialog's two jobs: printing through the canvas and saving the
 // coloured page as a bitmap.
-#include "dlgPrint.h"
+#include "print/dlgPrint.h"
 
-#include "BitmapFile.h"
-#include "ModelOpening.h"
-#include "ModelState.h"
-#include "PageJob.h"
-#include "PrinterRegistry.h"
-#include "ProgramInfo.h"
-#include "ProgramState.h"
-#include "RKV3CanvasCtl.h"
-#include "cCommonDialog.h"
+#include "dialogs/cCommonDialog.h"
+#include "model/ModelOpening.h"
+#include "model/ProgramState.h"
+#include "model/core/ModelState.h"
+#include "platform/PrinterRegistry.h"
+#include "platform/ProgramInfo.h"
+#include "print/BitmapFile.h"
+#include "print/PageJob.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "BusyPointer.h"
-#include "MessageBox.h"
+#include "platform/BusyPointer.h"
+#include "platform/MessageBox.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 void dlgPrint::setStatus(const QString& text)
 {
@@ -58,7 +58,7 @@ void dlgPrint::cmdPrint_Click()
 
 void dlgPrint::runPrintJob(bool preview)
 {
-    if (PrintAllPages)
+    if (util::PrintAllPages)
         printAllPages(preview);
     else
         printCurrentPage(preview);
@@ -67,13 +67,13 @@ void dlgPrint::runPrintJob(bool preview)
 void dlgPrint::printCurrentPage(bool preview)
 {
     setStatus(preview ? tr("Previewing Page") : tr("Printing Page"));
-    PrintShownPage(canvas_, settings_, Model.CurrentPage);
+    PrintShownPage(canvas_, settings_, util::Model.CurrentPage);
     setStatus(tr("Idle"));
 }
 
 void dlgPrint::printAllPages(bool preview)
 {
-    const int count = Model.PageCount;
+    const int count = util::Model.PageCount;
     prgPages->setRange(0, count);
     prgPages->setValue(0);
     prgPages->setVisible(true);
@@ -84,15 +84,15 @@ void dlgPrint::printAllPages(bool preview)
     const PrintedPages result = PrintModelPages(canvas_, settings_, pages, [this, preview](int page) {
         setStatus((preview ? tr("Previewing Page %1") : tr("Printing Page %1")).arg(page));
         prgPages->setValue(page);
-        return LoadPage(canvas_, PagePath(page));
+        return util::LoadPage(canvas_, util::PagePath(page));
     });
     setStatus(tr("Idle"));
     prgPages->setVisible(false);
-    LoadPage(canvas_, PagePath(Model.CurrentPage));
+    util::LoadPage(canvas_, util::PagePath(util::Model.CurrentPage));
     if (!preview && !result.missing().isEmpty()) {
         QStringList named;
         for (const int page : result.missing())
-            named.append(QStringLiteral("%1 (%2)").arg(page).arg(Model.Pages.value(page - 1).Title));
+            named.append(QStringLiteral("%1 (%2)").arg(page).arg(util::Model.Pages.value(page - 1).Title));
         Platform::MessageBox::show(tr("These pages were not printed: %1.").arg(named.join(QStringLiteral(", "))),
                                    Platform::MsgButtons::OkOnly, Platform::MsgIcon::Exclamation);
     }
@@ -111,7 +111,7 @@ void dlgPrint::cmdSave_Click()
         bool saved = false;
         {
             const Platform::BusyPointer busy;
-            saved = SaveBitmapFile(canvas_.Picture(), fileName, Model.Resolution);
+            saved = SaveBitmapFile(canvas_.Picture(), fileName, util::Model.Resolution);
         }
         if (!saved)
             Platform::MessageBox::show(tr("Error saving image."), Platform::MsgButtons::OkOnly,

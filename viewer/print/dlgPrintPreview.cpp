@@ -1,10 +1,10 @@
 // The print dialog's preview: the print run of the current choice drawn on
 // the sheets of a print preview instead of the printer.
-#include "dlgPrint.h"
+#include "print/dlgPrint.h"
 
-#include "PrintPreview.h"
-#include "PrinterQt.h"
-#include "PrinterRegistry.h"
+#include "platform/PrintPreview.h"
+#include "platform/PrinterQt.h"
+#include "platform/PrinterRegistry.h"
 
 #include <QLabel>
 #include <QPrinter>

@@ -1,14 +1,14 @@
 // The print dialog's choices beyond the tile mode: Split Across Sheets with
 // its overlap, Fit to Sheet, the scale bar, and the warnings about a page
 // larger than its sheet.
-#include "dlgPrint.h"
+#include "print/dlgPrint.h"
 
-#include "ModelState.h"
-#include "PrintSheetChoices.h"
-#include "RKV3CanvasCtl.h"
-#include "ViewerSettings.h"
+#include "model/ViewerSettings.h"
+#include "model/core/ModelState.h"
+#include "print/PrintSheetChoices.h"
+#include "view/RKV3CanvasCtl.h"
 
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,7 +19,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 void dlgPrint::createSheetControls()
 {
@@ -69,12 +69,12 @@ void dlgPrint::createSheetControls()
 
 void dlgPrint::loadSheetSettings()
 {
-    const int layout = GetSetting(Setting::UserPrintLayout).trimmed().toInt();
+    const int layout = util::GetSetting(util::Setting::UserPrintLayout).trimmed().toInt();
     settings_.TileMode = layout == 1 || layout == SplitTileMode ? layout : 0;
     settings_.Overlap =
-        ParseLength(GetSetting(Setting::UserPrintOverlap)).value_or(DefaultOverlap(settings_.PaperCode));
-    settings_.FitToSheet = BoolFromSettingText(GetSetting(Setting::UserPrintFitToSheet), false);
-    settings_.ScaleBar = BoolFromSettingText(GetSetting(Setting::UserPrintScaleBar), false);
+        ParseLength(util::GetSetting(util::Setting::UserPrintOverlap)).value_or(DefaultOverlap(settings_.PaperCode));
+    settings_.FitToSheet = util::BoolFromSettingText(util::GetSetting(util::Setting::UserPrintFitToSheet), false);
+    settings_.ScaleBar = util::BoolFromSettingText(util::GetSetting(util::Setting::UserPrintScaleBar), false);
     // Shown without running the handlers: the measurements come next.
     const QSignalBlocker quietOption(optTiling[settings_.TileMode]);
     optTiling[settings_.TileMode]->setChecked(true);
@@ -85,10 +85,10 @@ void dlgPrint::loadSheetSettings()
 
 void dlgPrint::saveSheetSettings()
 {
-    SaveSettings({{Setting::UserPrintLayout, QString::number(settings_.TileMode)},
-                  {Setting::UserPrintOverlap, LengthText(settings_.Overlap, settings_.PaperCode)},
-                  {Setting::UserPrintFitToSheet, BoolSettingText(settings_.FitToSheet)},
-                  {Setting::UserPrintScaleBar, BoolSettingText(settings_.ScaleBar)}});
+    util::SaveSettings({{util::Setting::UserPrintLayout, QString::number(settings_.TileMode)},
+                  {util::Setting::UserPrintOverlap, LengthText(settings_.Overlap, settings_.PaperCode)},
+                  {util::Setting::UserPrintFitToSheet, util::BoolSettingText(settings_.FitToSheet)},
+                  {util::Setting::UserPrintScaleBar, util::BoolSettingText(settings_.ScaleBar)}});
 }
 
 void dlgPrint::showOverlap()
@@ -127,15 +127,15 @@ void dlgPrint::updateSheetChoices()
     txtOverlap->setEnabled(settings_.TileMode == SplitTileMode);
     QString warning;
     if (settings_.TileMode == SplitTileMode) {
-        const SplitPlan plan = SplitOf(settings_, canvas_.CanvasWidth(), canvas_.CanvasHeight(), Model.Resolution);
-        if (const std::optional<QString> refusal = SplitRefusalText(plan, Model.Resolution, settings_.PaperCode)) {
+        const SplitPlan plan = SplitOf(settings_, canvas_.CanvasWidth(), canvas_.CanvasHeight(), util::Model.Resolution);
+        if (const std::optional<QString> refusal = SplitRefusalText(plan, util::Model.Resolution, settings_.PaperCode)) {
             warning = *refusal;
             lblTiling->setText(tr("Sheets: Unspecified"));
         } else {
             lblTiling->setText(SheetsLabel(plan));
         }
     } else {
-        const PageInches page = PageSizeInches(canvas_.CanvasWidth(), canvas_.CanvasHeight(), Model.Resolution);
+        const PageInches page = PageSizeInches(canvas_.CanvasWidth(), canvas_.CanvasHeight(), util::Model.Resolution);
         warning = CutOffWarning(settings_, page).value_or(QString());
     }
     lblPrintWarning->setText(warning);
@@ -147,8 +147,8 @@ bool dlgPrint::refuseSplit()
     // The overlap is checked against the sheet whatever the page; a page of
     // a print-all run that needs too many sheets is reported by the canvas
     // and skipped.
-    const SplitPlan plan = SplitOf(settings_, canvas_.CanvasWidth(), canvas_.CanvasHeight(), Model.Resolution);
-    if (const std::optional<QString> refusal = SplitRefusalText(plan, Model.Resolution, settings_.PaperCode)) {
+    const SplitPlan plan = SplitOf(settings_, canvas_.CanvasWidth(), canvas_.CanvasHeight(), util::Model.Resolution);
+    if (const std::optional<QString> refusal = SplitRefusalText(plan, util::Model.Resolution, settings_.PaperCode)) {
         Platform::MessageBox::show(*refusal, Platform::MsgButtons::OkOnly, Platform::MsgIcon::Exclamation);
         return true;
     }

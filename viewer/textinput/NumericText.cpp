@@ -1,4 +1,4 @@
-#include "NumericText.h"
+#include "textinput/NumericText.h"
 
 #include <charconv>
 #include <cmath>

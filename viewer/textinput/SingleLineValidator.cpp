@@ -1,6 +1,6 @@
-#include "SingleLineValidator.h"
+#include "textinput/SingleLineValidator.h"
 
-#include "SafeTextWriter.h"
+#include "model/core/SafeTextWriter.h"
 
 QValidator::State SingleLineValidator::validate(QString& input, int& pos) const
 {

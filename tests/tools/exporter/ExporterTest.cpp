@@ -1,16 +1,16 @@
 // rkv3export, run as the real binary on models written here, its outputs
 // checked against the canvas's own render and, for PDFs, with poppler.
 #include "../../viewer/print/PopplerTools.h"
-#include "ColouringRule.h"
-#include "PageImages.h"
+#include "support/ColoringRule.h"
+#include "support/PageImages.h"
 
-#include "ColorRecord.h"
-#include "ColorSetFormats.h"
-#include "Manifest.h"
-#include "PrintTexts.h"
-#include "ProgramInfo.h"
-#include "RKV3CanvasCtl.h"
-#include "ScriptedMessageBoxes.h"
+#include "model/core/ColorRecord.h"
+#include "model/core/ColorSetFormats.h"
+#include "model/core/Manifest.h"
+#include "platform/ProgramInfo.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
+#include "print/PrintTexts.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QDir>
 #include <QProcess>
@@ -21,7 +21,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -42,19 +42,19 @@ ExportRun runExport(const QStringList& arguments)
 }
 
 // A scheme colour of its own for every region, shifted by `shift`.
-ColorRecord regionColor(int region, int shift)
+util::ColorRecord regionColor(int region, int shift)
 {
-    return ColorRecord{quint8(region + shift), quint8(255 - region), quint8((region * 7 + shift) & 0xFF), -127};
+    return util::ColorRecord{quint8(region + shift), quint8(255 - region), quint8((region * 7 + shift) & 0xFF), -127};
 }
 
 // A page of the model as it should come out, coloured here by the rule with
 // the model's scheme (the paper white).
-QImage colouredPage(const QImage& page)
+QImage coloredPage(const QImage& page)
 {
-    return ColourByRule(page, [](int region) {
-        if (region == 0) return RegionColour{255, 255, 255, 0};
-        const ColorRecord c = regionColor(region, 0);
-        return RegionColour{c.Red, c.Green, c.Blue, c.Offset};
+    return ColorByRule(page, [](int region) {
+        if (region == 0) return RegionColor{255, 255, 255, 0};
+        const util::ColorRecord c = regionColor(region, 0);
+        return RegionColor{c.Red, c.Green, c.Blue, c.Offset};
     });
 }
 
@@ -65,7 +65,7 @@ protected:
     // (p1.png, ... by default) and the scheme Model.RKS3 of regionColor(r, 0).
     QString writeModel(int pages, int resolution, QSize size = {60, 40}, QStringList files = {})
     {
-        ModelState model;
+        util::ModelState model;
         model.Resolution = resolution;
         model.SchemeFile = u"Model.RKS3"_s;
         pageSize = size;
@@ -76,16 +76,16 @@ protected:
             model.Pages.append({file, u"Hull %1"_s.arg(page)});
         }
         writeScheme(u"Model.RKS3"_s, 0);
-        EXPECT_TRUE(SaveManifest(out(u"Model.RKV3"_s), model));
+        EXPECT_TRUE(util::SaveManifest(out(u"Model.RKV3"_s), model));
         return out(u"Model.RKV3"_s);
     }
     // A scheme file of regionColor(r, shift), cut to its first `lines` lines.
     void writeScheme(const QString& name, int shift, int lines = 255)
     {
-        std::array<ColorRecord, SchemeSize> colors{};
-        std::array<QString, SchemeSize> names{};
-        for (int r = 1; r < SchemeSize; ++r) colors[r] = regionColor(r, shift);
-        ASSERT_TRUE(WriteSchemeFile(out(name), colors, names));
+        std::array<util::ColorRecord, util::SchemeSize> colors{};
+        std::array<QString, util::SchemeSize> names{};
+        for (int r = 1; r < util::SchemeSize; ++r) colors[r] = regionColor(r, shift);
+        ASSERT_TRUE(util::WriteSchemeFile(out(name), colors, names));
         QFile file(out(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         const QList<QByteArray> all = file.readAll().split('\n');
@@ -103,7 +103,7 @@ protected:
     Platform::ScriptedMessageBoxes boxes;
 };
 
-TEST_F(ExporterTest, PicturesAreEachPageColouredAtTheModelsResolution)
+TEST_F(ExporterTest, PicturesAreEachPageColoredAtTheModelsResolution)
 {
     // Page 2's name, once its folder is dropped, is page 1's but for case.
     const QString manifest = writeModel(2, 100, {60, 40}, {u"p1.png"_s, u"sub/P1.png"_s});
@@ -118,7 +118,7 @@ TEST_F(ExporterTest, PicturesAreEachPageColouredAtTheModelsResolution)
         const QString name = page == 1 ? u"p1.%1"_s : u"P1_2.%1"_s;
         for (const QString& file : {u"new/bmp/"_s + name.arg(u"bmp"_s), u"png/"_s + name.arg(u"png"_s)}) {
             const QImage written(out(file));
-            EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), colouredPage(pageImage(page))) << file.toStdString();
+            EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), coloredPage(pageImage(page))) << file.toStdString();
             EXPECT_EQ(std::pair(written.dotsPerMeterX(), written.dotsPerMeterY()), std::pair(3937, 3937));
         }
     }
@@ -151,7 +151,7 @@ TEST_F(ExporterTest, EverySheetHoldsItsOwnPageTiledAtItsResolutionWithItsHeader)
         QDir().mkpath(images);
         const QList<std::pair<int, QImage>> placed = poppler::sheetImages(pdf, images);
         for (int sheet = 1; sheet <= pages.size(); ++sheet) {
-            const QImage expected = colouredPage(pageImage(pages[sheet - 1]));
+            const QImage expected = coloredPage(pageImage(pages[sheet - 1]));
             const int fit = int(areaWidth * 100 / expected.width()) * int(areaHeight * 100 / expected.height());
             const auto copies = std::count_if(placed.begin(), placed.end(), [&](const auto& p) { return p.first == sheet; });
             EXPECT_EQ(copies, fit) << "sheet " << sheet;
@@ -313,7 +313,7 @@ TEST_F(ExporterTest, PlantedLinksInTheOutputFolderAreReplacedNotFollowed)
 }
 
 // The installed thumbnailer's Exec line run as a file manager runs it (paths with blanks, a URI).
-TEST_F(ExporterTest, InstalledThumbnailerWritesPageOneColouredWithinTheSize)
+TEST_F(ExporterTest, InstalledThumbnailerWritesPageOneColoredWithinTheSize)
 {
     QTemporaryDir prefix;
     ASSERT_EQ(QProcess::execute(RKV_CMAKE_COMMAND, {u"--install"_s, RKV_BUILD_DIR, u"--prefix"_s, prefix.path()}), 0);
@@ -328,9 +328,9 @@ TEST_F(ExporterTest, InstalledThumbnailerWritesPageOneColouredWithinTheSize)
     for (const auto& [size, page, uri] : {std::tuple(32, QSize(60, 40), false), {25, {30, 70}, true}, {256, {60, 40}, false}}) {
         writeModel(2, 100, page);
         ASSERT_EQ(thumbnail(size, uri ? QUrl::fromLocalFile(model).toString() : model), 0) << size;
-        const QImage coloured = colouredPage(pageImage(1));
-        const double scale = std::min(1.0, double(size) / std::max(coloured.width(), coloured.height()));
-        const QImage expected = coloured.scaled((QSizeF(coloured.size()) * scale).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage colored = coloredPage(pageImage(1));
+        const double scale = std::min(1.0, double(size) / std::max(colored.width(), colored.height()));
+        const QImage expected = colored.scaled((QSizeF(colored.size()) * scale).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         EXPECT_EQ(QImage(output).convertToFormat(QImage::Format_RGB32), expected) << size;
     }
     QFile::remove(output), QFile::remove(out(u"p1.png"_s));  // a first page missing, and a picture for a model
@@ -338,7 +338,7 @@ TEST_F(ExporterTest, InstalledThumbnailerWritesPageOneColouredWithinTheSize)
         EXPECT_TRUE(thumbnail(64, broken) != 0 && !QFile::exists(output)) << broken.toStdString();
 }
 
-TEST_F(ExporterTest, ShortSchemeReplacesWhatItHoldsAndRegion255KeepsTheModelsColour)
+TEST_F(ExporterTest, ShortSchemeReplacesWhatItHoldsAndRegion255KeepsTheModelsColor)
 {
     const QString manifest = writeModel(1, 100, {300, 60});
     writeScheme(u"Short.RKS3"_s, 40, 254);
@@ -346,9 +346,9 @@ TEST_F(ExporterTest, ShortSchemeReplacesWhatItHoldsAndRegion255KeepsTheModelsCol
     EXPECT_EQ(std::pair(run.status, run.errors), std::pair(0, u"Error loading color scheme.\n"_s));
 
     RKV3CanvasCtl canvas;
-    for (int r = 1; r < SchemeSize; ++r) {
-        const ColorRecord color = regionColor(r, r == 255 ? 0 : 40);
-        canvas.UpdatePaletteColor(short(r), ColorValueOf(color), color.Offset);
+    for (int r = 1; r < util::SchemeSize; ++r) {
+        const util::ColorRecord color = regionColor(r, r == 255 ? 0 : 40);
+        canvas.UpdatePaletteColor(short(r), util::ColorValueOf(color), color.Offset);
     }
     canvas.LoadRKVImage(out(u"p1.png"_s));
     ASSERT_TRUE(canvas.RenderRKVPage());

@@ -1,7 +1,7 @@
 #include "ColorEditorFixture.h"
 
-#include "ColorSwatch.h"
-#include "PictureBox.h"
+#include "coloreditor/ColorSwatch.h"
+#include "coloreditor/PictureBox.h"
 
 qint32 ColorEditorTest::swatchColor() const
 {

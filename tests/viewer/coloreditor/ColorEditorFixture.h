@@ -3,12 +3,12 @@
 // Shared set-up of the colour editor tests: scripted message boxes and
 // choosers, a recording write-back target, a temporary folder, and the
 // program-wide values the dialog reads and writes put back afterwards.
-#include "ColorEditTarget.h"
-#include "ProgramState.h"
-#include "ScriptedColorChooser.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedMessageBoxes.h"
-#include "dlgColor.h"
+#include "coloreditor/ColorEditTarget.h"
+#include "coloreditor/dlgColor.h"
+#include "model/ProgramState.h"
+#include "platform/testing/ScriptedColorChooser.h"
+#include "platform/testing/ScriptedFileChooser.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Saving and loading single colours (.RKL) through the dialog.
 #include "ColorEditorFixture.h"
 
-#include "ColorFile.h"
+#include "model/core/ColorFile.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -48,7 +48,7 @@ TEST_F(ColorEditorTest, SaveWritesFiveLinesWithTheChoosersArguments)
     EXPECT_EQ(boxes.count(), 0);
 }
 
-TEST_F(ColorEditorTest, PastedLineBreaksStayOutOfTheColourFile)
+TEST_F(ColorEditorTest, PastedLineBreaksStayOutOfTheColorFile)
 {
     // A break inside the name would shift the numbers to later lines and the
     // file would read back as another colour.
@@ -75,7 +75,7 @@ TEST_F(ColorEditorTest, CancelledSaveChangesNothing)
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
-TEST_F(ColorEditorTest, UnwritableColourFileIsReported)
+TEST_F(ColorEditorTest, UnwritableColorFileIsReported)
 {
     open(rgbValue(200, 40, 30));
     nameBox()->setText(QStringLiteral("Brick"));
@@ -139,7 +139,7 @@ TEST_F(ColorEditorTest, LoadReadsNumbersByTheNumberRule)
     EXPECT_EQ(slider()->value(), -126);
 }
 
-TEST_F(ColorEditorTest, OffsetOutsideTheSliderFailsAfterNameAndColour)
+TEST_F(ColorEditorTest, OffsetOutsideTheSliderFailsAfterNameAndColor)
 {
     writeAll(path(QStringLiteral("ten.RKL")), "Brick\r\n 200 \r\n 40 \r\n 30 \r\n 10 \r\n");
     open(rgbValue(1, 2, 3), -50, QStringLiteral("Other"));
@@ -160,12 +160,12 @@ TEST_F(ColorEditorTest, OffsetOutsideTheSliderFailsAfterNameAndColour)
     EXPECT_EQ(dialog->Preview().PreviewLevels[50], (std::array<std::uint8_t, 4>{200, 40, 30, 0}));
 }
 
-TEST_F(ColorEditorTest, BrokenColourFilesStopWhereTheFaultIs)
+TEST_F(ColorEditorTest, BrokenColorFilesStopWhereTheFaultIs)
 {
     struct Case {
         const char* bytes;
         bool nameApplied;
-        bool colourApplied;
+        bool colorApplied;
     } cases[] = {
         {"", false, false},                                         // no line at all
         {"Brick\r\n 200 \r\n 40 \r\n 30 \r\n", true, false},         // fifth line missing
@@ -185,7 +185,7 @@ TEST_F(ColorEditorTest, BrokenColourFilesStopWhereTheFaultIs)
         ASSERT_EQ(boxes.count(), 1);
         EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("Invalid file."));
         EXPECT_EQ(nameBox()->text(), c.nameApplied ? QStringLiteral("Brick") : QStringLiteral("Other"));
-        EXPECT_EQ(swatchColor(), c.colourApplied ? rgbValue(200, 40, 30) : rgbValue(1, 2, 3));
+        EXPECT_EQ(swatchColor(), c.colorApplied ? rgbValue(200, 40, 30) : rgbValue(1, 2, 3));
         EXPECT_EQ(slider()->value(), -60);
     }
 
@@ -224,7 +224,7 @@ TEST_F(ColorEditorTest, LoadAsksAboutChangesFirstAndStopsOnCancel)
     EXPECT_EQ(nameBox()->text(), QStringLiteral("Brick"));
 }
 
-TEST_F(ColorEditorTest, ShippedColourFilesLoadAndSaveBackUnchanged)
+TEST_F(ColorEditorTest, ShippedColorFilesLoadAndSaveBackUnchanged)
 {
     // The test runs from the program folder of the build tree.
     QString programDir = qEnvironmentVariable("RKV_PROGRAM_DIR");

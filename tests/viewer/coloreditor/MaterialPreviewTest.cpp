@@ -1,6 +1,6 @@
 // The material samples and the preview's table and colouring pass.
-#include "MaterialPreview.h"
-#include "MaterialSamples.h"
+#include "coloreditor/MaterialPreview.h"
+#include "coloreditor/MaterialSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ QImage flatGrey(int level)
     return image;
 }
 
-QRgb colourOf(const MaterialPreview& preview, int level)
+QRgb colorOf(const MaterialPreview& preview, int level)
 {
     const QImage grey = flatGrey(level);
     QImage out(grey.size(), QImage::Format_RGB32);
@@ -116,25 +116,25 @@ TEST(MaterialPreview, TableFollowsTheCanvasRule)
 {
     MaterialPreview preview;
     preview.BuildPreviewTable(0x000000, -127);
-    EXPECT_EQ(colourOf(preview, 127), 0x000000u);
-    EXPECT_EQ(colourOf(preview, 255), 0x808080u);
-    EXPECT_EQ(colourOf(preview, 0), 0x000000u);
+    EXPECT_EQ(colorOf(preview, 127), 0x000000u);
+    EXPECT_EQ(colorOf(preview, 255), 0x808080u);
+    EXPECT_EQ(colorOf(preview, 0), 0x000000u);
 
     preview.BuildPreviewTable(200 + 256 * 100 + 65536 * 50, 0);
-    EXPECT_EQ(colourOf(preview, 100), qRgb(255, 200, 150) & 0xFFFFFFu);
+    EXPECT_EQ(colorOf(preview, 100), qRgb(255, 200, 150) & 0xFFFFFFu);
 
     preview.BuildPreviewTable(0xFFFFFF, -255);
-    EXPECT_EQ(colourOf(preview, 255), 0xFFFFFFu);
-    EXPECT_EQ(colourOf(preview, 0), 0x000000u);
+    EXPECT_EQ(colorOf(preview, 255), 0xFFFFFFu);
+    EXPECT_EQ(colorOf(preview, 0), 0x000000u);
 
     // The very table a canvas region gets for the same colour and offset.
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     palette.UpdatePaletteColor(5, 30 + 256 * 140 + 65536 * 220, -90);
     preview.BuildPreviewTable(30 + 256 * 140 + 65536 * 220, -90);
     EXPECT_EQ(preview.PreviewLevels, palette.levels(5));
 }
 
-TEST(MaterialPreview, ColoursEveryPixelOfTheSampleByItsGreyLevel)
+TEST(MaterialPreview, ColorsEveryPixelOfTheSampleByItsGreyLevel)
 {
     MaterialPreview preview;
     preview.Load();
@@ -160,8 +160,8 @@ TEST(MaterialPreview, ColoursEveryPixelOfTheSampleByItsGreyLevel)
 
 TEST(MaterialPreview, KeepsTheFourthByte)
 {
-    LevelTable levels;
-    BuildLevelTable(10, 20, 30, 0, levels);
+    RKV3Canvas::LevelTable levels;
+    RKV3Canvas::BuildLevelTable(10, 20, 30, 0, levels);
     const std::uint32_t source[2] = {0x7F000500u, 0x00FFFFFFu};
     std::uint32_t target[2] = {0, 0};
     ColorGreyPixels(source, target, 2, levels);

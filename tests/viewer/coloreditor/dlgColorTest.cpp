@@ -1,10 +1,10 @@
 // The colour editor dialog driven through its real widgets.
 #include "ColorEditorFixture.h"
 
-#include "ColorSwatch.h"
-#include "MaterialSamples.h"
-#include "PictureBox.h"
-#include "cCommonDialog.h"
+#include "coloreditor/ColorSwatch.h"
+#include "coloreditor/MaterialSamples.h"
+#include "coloreditor/PictureBox.h"
+#include "dialogs/cCommonDialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -24,7 +24,7 @@ QImage expectedPreview(int m, qint32 colorValue, qint16 offset)
 
 }  // namespace
 
-TEST_F(ColorEditorTest, LoadShowsTheCallersColourAndTheDesignValues)
+TEST_F(ColorEditorTest, LoadShowsTheCallersColorAndTheDesignValues)
 {
     open(rgbValue(200, 40, 30), -100, QStringLiteral("Brick"), 7);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Color Editor"));
@@ -91,7 +91,7 @@ TEST_F(ColorEditorTest, MaterialButtonsWrapAndNameTheSample)
     EXPECT_FALSE(dialog->ColorModified);
 }
 
-TEST_F(ColorEditorTest, SwatchClickRunsTheColourChooser)
+TEST_F(ColorEditorTest, SwatchClickRunsTheColorChooser)
 {
     open(rgbValue(50, 60, 70));
     colors.queueColor(rgbValue(200, 100, 50));
@@ -117,7 +117,7 @@ TEST_F(ColorEditorTest, SwatchClickRunsTheColourChooser)
     EXPECT_EQ(colors.calls()[1].customColors[0], rgbValue(200, 100, 50));
 }
 
-TEST_F(ColorEditorTest, CancelledColourChooserChangesNothing)
+TEST_F(ColorEditorTest, CancelledColorChooserChangesNothing)
 {
     open(rgbValue(50, 60, 70));
     const QImage before = preview();

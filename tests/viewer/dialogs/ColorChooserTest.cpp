@@ -1,7 +1,7 @@
 // cCommonDialog's colour chooser and its table of custom colours.
-#include "ScriptedColorChooser.h"
-#include "SystemColors.h"
-#include "cCommonDialog.h"
+#include "dialogs/cCommonDialog.h"
+#include "platform/SystemColors.h"
+#include "platform/testing/ScriptedColorChooser.h"
 
 #include <QColor>
 #include <QWidget>

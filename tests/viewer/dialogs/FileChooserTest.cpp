@@ -1,8 +1,8 @@
 // cCommonDialog's open and save choosers, driven through the scripted
 // chooser: the request each call makes and what it gives back.
-#include "cCommonDialog.h"
-#include "FileChooser.h"
-#include "ScriptedFileChooser.h"
+#include "dialogs/cCommonDialog.h"
+#include "platform/FileChooser.h"
+#include "platform/testing/ScriptedFileChooser.h"
 
 #include <QWidget>
 #include <climits>

@@ -1,9 +1,9 @@
 // The real Qt choosers run modally; a timer plays the user, picking a file
 // or a colour and accepting, so the whole road from request to result is
 // exercised without a scripted stand-in.
-#include "ColorChooser.h"
-#include "FileChooser.h"
-#include "cCommonDialog.h"
+#include "dialogs/cCommonDialog.h"
+#include "platform/ColorChooser.h"
+#include "platform/FileChooser.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,6 +1,6 @@
 // How a chooser request becomes Qt's file dialog, checked without running it.
-#include "FileChooser.h"
-#include "cCommonDialog.h"
+#include "dialogs/cCommonDialog.h"
+#include "platform/FileChooser.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "ApplicationIcon.h"
-#include "frmAbout.h"
+#include "help/ApplicationIcon.h"
+#include "help/frmAbout.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "../model/ModelTestSupport.h"
-#include "HelpTopics.h"
-#include "frmHelp.h"
+#include "help/HelpTopics.h"
+#include "help/frmHelp.h"
 
 #include <QCoreApplication>
 #include <QListWidget>

@@ -1,5 +1,5 @@
-#include "HelpTopics.h"
-#include "ProgramInfo.h"
+#include "help/HelpTopics.h"
+#include "platform/ProgramInfo.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
 // The main window at device pixel ratio 2, which is fixed when the
 // application starts: this executable sets it before the test main does.
-#include "Metrics.h"
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Metrics.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,8 +1,8 @@
 // Model files dropped onto the window, and the Help menu.
 #include "MainWindowFixture.h"
 
-#include "RKV3CanvasCtl.h"
-#include "frmHelp.h"
+#include "help/frmHelp.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
@@ -44,13 +44,13 @@ TEST_F(MainWindowFixture, DroppedModelFileOpensAfterTheSavePromptsOthersAreRefus
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (boat.RKV3, Hull)");
 
     // On the page too, and the modified palette is asked about first.
-    PaletteModified = true;
-    PromptSaveOnChanges = true;
+    util::PaletteModified = true;
+    util::PromptSaveOnChanges = true;
     EXPECT_TRUE(dropFiles(p.RKVCanvas(), {QUrl::fromLocalFile(ship)}));
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.shown()[0].text, "Palette has been modified. Save changes?");
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Hull)");
-    EXPECT_FALSE(PaletteModified) << "No gave the change up once the model opened";
+    EXPECT_FALSE(util::PaletteModified) << "No gave the change up once the model opened";
     EXPECT_EQ(chooser.count(), 0);
 }
 

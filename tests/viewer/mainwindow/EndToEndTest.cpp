@@ -1,7 +1,7 @@
 // The real program on the demo model under a virtual X server and under a
 // headless Wayland compositor: the window shows coloured page pixels and the
 // model's region names.
-#include "CottageRegions.h"
+#include "modelgen/core/CottageRegions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -79,7 +79,7 @@ int countPixels(const QImage& shot, const QRect& rect, const std::function<bool(
 }
 
 // Colour, not gray; and dark enough to be the ink of text.
-bool coloured(QRgb p) { return std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)}) > 40; }
+bool colored(QRgb p) { return std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)}) > 40; }
 bool dark(QRgb p) { return qGray(p) < 110; }
 
 // Where the picture lies in the shot: a sparse grid of its pixels rules most
@@ -131,7 +131,7 @@ void ExpectProgramShowsDemoModel(QProcessEnvironment env, const std::function<QI
     // The report places the widgets where the program believes the window is.
     const QPoint offset = *at - widgets.find("frmMain")->second.rect.topLeft();
     const QRect canvas = widgets.find("RKVCanvas")->second.rect.translated(offset);
-    EXPECT_GT(countPixels(shot, canvas, coloured), canvas.width() * canvas.height() / 10) << "page in colour";
+    EXPECT_GT(countPixels(shot, canvas, colored), canvas.width() * canvas.height() / 10) << "page in colour";
     QStringList shown;
     auto labels = widgets.equal_range("lblRegionName");
     for (auto it = labels.first; it != labels.second; ++it) {
@@ -165,7 +165,7 @@ struct Server : QProcess {
 
 }  // namespace
 
-TEST(EndToEnd, DemoModelShowsColouredPageAndRegionNames)
+TEST(EndToEnd, DemoModelShowsColoredPageAndRegionNames)
 {
     const bool ci = !qEnvironmentVariableIsEmpty("CI");
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");

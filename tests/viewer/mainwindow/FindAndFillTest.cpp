@@ -4,15 +4,15 @@
 // real window.
 #include "MainWindowFixture.h"
 
-#include "ColouringRule.h"
-#include "FillToolButton.h"
-#include "PageImages.h"
-#include "RKV3CanvasCtl.h"
-#include "RegionOverlay.h"
-#include "ScriptedListChoosers.h"
-#include "Swatch.h"
-#include "SwatchList.h"
-#include "Twips.h"
+#include "mainwindow/FillToolButton.h"
+#include "mainwindow/Swatch.h"
+#include "mainwindow/SwatchList.h"
+#include "mainwindow/Twips.h"
+#include "platform/testing/ScriptedListChoosers.h"
+#include "support/ColoringRule.h"
+#include "support/PageImages.h"
+#include "view/RKV3CanvasCtl.h"
+#include "view/RegionOverlay.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,7 +22,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
@@ -60,24 +60,24 @@ protected:
         ASSERT_TRUE(ModelWriter::write(model, dir_.path()));
         window().show();
         open(QDir(dir_.path()).filePath(model.manifestFileName()));
-        ASSERT_EQ(Model.PageCount, 2);
+        ASSERT_EQ(util::Model.PageCount, 2);
     }
     // The canvas's view, and a page pixel's middle on it at 100 per cent.
     QWidget* view() { return peer().RKVCanvas()->findChild<QWidget*>("picView"); }
     static QPoint at(int x, int y) { return {x, y}; }
     RegionOverlay* overlay() { return view()->findChild<RegionOverlay*>(); }
     // Page 1 coloured by the rule in the given colours of the regions.
-    static QImage Expected(const std::array<ColorRecord, SchemeSize>& scheme)
+    static QImage Expected(const std::array<util::ColorRecord, util::SchemeSize>& scheme)
     {
-        return ColourByRule(Page(1), [&](int r) {
-            const ColorRecord& c = scheme[size_t(r)];
-            return RegionColour{c.Red, c.Green, c.Blue, c.Offset};
+        return ColorByRule(Page(1), [&](int r) {
+            const util::ColorRecord& c = scheme[size_t(r)];
+            return RegionColor{c.Red, c.Green, c.Blue, c.Offset};
         });
     }
-    static std::array<ColorRecord, SchemeSize> Scheme()
+    static std::array<util::ColorRecord, util::SchemeSize> Scheme()
     {
-        std::array<ColorRecord, SchemeSize> s;
-        std::copy_n(SchemeColors.begin(), SchemeSize, s.begin());
+        std::array<util::ColorRecord, util::SchemeSize> s;
+        std::copy_n(util::SchemeColors.begin(), util::SchemeSize, s.begin());
         return s;
     }
 
@@ -86,20 +86,20 @@ protected:
 
 }  // namespace
 
-TEST_F(FindAndFill, FillToolColoursExactlyTheClickedRegionOneUndoStepEach)
+TEST_F(FindAndFill, FillToolColorsExactlyTheClickedRegionOneUndoStepEach)
 {
     frmMainTestPeer p = peer();
-    PaletteCount = 3;
-    PaletteColors[2] = {200, 60, 20, -40};
-    PaletteNames[2] = "Rust";
+    util::PaletteCount = 3;
+    util::PaletteColors[2] = {200, 60, 20, -40};
+    util::PaletteNames[2] = "Rust";
     p.ShowPalette();
-    const std::array<ColorRecord, SchemeSize> grey = Scheme();
+    const std::array<util::ColorRecord, util::SchemeSize> grey = Scheme();
     ASSERT_EQ(p.RKVCanvas()->CanvasImage(), Expected(grey));
 
     // A right click on a palette swatch sets the fill colour; the left click
     // keeps opening the colour editor, which is not asked for here.
     QTest::mouseClick(p.paletteList()->swatch(2), Qt::RightButton);
-    EXPECT_EQ(p.optFillTool()->FillColour(), (SwatchValues{ColorValueOf(PaletteColors[2]), -40, "Rust"}));
+    EXPECT_EQ(p.optFillTool()->FillColor(), (SwatchValues{util::ColorValueOf(util::PaletteColors[2]), -40, "Rust"}));
     EXPECT_EQ(p.optFillTool()->toolTip(), "Fill Tool (Rust)");
     EXPECT_GE(p.optFillTool()->x(), p.lblSelectedRegion()->x()) << "after the designed tools";
     window().resize(window().width() + 300, window().height());
@@ -110,12 +110,12 @@ TEST_F(FindAndFill, FillToolColoursExactlyTheClickedRegionOneUndoStepEach)
     EXPECT_EQ(p.CurrentTool(), 2);
     EXPECT_FALSE(p.RKVCanvas()->PanActive() || p.RKVCanvas()->PickerActive());
     QTest::mouseClick(view(), Qt::LeftButton, {}, at(23, 15));
-    std::array<ColorRecord, SchemeSize> rust = grey;
+    std::array<util::ColorRecord, util::SchemeSize> rust = grey;
     rust[5] = {200, 60, 20, -40};
     EXPECT_EQ(p.RKVCanvas()->CanvasImage(), Expected(rust)) << "region 5 alone takes the fill colour";
-    EXPECT_EQ(SchemeNames[5], "Rust");
+    EXPECT_EQ(util::SchemeNames[5], "Rust");
     EXPECT_EQ(p.regionList()->swatch(5)->toolTip(), "Rust");
-    EXPECT_TRUE(SchemeModified);
+    EXPECT_TRUE(util::SchemeModified);
     QTest::mouseClick(view(), Qt::LeftButton, {}, at(1, 27));
     EXPECT_EQ(p.mnuEditUndo()->text(), "&Undo Color Window Glass") << "a click on the paper is no step";
     p.mnuEditUndo()->trigger();
@@ -125,26 +125,26 @@ TEST_F(FindAndFill, FillToolColoursExactlyTheClickedRegionOneUndoStepEach)
     // A region swatch dropped on the button; then the keyboard fills the
     // region marked in the list: Down from no mark marks region 1, and six
     // more reach region 7.
-    SchemeColors[2] = {15, 150, 90, 12};
-    SchemeNames[2] = "Moss";
+    util::SchemeColors[2] = {15, 150, 90, 12};
+    util::SchemeNames[2] = "Moss";
     p.ShowScheme();
-    std::unique_ptr<QMimeData> mime(SwatchMime::encode(p.regionList()->swatch(2)->Values()));
+    std::unique_ptr<QMimeData> mime(SwatchMime::encode(p.regionList()->swatch(2)->values()));
     QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
     QApplication::sendEvent(p.optFillTool(), &enter);
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(3, 3), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
     QApplication::sendEvent(p.optFillTool(), &drop);
-    EXPECT_EQ(p.optFillTool()->FillColour().name, "Moss");
-    std::array<ColorRecord, SchemeSize> moss = grey;
+    EXPECT_EQ(p.optFillTool()->FillColor().name, "Moss");
+    std::array<util::ColorRecord, util::SchemeSize> moss = grey;
     p.regionList()->setFocus();
     for (int i = 0; i < 7; ++i) QTest::keyClick(p.regionList(), Qt::Key_Down);
-    EXPECT_EQ(p.regionList()->MarkedRow(), 7);
+    EXPECT_EQ(p.regionList()->markedRow(), 7);
     QTest::keyClick(p.regionList(), Qt::Key_Return);
     moss[7] = {15, 150, 90, 12};
     EXPECT_EQ(p.RKVCanvas()->CanvasImage(), Expected(moss));
     EXPECT_EQ(p.mnuEditUndo()->text(), "&Undo Color Deck");
     p.mnuEditUndo()->trigger();
-    EXPECT_EQ(SchemeColors[7], grey[7]);
+    EXPECT_EQ(util::SchemeColors[7], grey[7]);
 }
 
 TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShowTheRow)
@@ -153,15 +153,15 @@ TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShow
     p.optTools()[1]->click();
     QTest::mouseMove(view(), at(10, 20));
     EXPECT_TRUE(overlay() && overlay()->Outlining());
-    EXPECT_EQ(p.regionList()->MarkedRow(), 7);
+    EXPECT_EQ(p.regionList()->markedRow(), 7);
     EXPECT_EQ(p.lblSelectedRegion()->text(), "Region Inspector: Inactive") << "moving keeps the label's text";
     QTest::mouseMove(view(), at(30, 4));
     EXPECT_FALSE(overlay()->Outlining()) << "paper";
-    EXPECT_EQ(p.regionList()->MarkedRow(), SwatchList::NoRow);
+    EXPECT_EQ(p.regionList()->markedRow(), SwatchList::NoRow);
     p.RKVCanvas_MouseMove(1, 0, 10, 20);
     EXPECT_FALSE(overlay()->Outlining()) << "not while a button is held";
     // A swatch dragged over the page outlines the region a drop would colour.
-    std::unique_ptr<QMimeData> mime(SwatchMime::encode(p.regionList()->swatch(2)->Values()));
+    std::unique_ptr<QMimeData> mime(SwatchMime::encode(p.regionList()->swatch(2)->values()));
     QDragEnterEvent enter(view()->mapTo(p.RKVCanvas(), at(23, 15)), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
     QApplication::sendEvent(p.RKVCanvas(), &enter);
     EXPECT_TRUE(overlay()->Outlining());
@@ -171,7 +171,7 @@ TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShow
 
     QTest::mouseClick(p.regionList()->nameLabel(2), Qt::LeftButton);
     EXPECT_TRUE(overlay()->Flashing());
-    EXPECT_EQ(p.regionList()->MarkedRow(), 2);
+    EXPECT_EQ(p.regionList()->markedRow(), 2);
 
     // "glass" matches Window Glass alone; "a" matches Mast, Sail, Window
     // Glass and Flag, and the second is Sail, which no page holds; Rudder's
@@ -187,7 +187,7 @@ TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShow
     p.mnuViewFindRegion()->trigger();
     ASSERT_EQ(chooser.count(), 1);
     EXPECT_EQ(chooser.shown()[0].items, Names);
-    EXPECT_EQ(p.regionList()->MarkedRow(), 5);
+    EXPECT_EQ(p.regionList()->markedRow(), 5);
     boxes.clear();
     p.mnuViewFindRegion()->trigger();
     ASSERT_EQ(boxes.count(), 1);
@@ -200,15 +200,15 @@ TEST_F(FindAndFill, InspectorOutlinesAndMarksNameClicksAndFindRegionFlashAndShow
     EXPECT_FALSE(rowShown());
     p.mnuViewFindRegion()->trigger();
     EXPECT_TRUE(rowShown());
-    EXPECT_EQ(p.regionList()->MarkedRow(), 8);
-    EXPECT_EQ(Model.CurrentPage, 1);
+    EXPECT_EQ(p.regionList()->markedRow(), 8);
+    EXPECT_EQ(util::Model.CurrentPage, 1);
     QTest::qWaitFor([&] { return !overlay()->Flashing(); }, 3000);
     p.mnuViewFindRegion()->trigger();
-    EXPECT_EQ(Model.CurrentPage, 2);
+    EXPECT_EQ(util::Model.CurrentPage, 2);
     EXPECT_EQ(p.RKVCanvas()->CanvasWidth(), 33);
     EXPECT_TRUE(overlay()->Flashing());
 
     p.mnuFileClose_Click();
     EXPECT_FALSE(p.mnuViewFindRegion()->isEnabled());
-    EXPECT_EQ(p.regionList()->MarkedRow(), SwatchList::NoRow) << "a closed model's row stays marked";
+    EXPECT_EQ(p.regionList()->markedRow(), SwatchList::NoRow) << "a closed model's row stays marked";
 }

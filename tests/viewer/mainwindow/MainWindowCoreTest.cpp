@@ -2,12 +2,12 @@
 // the inspector and drops on the page; the layout.
 #include "MainWindowFixture.h"
 
-#include "ProgramInfo.h"
-#include "RKV3CanvasCtl.h"
-#include "RKV3CanvasCtlTestPeer.h"
-#include "SwatchMime.h"
-#include "Twips.h"
-#include "WindowPlacement.h"
+#include "mainwindow/SwatchMime.h"
+#include "mainwindow/Twips.h"
+#include "platform/ProgramInfo.h"
+#include "platform/WindowPlacement.h"
+#include "view/RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtlTestPeer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,7 +22,7 @@
 #include <QToolButton>
 #include <functional>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
@@ -41,16 +41,16 @@ TEST_F(MainWindowFixture, FreshStartReadsDefaultsAndExitWritesThemBack)
 {
     frmMain& w = window();
     frmMainTestPeer p(w);
-    EXPECT_EQ(LastModelPath, Platform::programFolder() + "/models/");
-    EXPECT_EQ(LastPalettePath, Platform::programFolder() + "/palettes/");
+    EXPECT_EQ(util::LastModelPath, Platform::programFolder() + "/models/");
+    EXPECT_EQ(util::LastPalettePath, Platform::programFolder() + "/palettes/");
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3");
-    EXPECT_TRUE(PromptSaveOnChanges && p.mnuEditPromptSave()->isChecked());
+    EXPECT_TRUE(util::PromptSaveOnChanges && p.mnuEditPromptSave()->isChecked());
     EXPECT_EQ(p.cboZoom()->currentText(), "100%");
     EXPECT_FALSE(p.cmdZoomIn()->isEnabled() || p.cmdZoomOut()->isEnabled() || p.cboZoom()->isEnabled());
     EXPECT_FALSE(p.mnuFileClose()->isEnabled() || p.mnuFilePrint()->isEnabled() || p.optTools()[0]->isEnabled());
     EXPECT_TRUE(p.RKVCanvas()->PanActive());
 
-    LastSchemePath = "/somewhere/schemes/";
+    util::LastSchemePath = "/somewhere/schemes/";
     w.show();
     w.close();
     EXPECT_EQ(stored("LastSchemePath"), "/somewhere/schemes/");
@@ -69,13 +69,13 @@ TEST_F(MainWindowFixture, ExitWhileMaximizedKeepsStoredGeometryAndOddValuesAreMe
     frmMainTestPeer p(w);
     EXPECT_EQ(w.x(), Twips::toPixelsX(1000));
     EXPECT_EQ(w.width(), Twips::toPixelsX(9000));
-    EXPECT_TRUE(PromptSaveOnChanges);
+    EXPECT_TRUE(util::PromptSaveOnChanges);
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().intersects(w.frameGeometry()));
     w.showMaximized();
     w.close();
     EXPECT_EQ(stored("MainLeft"), "abc");
     EXPECT_EQ(stored("MainWidth"), "9000");
-    EXPECT_EQ(stored("LastModelPath"), LastModelPath);
+    EXPECT_EQ(stored("LastModelPath"), util::LastModelPath);
 }
 
 // As on Wayland: the window system places the window, and what Qt reads back
@@ -101,22 +101,22 @@ TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)
 {
     frmMain& w = window();
     frmMainTestPeer p(w);
-    PaletteModified = SchemeModified = true;
+    util::PaletteModified = util::SchemeModified = true;
     w.close();
     ASSERT_EQ(boxes.count(), 2);
     EXPECT_EQ(boxes.shown()[0].text, "Palette has been modified. Save changes?");
     EXPECT_EQ(boxes.shown()[0].buttons, Platform::MsgButtons::YesNo);
     EXPECT_EQ(boxes.shown()[1].text, "Scheme has been modified. Save changes?");
-    EXPECT_FALSE(PaletteModified || SchemeModified) << "No clears them";
+    EXPECT_FALSE(util::PaletteModified || util::SchemeModified) << "No clears them";
 
     boxes.clear();
-    PaletteModified = true;
+    util::PaletteModified = true;
     p.mnuEditPromptSave()->trigger();
-    EXPECT_FALSE(PromptSaveOnChanges);
+    EXPECT_FALSE(util::PromptSaveOnChanges);
     EXPECT_EQ(stored("PromptSaveOnChanges"), "False");
     p.mnuFileOpen_Click();  // the chooser is cancelled
     EXPECT_EQ(boxes.count(), 0);
-    EXPECT_TRUE(PaletteModified);
+    EXPECT_TRUE(util::PaletteModified);
     p.mnuEditPromptSave()->trigger();
     EXPECT_EQ(stored("PromptSaveOnChanges"), "True");
     p.mnuFileOpen_Click();
@@ -137,19 +137,19 @@ TEST_F(MainWindowFixture, SaveNotMadeStopsEveryPathAndNoClearsOnlyWhenItGoesAhea
     for (int row = 0; row < 5; ++row) {
         boxes.clear();
         const int chosen = chooser.count();
-        PaletteModified = SchemeModified = true;
+        util::PaletteModified = util::SchemeModified = true;
         if (row % 2) boxes.queueAnswer(Platform::MsgAnswer::No);
         boxes.queueAnswer(Platform::MsgAnswer::Yes);
         paths[row]();
         EXPECT_EQ(boxes.count() + 10 * (chooser.count() - chosen), 11 + row % 2) << row;
-        EXPECT_TRUE(PaletteModified && SchemeModified && w.isVisible()) << row;
+        EXPECT_TRUE(util::PaletteModified && util::SchemeModified && w.isVisible()) << row;
         EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (boat.RKV3, Hull)") << row;
     }
     p.mnuFileOpen_Click();  // No to both, and the chooser is cancelled
-    EXPECT_TRUE(PaletteModified && SchemeModified);
-    PromptSaveOnChanges = false;
+    EXPECT_TRUE(util::PaletteModified && util::SchemeModified);
+    util::PromptSaveOnChanges = false;
     open(ship);
-    PromptSaveOnChanges = true;
+    util::PromptSaveOnChanges = true;
     boxes.clear();
     w.close();
     EXPECT_EQ(boxes.count(), 1) << "a model just opened has its own scheme unchanged";
@@ -184,8 +184,8 @@ TEST_F(MainWindowFixture, OpeningOneAndThreePageModelsAndClosing)
     EXPECT_FALSE(p.mnuFileClose()->isEnabled() || p.mnuFilePrint()->isEnabled() || p.mnuFilePrintAll()->isEnabled());
     EXPECT_FALSE(p.picColorContainer()->isVisibleTo(p.picRegions()) || p.picMixerContainer()->isVisibleTo(p.picPalettes()));
     EXPECT_EQ(p.lblSchemeName()->text(), "Scheme: None Loaded");
-    EXPECT_EQ(Model.PageCount, 0);
-    EXPECT_EQ(CurrentZoom, 50) << "closing keeps the zoom";
+    EXPECT_EQ(util::Model.PageCount, 0);
+    EXPECT_EQ(util::CurrentZoom, 50) << "closing keeps the zoom";
 }
 
 TEST_F(MainWindowFixture, ModelNamedAtStartUpThatIsNoManifestLeavesNoModel)
@@ -209,12 +209,12 @@ TEST_F(MainWindowFixture, PageButtonsClampAndReload)
     frmMainTestPeer p(w);
     open(writeModel("ship", 3, {"Hull"}));
     p.cmdPrevPage()->click();
-    EXPECT_EQ(Model.CurrentPage, 1);
+    EXPECT_EQ(util::Model.CurrentPage, 1);
     EXPECT_FALSE(p.cmdPrevPage()->isEnabled());
     EXPECT_TRUE(p.cmdNextPage()->isEnabled());
     p.cmdNextPage()->click();
     p.cmdNextPage()->click();
-    EXPECT_EQ(Model.CurrentPage, 3);
+    EXPECT_EQ(util::Model.CurrentPage, 3);
     EXPECT_EQ(p.cboPage()->currentIndex(), 2);
     EXPECT_FALSE(p.cmdNextPage()->isEnabled());
     EXPECT_EQ(w.windowTitle(), "RKVViewer 3 (ship.RKV3, Sheet 3)");
@@ -222,7 +222,7 @@ TEST_F(MainWindowFixture, PageButtonsClampAndReload)
     p.cmdPrevPage()->click();
     EXPECT_TRUE(p.cmdNextPage()->isEnabled());
     p.cboPage()->setCurrentIndex(0);
-    EXPECT_EQ(Model.CurrentPage, 1);
+    EXPECT_EQ(util::Model.CurrentPage, 1);
     EXPECT_FALSE(p.cmdPrevPage()->isEnabled());
 }
 
@@ -236,7 +236,7 @@ TEST_F(MainWindowFixture, ZoomFeedbackAtHundredAndTen)
     p.cboZoom()->setCurrentIndex(1);
     p.cmdZoomOut()->click();
     EXPECT_EQ(p.cboZoom()->currentText(), "10%");
-    EXPECT_EQ(CurrentZoom, 10);
+    EXPECT_EQ(util::CurrentZoom, 10);
     EXPECT_FALSE(p.cmdZoomOut()->isEnabled() || p.RKVCanvas()->AllowZoomOut());
     EXPECT_TRUE(p.cmdZoomIn()->isEnabled() && p.RKVCanvas()->AllowZoomIn());
     p.cmdZoomIn()->click();
@@ -257,7 +257,7 @@ TEST_F(MainWindowFixture, InspectorAndDropsOnThePage)
     EXPECT_EQ(p.lblSelectedRegion()->text(), "Region Inspector: Mast (Default Gray)");
     p.RKVCanvas_MouseUp(1, 0, 2, 2);
     EXPECT_EQ(p.lblSelectedRegion()->text(), "Region Inspector: Inactive");
-    Model.RegionNames.removeLast();  // a region the manifest does not name
+    util::Model.RegionNames.removeLast();  // a region the manifest does not name
     p.RKVCanvas_MouseDown(1, 0, 2, 2);
     EXPECT_EQ(p.lblSelectedRegion()->text(), "Region Inspector: Region 3 (Default Gray)");
     p.optTools()[0]->click();
@@ -267,7 +267,7 @@ TEST_F(MainWindowFixture, InspectorAndDropsOnThePage)
     std::unique_ptr<QMimeData> swatch(SwatchMime::encode({0x336699, -20, "Blue"}));
     const QPointF centre(Twips::widthOf(p.RKVCanvas()) / 2, Twips::heightOf(p.RKVCanvas()) / 2);
     EXPECT_TRUE(p.RKVCanvas_DragDrop(swatch.get(), 30, 30));
-    EXPECT_FALSE(SchemeModified) << "a drop on the paper changes nothing";
+    EXPECT_FALSE(util::SchemeModified) << "a drop on the paper changes nothing";
     EXPECT_FALSE(p.RKVCanvas_DragDrop(std::make_unique<QMimeData>().get(), float(centre.x()), float(centre.y())));
     // Through the canvas's own drop event, at its centre in pixels.
     QDropEvent drop(QPointF(p.RKVCanvas()->width() / 2.0, p.RKVCanvas()->height() / 2.0), Qt::CopyAction,
@@ -277,9 +277,9 @@ TEST_F(MainWindowFixture, InspectorAndDropsOnThePage)
     EXPECT_TRUE(enter.isAccepted());
     QCoreApplication::sendEvent(p.RKVCanvas(), &drop);
     EXPECT_TRUE(drop.isAccepted());
-    EXPECT_TRUE(SchemeModified);
-    EXPECT_EQ(SchemeNames[3], "Blue");
-    EXPECT_EQ(SchemeColors[3], ColorRecordOf(0x336699, -20));
+    EXPECT_TRUE(util::SchemeModified);
+    EXPECT_EQ(util::SchemeNames[3], "Blue");
+    EXPECT_EQ(util::SchemeColors[3], util::ColorRecordOf(0x336699, -20));
     EXPECT_EQ(RKV3CanvasCtlTestPeer(*p.RKVCanvas()).Palette().entry(3).Offset, -20);
 }
 

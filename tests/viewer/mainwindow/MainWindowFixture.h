@@ -2,16 +2,16 @@
 
 // A main window on a clean program state, with its settings in a folder of
 // the test's own and every message box and file chooser scripted.
-#include "ColorSets.h"
-#include "GeneratedModel.h"
-#include "ModelState.h"
-#include "ModelWriter.h"
-#include "ProgramState.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedMessageBoxes.h"
-#include "SettingsStore.h"
-#include "frmMain.h"
-#include "frmMainTestPeer.h"
+#include "mainwindow/frmMain.h"
+#include "mainwindow/frmMainTestPeer.h"
+#include "model/ProgramState.h"
+#include "model/core/ColorSets.h"
+#include "model/core/ModelState.h"
+#include "modelgen/core/GeneratedModel.h"
+#include "modelgen/core/ModelWriter.h"
+#include "platform/SettingsStore.h"
+#include "platform/testing/ScriptedFileChooser.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

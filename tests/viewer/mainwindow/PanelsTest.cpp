@@ -3,12 +3,12 @@
 // Save buttons.
 #include "MainWindowFixture.h"
 
-#include "RKV3CanvasCtl.h"
-#include "ScriptedInputBoxes.h"
-#include "Swatch.h"
-#include "SwatchList.h"
-#include "Twips.h"
-#include "dlgColor.h"
+#include "coloreditor/dlgColor.h"
+#include "mainwindow/Swatch.h"
+#include "mainwindow/SwatchList.h"
+#include "mainwindow/Twips.h"
+#include "platform/testing/ScriptedInputBoxes.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,22 +31,22 @@
 
 #include <unistd.h>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
 void fillPalette(int count)
 {
-    PaletteCount = count;
+    util::PaletteCount = count;
     for (int i = 0; i < count; ++i) {
-        PaletteColors[size_t(i)] = {quint8(10 * i), 20, 30, qint16(-i)};
-        PaletteNames[size_t(i)] = QStringLiteral("Colour %1").arg(i);
+        util::PaletteColors[size_t(i)] = {quint8(10 * i), 20, 30, qint16(-i)};
+        util::PaletteNames[size_t(i)] = QStringLiteral("Colour %1").arg(i);
     }
 }
 
 // Runs the colour editor of palette swatch i, letting `edit` work on it
 // before it closes it.
-void editPaletteColour(frmMain& w, qint16 i, const std::function<void(dlgColor&)>& edit)
+void editPaletteColor(frmMain& w, qint16 i, const std::function<void(dlgColor&)>& edit)
 {
     frmMainTestPeer p(w);
     QTimer::singleShot(0, &w, [&w, edit] {
@@ -71,31 +71,31 @@ TEST_F(MainWindowFixture, PanelHeightsAndReversedScrollRanges)
     SwatchList& list = *p.paletteList();
     fillPalette(20);
     p.ShowPalette();
-    EXPECT_EQ(list.RowCount(), 20);
-    EXPECT_EQ(list.ContentHeight(), 7620);
-    EXPECT_EQ(list.Max(), list.HeightTwips() - 7620);
-    EXPECT_FALSE(list.ContentBox()->isHidden());
+    EXPECT_EQ(list.rowCount(), 20);
+    EXPECT_EQ(list.contentHeight(), 7620);
+    EXPECT_EQ(list.max(), list.heightTwips() - 7620);
+    EXPECT_FALSE(list.contentBox()->isHidden());
     EXPECT_EQ(list.swatch(19)->Tag(), "-19");
     EXPECT_EQ(list.nameLabel(19)->text(), "Colour 19");
     EXPECT_EQ(Twips::topOf(list.swatch(19)), 120 + 375 * 19);
 
     // Thumb at the bottom: the list's last rows show, the content moved up.
     p.vscMixer()->setValue(p.vscMixer()->maximum());
-    EXPECT_EQ(list.Value(), list.Max());
-    EXPECT_EQ(p.picMixerContainer()->y(), Twips::toPixelsY(list.Max()));
+    EXPECT_EQ(list.value(), list.max());
+    EXPECT_EQ(p.picMixerContainer()->y(), Twips::toPixelsY(list.max()));
     p.vscMixer()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(list.Value(), list.Max() + 50);
+    EXPECT_EQ(list.value(), list.max() + 50);
 
-    fillPalette(PaletteCapacity);
+    fillPalette(util::PaletteCapacity);
     p.ShowPalette();
-    EXPECT_EQ(list.Max(), list.HeightTwips() - 96495) << "beyond 16 bits, every row stays reachable";
+    EXPECT_EQ(list.max(), list.heightTwips() - 96495) << "beyond 16 bits, every row stays reachable";
 
-    PaletteCount = 0;
+    util::PaletteCount = 0;
     p.ShowPalette();
-    EXPECT_EQ(list.RowCount(), 1);
+    EXPECT_EQ(list.rowCount(), 1);
     EXPECT_EQ(list.nameLabel(0)->text(), "Colour 0");
-    EXPECT_EQ(list.ContentHeight(), list.HeightTwips()) << "raised to the viewport";
-    EXPECT_EQ(list.Max(), 0);
+    EXPECT_EQ(list.contentHeight(), list.heightTwips()) << "raised to the viewport";
+    EXPECT_EQ(list.max(), 0);
 }
 
 TEST_F(MainWindowFixture, EditorWriteBackOnlyWhenSomethingChanged)
@@ -105,27 +105,27 @@ TEST_F(MainWindowFixture, EditorWriteBackOnlyWhenSomethingChanged)
     fillPalette(4);
     p.ShowPalette();
 
-    editPaletteColour(w, 2, [](dlgColor& editor) { press(editor, "CmdOK"); });
-    EXPECT_FALSE(PaletteModified) << "OK without a change";
+    editPaletteColor(w, 2, [](dlgColor& editor) { press(editor, "CmdOK"); });
+    EXPECT_FALSE(util::PaletteModified) << "OK without a change";
 
-    editPaletteColour(w, 2, [](dlgColor& editor) {
+    editPaletteColor(w, 2, [](dlgColor& editor) {
         editor.findChild<QLineEdit*>("txtColorName")->setText("Rust");
         press(editor, "CmdCancel");
     });
-    EXPECT_FALSE(PaletteModified);
+    EXPECT_FALSE(util::PaletteModified);
     EXPECT_EQ(p.paletteList()->nameLabel(2)->text(), "Colour 2");
 
-    editPaletteColour(w, 2, [&p](dlgColor& editor) {
+    editPaletteColor(w, 2, [&p](dlgColor& editor) {
         editor.findChild<QLineEdit*>("txtColorName")->setText("Rust");
         editor.findChild<QLineEdit*>("txtBlendOffset")->setText("-40");
-        p.Colouring()->Undo();  // asked for while the editor is open: it waits for the edit
+        p.Coloring()->Undo();  // asked for while the editor is open: it waits for the edit
         press(editor, "CmdOK");
     });
     EXPECT_EQ(p.mnuEditRedo()->text(), "&Redo Edit Palette Color");
     p.mnuEditRedo()->trigger();
-    EXPECT_TRUE(PaletteModified);
-    EXPECT_EQ(PaletteNames[2], "Rust");
-    EXPECT_EQ(PaletteColors[2], (ColorRecord{20, 20, 30, -40}));
+    EXPECT_TRUE(util::PaletteModified);
+    EXPECT_EQ(util::PaletteNames[2], "Rust");
+    EXPECT_EQ(util::PaletteColors[2], (util::ColorRecord{20, 20, 30, -40}));
     EXPECT_EQ(p.paletteList()->swatch(2)->toolTip(), "Rust");
 }
 
@@ -137,52 +137,52 @@ TEST_F(MainWindowFixture, RenameAsksAndSameNameStillCountsAsAChange)
     p.ShowPalette();
     Platform::ScriptedInputBoxes input;
     p.lblColorName_Click(1);  // cancelled
-    EXPECT_FALSE(PaletteModified);
+    EXPECT_FALSE(util::PaletteModified);
     input.queueAnswer("Colour 1");
     p.lblColorName_Click(1);
-    EXPECT_TRUE(PaletteModified);
+    EXPECT_TRUE(util::PaletteModified);
     input.queueAnswer("Sea\r\ngreen");
     p.lblColorName_Click(1);
-    EXPECT_EQ(PaletteNames[1], "Sea green") << "a name stays one line of the palette file";
+    EXPECT_EQ(util::PaletteNames[1], "Sea green") << "a name stays one line of the palette file";
     EXPECT_EQ(p.paletteList()->swatch(1)->toolTip(), "Sea green");
     ASSERT_EQ(input.count(), 3);
     EXPECT_EQ(input.shown()[0].prompt, "Enter new color name:");
     EXPECT_EQ(input.shown()[0].title, "Rename Color");
 }
 
-TEST_F(MainWindowFixture, RegionThreeDroppedOnRegionFiveRecoloursThePage)
+TEST_F(MainWindowFixture, RegionThreeDroppedOnRegionFiveRecolorsThePage)
 {
     frmMain& w = window();
     frmMainTestPeer p(w);
     open(writeModel("boat", 1, {"Hull", "Deck", "Mast", "Sail", "Flag"}, 5));
-    SchemeColors[3] = {200, 40, 30, -127};
-    SchemeNames[3] = "Brick";
+    util::SchemeColors[3] = {200, 40, 30, -127};
+    util::SchemeNames[3] = "Brick";
     p.ShowScheme();
     const QRgb before = p.RKVCanvas()->CanvasImage().pixel(4, 4);
 
-    std::unique_ptr<QMimeData> mime(SwatchMime::encode(p.regionList()->swatch(3)->Values()));
+    std::unique_ptr<QMimeData> mime(SwatchMime::encode(p.regionList()->swatch(3)->values()));
     QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
     QApplication::sendEvent(p.regionList()->swatch(5), &enter);
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(3, 3), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
     QApplication::sendEvent(p.regionList()->swatch(5), &drop);
 
-    EXPECT_EQ(SchemeColors[5], (ColorRecord{200, 40, 30, -127}));
-    EXPECT_EQ(SchemeNames[5], "Brick");
-    EXPECT_TRUE(SchemeModified);
-    EXPECT_EQ(p.regionList()->swatch(5)->BackColor(), ColorValueOf(SchemeColors[3]));
+    EXPECT_EQ(util::SchemeColors[5], (util::ColorRecord{200, 40, 30, -127}));
+    EXPECT_EQ(util::SchemeNames[5], "Brick");
+    EXPECT_TRUE(util::SchemeModified);
+    EXPECT_EQ(p.regionList()->swatch(5)->BackColor(), util::ColorValueOf(util::SchemeColors[3]));
     EXPECT_EQ(p.regionList()->swatch(5)->toolTip(), "Brick");
     EXPECT_EQ(p.regionList()->nameLabel(5)->text(), "Flag") << "the region keeps its own name";
     const QRgb after = p.RKVCanvas()->CanvasImage().pixel(4, 4);
     EXPECT_NE(after, before);
     EXPECT_GT(qRed(after), qGreen(after)) << "the page shows the brick colour";
 
-    Model.RegionCount = 0;
+    util::Model.RegionCount = 0;
     p.ShowScheme();
     EXPECT_TRUE(p.regionList()->swatch(1)->isHidden()) << "no region named, no row";
-    Model.RegionCount = 300;
+    util::Model.RegionCount = 300;
     p.ShowScheme();
-    EXPECT_EQ(p.regionList()->RowCount(), 255) << "region numbers end at 255";
+    EXPECT_EQ(p.regionList()->rowCount(), 255) << "region numbers end at 255";
 }
 
 // A reader of the FIFO would wait for ever: the guard lets it go and tells,
@@ -204,7 +204,7 @@ TEST_F(MainWindowFixture, HostileNamesShowAsWrittenAndNothingTheyNameIsRead)
     p.optTools_Click(1);
     for (const QString& name : QStringList{"<img src=\"" + QString(fifo) + "\">", "<h1>Big</h1>", "&amp; [*]  <b>x",
                                            "<img src=\"/dev/zero\">"}) {
-        Model.Pages[0].Title = name;
+        util::Model.Pages[0].Title = name;
         p.cmdNextPage_Click();  // the last page already: shown again, with its title
         EXPECT_EQ(w.windowHandle()->title(), "RKVViewer 3 (boat.RKV3, " + name + ")");
         p.picColor_DragDrop(3, 0x336699, "-20", name);
@@ -224,14 +224,14 @@ TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromp
     frmMain& w = window();
     frmMainTestPeer p(w);
     open(writeModel("boat", 1, {"Hull"}, 1));
-    const QString label = p.lblPaletteName()->text(), folder = LastPalettePath;
-    PaletteModified = true;
+    const QString label = p.lblPaletteName()->text(), folder = util::LastPalettePath;
+    util::PaletteModified = true;
     chooser.queueFile(QDir::temp().filePath("no-such-folder/p.RPL"));
     p.cmdSavePalette_Click();
     EXPECT_EQ(boxes.shown().value(0).text, "Error saving palette.");
-    EXPECT_TRUE(PaletteModified);
+    EXPECT_TRUE(util::PaletteModified);
     EXPECT_EQ(p.lblPaletteName()->text(), label);
-    EXPECT_EQ(LastPalettePath, folder);
+    EXPECT_EQ(util::LastPalettePath, folder);
     EXPECT_EQ(chooser.requests().last().title, "Save Color Palette");
     EXPECT_EQ(chooser.requests().last().defaultExt, ".RPL");
 
@@ -241,37 +241,37 @@ TEST_F(MainWindowFixture, FailedSaveKeepsTheChangeUnsavedAndLoadSchemeObeysPromp
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write(" 3 \r\n1,2,3,-1,One\r\nnot a colour\r\n");
     broken.close();
-    PaletteModified = false;
+    util::PaletteModified = false;
     chooser.queueFile(broken.fileName());
     p.cmdLoadPalette_Click();
     EXPECT_EQ(p.paletteList()->nameLabel(0)->text(), "One");
-    EXPECT_TRUE(PaletteModified);
+    EXPECT_TRUE(util::PaletteModified);
     EXPECT_EQ(p.lblPaletteName()->text(), label);
-    EXPECT_EQ(LastPalettePath, folder);
+    EXPECT_EQ(util::LastPalettePath, folder);
     // Broken again, the same count and names and only the first colour
     // other: the palette still matches no file.
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
     broken.write(" 3 \r\n9,8,7,-1,One\r\nnot a colour\r\n");
     broken.close();
-    PaletteModified = false;
+    util::PaletteModified = false;
     chooser.queueFile(broken.fileName());
     p.cmdLoadPalette_Click();
-    EXPECT_TRUE(PaletteModified) << "a colour alone changed";
+    EXPECT_TRUE(util::PaletteModified) << "a colour alone changed";
 
     // A scheme of our own, saved and loaded back with prompting off: the
     // unsaved drop is dropped without a question.
     chooser.queueFile(dir.filePath("mine"));
     p.cmdSaveScheme_Click();
     EXPECT_EQ(p.lblSchemeName()->text(), "Scheme: mine.RKS3");
-    PromptSaveOnChanges = false;
+    util::PromptSaveOnChanges = false;
     p.AssignRegionSwatch(1, 0x0000FF, -10, "Red");
     boxes.clear();
     chooser.queueFile(dir.filePath("mine.RKS3"));
     p.cmdLoadScheme_Click();
     EXPECT_EQ(boxes.count(), 0);
-    EXPECT_FALSE(SchemeModified);
-    EXPECT_EQ(p.regionList()->swatch(1)->toolTip(), DefaultGrayName());
-    EXPECT_EQ(LastSchemePath, dir.path() + "/");
+    EXPECT_FALSE(util::SchemeModified);
+    EXPECT_EQ(p.regionList()->swatch(1)->toolTip(), util::DefaultGrayName());
+    EXPECT_EQ(util::LastSchemePath, dir.path() + "/");
     const Platform::FileChooserRequest& load = chooser.requests().last();
     EXPECT_EQ(load.title, "Load Color Scheme");
     EXPECT_TRUE(load.filter.startsWith(QStringLiteral("RKV3 ColorScheme(*.RKS3)")));

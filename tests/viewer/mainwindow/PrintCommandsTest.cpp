@@ -3,12 +3,12 @@
 #include "MainWindowFixture.h"
 
 #include "../print/PopplerTools.h"
-#include "ColouringRule.h"
-#include "PageImages.h"
-#include "PrinterQt.h"
-#include "PrinterRegistry.h"
-#include "RKV3CanvasCtl.h"
-#include "dlgPrint.h"
+#include "platform/PrinterQt.h"
+#include "platform/PrinterRegistry.h"
+#include "print/dlgPrint.h"
+#include "support/ColoringRule.h"
+#include "support/PageImages.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -19,10 +19,10 @@
 namespace {
 
 // The test model's scheme gives region r this colour; the paper stays white.
-RegionColour kiteColour(int r)
+RegionColor kiteColor(int r)
 {
-    return r == 0 ? RegionColour{255, 255, 255, 0}
-                  : RegionColour{(r * 29 + 7) & 0xFF, (r * 3) & 0xFF, 255 - r, -127 + (r % 5) * 9};
+    return r == 0 ? RegionColor{255, 255, 255, 0}
+                  : RegionColor{(r * 29 + 7) & 0xFF, (r * 3) & 0xFF, 255 - r, -127 + (r % 5) * 9};
 }
 QImage kitePage(int page) { return PatternPage(40 + 10 * page, 30 + 7 * page, page); }
 
@@ -33,7 +33,7 @@ TEST_F(MainWindowFixture, PrintCommandsSendTheirOwnPagesToThePdfPrinter)
     QTemporaryDir folder;
     GeneratedModel kite{QStringLiteral("Kite"), 50, QStringLiteral("Kite.RKS3"), {}, {}, {QStringLiteral("Spar")}};
     for (int r = 1; r <= 255; ++r) {
-        const RegionColour c = kiteColour(r);
+        const RegionColor c = kiteColor(r);
         kite.scheme.set(r, SchemeColor{c.red, c.green, c.blue, c.offset, QStringLiteral("Colour %1").arg(r)});
     }
     for (int n = 1; n <= 3; ++n)
@@ -65,9 +65,9 @@ TEST_F(MainWindowFixture, PrintCommandsSendTheirOwnPagesToThePdfPrinter)
         const QList<std::pair<int, QImage>> placed = poppler::sheetImages(pdf, folder.path());
         ASSERT_EQ(placed.size(), pages.size()) << title;
         for (int k = 0; k < pages.size(); ++k)
-            EXPECT_EQ(placed[k], std::pair(k + 1, ColourByRule(kitePage(pages[k]), kiteColour))) << title;
+            EXPECT_EQ(placed[k], std::pair(k + 1, ColorByRule(kitePage(pages[k]), kiteColor))) << title;
         EXPECT_EQ(poppler::title(pdf), title);
     }
-    EXPECT_EQ(peer().RKVCanvas()->Picture(), ColourByRule(kitePage(2), kiteColour)) << "page 2 is back";
+    EXPECT_EQ(peer().RKVCanvas()->Picture(), ColorByRule(kitePage(2), kiteColor)) << "page 2 is back";
     EXPECT_EQ(boxes.count(), 0);
 }

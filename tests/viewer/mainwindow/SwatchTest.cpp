@@ -1,6 +1,6 @@
 // A swatch tells a click from a drag, carries its values in its drag, and
 // takes only swatch drags.
-#include "Swatch.h"
+#include "mainwindow/Swatch.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -32,7 +32,7 @@ void drag(QWidget* w, int distance)
 
 }  // namespace
 
-TEST(Swatch, ShortMoveIsAClickLongMoveIsADragCarryingColourOffsetAndName)
+TEST(Swatch, ShortMoveIsAClickLongMoveIsADragCarryingColorOffsetAndName)
 {
     RecordingSwatch swatch;
     swatch.resize(57, 17);
@@ -50,7 +50,7 @@ TEST(Swatch, ShortMoveIsAClickLongMoveIsADragCarryingColourOffsetAndName)
     EXPECT_EQ(*swatch.dragged, (SwatchValues{0x1E28C8, -64, "Brick, dark"}));
 
     swatch.setTag("");
-    EXPECT_EQ(swatch.Values().offset, 0) << "an empty tag counts as offset 0";
+    EXPECT_EQ(swatch.values().offset, 0) << "an empty tag counts as offset 0";
 }
 
 TEST(Swatch, TakesOnlyWholeSwatchDrags)

@@ -1,9 +1,9 @@
 // The wheel and the page keys over the canvas, and the File menu's recent models.
 #include "MainWindowFixture.h"
 
-#include "RKV3CanvasCtl.h"
-#include "SignedScrollBar.h"
-#include "SwatchList.h"
+#include "mainwindow/SwatchList.h"
+#include "view/RKV3CanvasCtl.h"
+#include "view/SignedScrollBar.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -168,7 +168,7 @@ TEST_F(MainWindowFixture, ViewMenuFitsAndSizesAndThePageKeysScroll)
     turnWheel(p.regionList(), -120, Qt::NoModifier);
     turnWheel(p.vscRegions(), -240, Qt::NoModifier);
     turnWheel(p.regionList(), 120, Qt::NoModifier);
-    EXPECT_EQ(p.regionList()->Value(), -2 * 375);
+    EXPECT_EQ(p.regionList()->value(), -2 * 375);
 
     // A choice in the zoom list with the mouse gives the keyboard back to the page.
     p.cboZoom()->setFocus();

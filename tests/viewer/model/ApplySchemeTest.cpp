@@ -1,26 +1,26 @@
 // Pushing the scheme into the canvas's region palette.
-#include "ApplyScheme.h"
 #include "ModelTestSupport.h"
+#include "model/ApplyScheme.h"
 
-#include "RKV3CanvasCtl.h"
-#include "RKV3CanvasCtlTestPeer.h"
+#include "view/RKV3CanvasCtl.h"
+#include "view/RKV3CanvasCtlTestPeer.h"
 
 #include <QList>
 #include <tuple>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 using namespace modeltest;
 
 using ApplySchemeTest = ModelStateTest;
 
 TEST_F(ApplySchemeTest, MakesExactly255CallsForRegions1To255InOrder)
 {
-    BuildDefaultGrayScheme();
-    SchemeColors[0] = {1, 2, 3, 4};
-    SchemeColors[1] = {200, 40, 30, -127};
-    SchemeColors[255] = {0, 0, 255, 32767};
+    util::BuildDefaultGrayScheme();
+    util::SchemeColors[0] = {1, 2, 3, 4};
+    util::SchemeColors[1] = {200, 40, 30, -127};
+    util::SchemeColors[255] = {0, 0, 255, 32767};
     QList<std::tuple<short, int, short>> calls;
-    ASSERT_TRUE(ApplySchemeTo([&](short Index, int ColorValue, short Offset) {
+    ASSERT_TRUE(util::ApplySchemeTo([&](short Index, int ColorValue, short Offset) {
         calls.append({Index, ColorValue, Offset});
         return true;
     }));
@@ -34,28 +34,28 @@ TEST_F(ApplySchemeTest, MakesExactly255CallsForRegions1To255InOrder)
 TEST_F(ApplySchemeTest, StopsAtTheFirstFailingCall)
 {
     int calls = 0;
-    EXPECT_FALSE(ApplySchemeTo([&](short Index, int, short) {
+    EXPECT_FALSE(util::ApplySchemeTo([&](short Index, int, short) {
         ++calls;
         return Index != 10;
     }));
     EXPECT_EQ(calls, 10);
 }
 
-TEST_F(ApplySchemeTest, TheCanvasColoursItsPageInTheScheme)
+TEST_F(ApplySchemeTest, TheCanvasColorsItsPageInTheScheme)
 {
-    BuildDefaultGrayScheme();
-    SchemeColors[0] = {1, 2, 3, 0};  // the paper entry lives in the viewer alone
-    SchemeColors[3] = {200, 40, 30, -127};
-    SchemeColors[255] = {10, 20, 250, -127};
+    util::BuildDefaultGrayScheme();
+    util::SchemeColors[0] = {1, 2, 3, 0};  // the paper entry lives in the viewer alone
+    util::SchemeColors[3] = {200, 40, 30, -127};
+    util::SchemeColors[255] = {10, 20, 250, -127};
 
     RKV3CanvasCtl canvas;
-    ASSERT_TRUE(ApplyScheme(canvas));
+    ASSERT_TRUE(util::ApplyScheme(canvas));
     for (int r = 1; r < 256; ++r) {
-        const RegionPaletteEntry& e = RKV3CanvasCtlTestPeer(canvas).Palette().entry(r);
-        EXPECT_EQ((ColorRecord{e.Red, e.Green, e.Blue, e.Offset}), SchemeColors[r]) << r;
+        const RKV3Canvas::RegionPaletteEntry& e = RKV3CanvasCtlTestPeer(canvas).Palette().entry(r);
+        EXPECT_EQ((util::ColorRecord{e.Red, e.Green, e.Blue, e.Offset}), util::SchemeColors[r]) << r;
     }
-    const RegionPaletteEntry& paper = RKV3CanvasCtlTestPeer(canvas).Palette().entry(0);
-    EXPECT_EQ((ColorRecord{paper.Red, paper.Green, paper.Blue, paper.Offset}), PaperColor);
+    const RKV3Canvas::RegionPaletteEntry& paper = RKV3CanvasCtlTestPeer(canvas).Palette().entry(0);
+    EXPECT_EQ((util::ColorRecord{paper.Red, paper.Green, paper.Blue, paper.Offset}), util::PaperColor);
 
     writePage(path("page.png"), {0, 3, 7, 255});
     canvas.LoadRKVImage(path("page.png"));

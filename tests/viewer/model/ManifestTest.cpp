@@ -1,8 +1,8 @@
 // Reading and writing model manifests.
-#include "Manifest.h"
 #include "ModelTestSupport.h"
+#include "model/core/Manifest.h"
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 using namespace modeltest;
 
 using Manifest = ModelStateTest;
@@ -12,33 +12,33 @@ TEST_F(Manifest, ReadsEveryPartOfAManifestAndWritesItBack)
     writeBytes(path("ship.RKV3"), crlf({" 150 ", "ship.RKS3", " 2 ", "p01.bmp;Hull; part A",
                                         " images\\p02.bmp ; Deck ", "3", "Hull", "Deck, upper", " Mast ",
                                         "anything after the last name"}));
-    ModelState model;
+    util::ModelState model;
     model.ModelFolder = QStringLiteral("kept/");
-    ASSERT_TRUE(ReadManifest(path("ship.RKV3"), model));
+    ASSERT_TRUE(util::ReadManifest(path("ship.RKV3"), model));
     EXPECT_EQ(model.Resolution, 150);
     EXPECT_EQ(model.SchemeFile, QStringLiteral("ship.RKS3"));
     EXPECT_EQ(model.PageCount, 2);
     ASSERT_EQ(model.Pages.size(), 2);
     // Split at the first semicolon only; neither part is trimmed.
-    EXPECT_EQ(model.Pages[0], (PageEntry{"p01.bmp", "Hull; part A"}));
-    EXPECT_EQ(model.Pages[1], (PageEntry{" images\\p02.bmp ", " Deck "}));
+    EXPECT_EQ(model.Pages[0], (util::PageEntry{"p01.bmp", "Hull; part A"}));
+    EXPECT_EQ(model.Pages[1], (util::PageEntry{" images\\p02.bmp ", " Deck "}));
     EXPECT_EQ(model.RegionCount, 3);
     EXPECT_EQ(model.RegionNames, (QStringList{"Hull", "Deck, upper", " Mast "}));
     EXPECT_EQ(model.ModelFolder, QStringLiteral("kept/"));
 
-    ASSERT_TRUE(SaveManifest(path("copy.RKV3"), model));
+    ASSERT_TRUE(util::SaveManifest(path("copy.RKV3"), model));
     EXPECT_EQ(readBytes(path("copy.RKV3")), crlf({"150", "ship.RKS3", "2", "p01.bmp;Hull; part A",
                                                   " images\\p02.bmp ; Deck ", "3", "Hull", "Deck, upper", " Mast "}));
     // A page file name with a semicolon would not read back.
     model.Pages[0].File = QStringLiteral("p;01.bmp");
-    EXPECT_FALSE(SaveManifest(path("bad.RKV3"), model));
+    EXPECT_FALSE(util::SaveManifest(path("bad.RKV3"), model));
 }
 
 TEST_F(Manifest, FractionalCountsAndOtherLineEnds)
 {
     writeBytes(path("m.RKV3"), "150.5\n\n2.5\na;1\nb;2\n3.5\nr1\nr2\nr3\nr4");
-    ModelState model;
-    ASSERT_TRUE(ReadManifest(path("m.RKV3"), model));
+    util::ModelState model;
+    ASSERT_TRUE(util::ReadManifest(path("m.RKV3"), model));
     EXPECT_EQ(model.Resolution, 150);
     EXPECT_TRUE(model.SchemeFile.isEmpty());
     EXPECT_EQ(model.PageCount, 2);
@@ -49,9 +49,9 @@ TEST_F(Manifest, FractionalCountsAndOtherLineEnds)
 TEST_F(Manifest, RegionCountZeroWithNothingAfterIt)
 {
     writeBytes(path("m.RKV3"), crlf({"150", "", "1", "p.png;Only", "0"}));
-    ModelState model;
+    util::ModelState model;
     model.RegionNames = QStringList{"old"};
-    ASSERT_TRUE(ReadManifest(path("m.RKV3"), model));
+    ASSERT_TRUE(util::ReadManifest(path("m.RKV3"), model));
     EXPECT_EQ(model.RegionCount, 0);
     EXPECT_TRUE(model.RegionNames.isEmpty());
 }
@@ -61,8 +61,8 @@ TEST_F(Manifest, RegionNamesBeyond255AreKept)
     QStringList lines{"150", "", "1", "p.png;Only", "300"};
     for (int r = 1; r <= 300; ++r) lines.append(QStringLiteral("Region %1").arg(r));
     writeBytes(path("m.RKV3"), crlf(lines));
-    ModelState model;
-    ASSERT_TRUE(ReadManifest(path("m.RKV3"), model));
+    util::ModelState model;
+    ASSERT_TRUE(util::ReadManifest(path("m.RKV3"), model));
     EXPECT_EQ(model.RegionNames.size(), 300);
     EXPECT_EQ(model.RegionNames[299], QStringLiteral("Region 300"));
 }
@@ -83,19 +83,19 @@ TEST_F(Manifest, FaultyManifests)
     };
     for (int i = 0; i < faulty.size(); ++i) {
         writeBytes(path("bad.RKV3"), crlf(faulty[i]));
-        ModelState model;
-        EXPECT_FALSE(ReadManifest(path("bad.RKV3"), model)) << "manifest " << i;
+        util::ModelState model;
+        EXPECT_FALSE(util::ReadManifest(path("bad.RKV3"), model)) << "manifest " << i;
     }
-    ModelState model;
-    EXPECT_FALSE(ReadManifest(path("missing.RKV3"), model));
+    util::ModelState model;
+    EXPECT_FALSE(util::ReadManifest(path("missing.RKV3"), model));
     writeBytes(path("empty.RKV3"), QByteArray());
-    EXPECT_FALSE(ReadManifest(path("empty.RKV3"), model));
+    EXPECT_FALSE(util::ReadManifest(path("empty.RKV3"), model));
 }
 
 TEST_F(Manifest, AHugeAnnouncedCountFailsWithoutReservingRoom)
 {
     writeBytes(path("m.RKV3"), crlf({"150", "", "2000000000", "a;1"}));
-    ModelState model;
-    EXPECT_FALSE(ReadManifest(path("m.RKV3"), model));
+    util::ModelState model;
+    EXPECT_FALSE(util::ReadManifest(path("m.RKV3"), model));
     EXPECT_TRUE(model.Pages.isEmpty());  // refused before any page line is kept
 }

@@ -2,10 +2,10 @@
 
 // Helpers of the model tests: files in a temporary folder, small page images
 // and a clean program-wide state for every test.
-#include "ColorSets.h"
-#include "ModelState.h"
-#include "ProgramState.h"
-#include "TextLines.h"
+#include "model/ProgramState.h"
+#include "model/core/ColorSets.h"
+#include "model/core/ModelState.h"
+#include "model/core/TextLines.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,18 +1,18 @@
 // Opening a model and loading its pages into the real canvas control.
-#include "ColorSetFiles.h"
-#include "ModelOpening.h"
 #include "ModelTestSupport.h"
-#include "PathNames.h"
+#include "model/ColorSetFiles.h"
+#include "model/ModelOpening.h"
+#include "model/core/PathNames.h"
 
-#include "RKV3CanvasCtl.h"
-#include "ScriptedFileChooser.h"
-#include "ScriptedMessageBoxes.h"
-#include "cCommonDialog.h"
+#include "dialogs/cCommonDialog.h"
+#include "platform/testing/ScriptedFileChooser.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
+#include "view/RKV3CanvasCtl.h"
 
 #include <QApplication>
 #include <QWidget>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 using namespace modeltest;
 using Platform::MsgButtons;
 using Platform::MsgIcon;
@@ -60,27 +60,27 @@ protected:
 TEST_F(OpenModelTest, OpensTheModelInItsSchemeAndShowsPage1)
 {
     writeModel(QStringLiteral("ship/"));
-    PaletteCount = 2;
-    PaletteNames[0] = QStringLiteral("palette stays");
-    CurrentZoom = 50;
+    util::PaletteCount = 2;
+    util::PaletteNames[0] = QStringLiteral("palette stays");
+    util::CurrentZoom = 50;
     ScriptedMessageBoxes boxes;
     QString manifest = path("ship/ship.RKV3");
-    ASSERT_TRUE(OpenModel(*canvas, manifest));
+    ASSERT_TRUE(util::OpenModel(*canvas, manifest));
     EXPECT_EQ(boxes.count(), 0);
 
-    EXPECT_EQ(Model.Resolution, 150);
-    EXPECT_EQ(Model.PageCount, 2);
-    EXPECT_EQ(Model.Pages[0], (PageEntry{"p01.png", "Hull; part A"}));
-    EXPECT_EQ(Model.RegionNames, (QStringList{"Hull", "Deck"}));
-    EXPECT_EQ(Model.ModelFolder, path("ship/"));
-    EXPECT_EQ(Model.ModelFileName, QStringLiteral("ship.RKV3"));
-    EXPECT_EQ(Model.CurrentPage, 1);
-    EXPECT_EQ(LastModelPath, path("ship/"));
-    EXPECT_TRUE(ModelIsOpen());
+    EXPECT_EQ(util::Model.Resolution, 150);
+    EXPECT_EQ(util::Model.PageCount, 2);
+    EXPECT_EQ(util::Model.Pages[0], (util::PageEntry{"p01.png", "Hull; part A"}));
+    EXPECT_EQ(util::Model.RegionNames, (QStringList{"Hull", "Deck"}));
+    EXPECT_EQ(util::Model.ModelFolder, path("ship/"));
+    EXPECT_EQ(util::Model.ModelFileName, QStringLiteral("ship.RKV3"));
+    EXPECT_EQ(util::Model.CurrentPage, 1);
+    EXPECT_EQ(util::LastModelPath, path("ship/"));
+    EXPECT_TRUE(util::ModelIsOpen());
 
-    EXPECT_EQ(SchemeNames[1], QStringLiteral("Brick"));
-    EXPECT_EQ(PaletteCount, 2);
-    EXPECT_EQ(PaletteNames[0], QStringLiteral("palette stays"));
+    EXPECT_EQ(util::SchemeNames[1], QStringLiteral("Brick"));
+    EXPECT_EQ(util::PaletteCount, 2);
+    EXPECT_EQ(util::PaletteNames[0], QStringLiteral("palette stays"));
 
     EXPECT_EQ(canvas->CanvasWidth(), 4);
     EXPECT_EQ(canvas->Zoom(), 50.0);
@@ -90,7 +90,7 @@ TEST_F(OpenModelTest, OpensTheModelInItsSchemeAndShowsPage1)
     EXPECT_EQ(shownPixel(*canvas, 3, 1), rgb(90, 90, 90));
 
     // Another page of the same model: loaded, rendered and zoomed only.
-    ASSERT_TRUE(LoadPage(*canvas, PagePath(2)));
+    ASSERT_TRUE(util::LoadPage(*canvas, util::PagePath(2)));
     EXPECT_EQ(canvas->CanvasWidth(), 3);
     EXPECT_EQ(shownPixel(*canvas, 2, 0), rgb(200, 40, 30));
 }
@@ -98,11 +98,11 @@ TEST_F(OpenModelTest, OpensTheModelInItsSchemeAndShowsPage1)
 TEST_F(OpenModelTest, AsksForTheManifestWithTheModelChooser)
 {
     writeModel(QStringLiteral("ship/"));
-    LastModelPath = path("ship/");
+    util::LastModelPath = path("ship/");
     ScriptedFileChooser chooser;
     chooser.queueFile(path("ship/ship.RKV3"));
     QString manifest;
-    ASSERT_TRUE(OpenModel(*canvas, manifest));
+    ASSERT_TRUE(util::OpenModel(*canvas, manifest));
     EXPECT_EQ(manifest, path("ship/ship.RKV3"));
 
     ASSERT_EQ(chooser.count(), 1);
@@ -121,20 +121,20 @@ TEST_F(OpenModelTest, CancelledChooserOrMissingFileChangesNothing)
 {
     writeModel(QStringLiteral("ship/"));
     QString first = path("ship/ship.RKV3");
-    ASSERT_TRUE(OpenModel(*canvas, first));
-    const ModelState before = Model;
+    ASSERT_TRUE(util::OpenModel(*canvas, first));
+    const util::ModelState before = util::Model;
 
     ScriptedMessageBoxes boxes;
     ScriptedFileChooser chooser;
     chooser.queueCancel();
     QString manifest;
-    EXPECT_FALSE(OpenModel(*canvas, manifest));
+    EXPECT_FALSE(util::OpenModel(*canvas, manifest));
     EXPECT_TRUE(manifest.isEmpty());
     QString missing = path("nowhere.RKV3");
-    EXPECT_FALSE(OpenModel(*canvas, missing));
+    EXPECT_FALSE(util::OpenModel(*canvas, missing));
     EXPECT_EQ(boxes.count(), 0);
-    EXPECT_EQ(Model.ModelFolder, before.ModelFolder);
-    EXPECT_EQ(Model.Pages, before.Pages);
+    EXPECT_EQ(util::Model.ModelFolder, before.ModelFolder);
+    EXPECT_EQ(util::Model.Pages, before.Pages);
 }
 
 TEST_F(OpenModelTest, NoSchemeOrAMissingOneGivesTheDefaultGrayScheme)
@@ -142,14 +142,14 @@ TEST_F(OpenModelTest, NoSchemeOrAMissingOneGivesTheDefaultGrayScheme)
     writeModel(QStringLiteral("a/"), QString());
     writeModel(QStringLiteral("b/"), QStringLiteral("other.RKS3"));
     for (const char* sub : {"a/", "b/"}) {
-        SchemeColors.fill(ColorRecord{9, 9, 9, 9});
+        util::SchemeColors.fill(util::ColorRecord{9, 9, 9, 9});
         ScriptedMessageBoxes boxes;
         QString manifest = path(QString::fromLatin1(sub) + "ship.RKV3");
-        ASSERT_TRUE(OpenModel(*canvas, manifest)) << sub;
+        ASSERT_TRUE(util::OpenModel(*canvas, manifest)) << sub;
         EXPECT_EQ(boxes.count(), 0) << sub;
-        EXPECT_EQ(SchemeColors[0], PaperColor);
-        EXPECT_EQ(SchemeNames[0], QStringLiteral("Paper Color"));
-        EXPECT_EQ(SchemeColors[1], DefaultGrayColor);
+        EXPECT_EQ(util::SchemeColors[0], util::PaperColor);
+        EXPECT_EQ(util::SchemeNames[0], QStringLiteral("Paper Color"));
+        EXPECT_EQ(util::SchemeColors[1], util::DefaultGrayColor);
         EXPECT_EQ(shownPixel(*canvas, 1, 0), rgb(127, 127, 127));
     }
 }
@@ -160,11 +160,11 @@ TEST_F(OpenModelTest, NamesWithBackslashesAndOtherCaseAreFound)
     writePage(path("ship/images/p01.png"), {2, 1});
     ScriptedMessageBoxes boxes;
     QString manifest = path("ship/ship.RKV3");
-    ASSERT_TRUE(OpenModel(*canvas, manifest));
+    ASSERT_TRUE(util::OpenModel(*canvas, manifest));
     EXPECT_EQ(boxes.count(), 0);
-    EXPECT_EQ(Model.Pages[0].File, QStringLiteral("Images\\P01.PNG"));
-    EXPECT_EQ(PagePath(1), path("ship/images/p01.png"));
-    EXPECT_EQ(SchemeNames[1], QStringLiteral("Brick"));
+    EXPECT_EQ(util::Model.Pages[0].File, QStringLiteral("Images\\P01.PNG"));
+    EXPECT_EQ(util::PagePath(1), path("ship/images/p01.png"));
+    EXPECT_EQ(util::SchemeNames[1], QStringLiteral("Brick"));
     EXPECT_EQ(canvas->CanvasWidth(), 2);
     EXPECT_EQ(shownPixel(*canvas, 0, 0), rgb(20, 40, 220));
 }
@@ -174,14 +174,14 @@ TEST_F(OpenModelTest, MissingFirstPageStillOpensAndTheCanvasKeepsItsPage)
     writeModel(QStringLiteral("ship/"));
     writeModel(QStringLiteral("gone/"), QStringLiteral("ship.RKS3"), QStringLiteral("missing.png"));
     QString first = path("ship/ship.RKV3");
-    ASSERT_TRUE(OpenModel(*canvas, first));
+    ASSERT_TRUE(util::OpenModel(*canvas, first));
     ScriptedMessageBoxes boxes;
     QString second = path("gone/ship.RKV3");
-    ASSERT_TRUE(OpenModel(*canvas, second));
+    ASSERT_TRUE(util::OpenModel(*canvas, second));
     EXPECT_EQ(boxes.count(), 0);
-    EXPECT_EQ(Model.ModelFolder, path("gone/"));
+    EXPECT_EQ(util::Model.ModelFolder, path("gone/"));
     EXPECT_EQ(canvas->CanvasWidth(), 4);
-    EXPECT_FALSE(LoadPage(*canvas, PagePath(1)));
+    EXPECT_FALSE(util::LoadPage(*canvas, util::PagePath(1)));
     EXPECT_EQ(boxes.count(), 0);
 }
 
@@ -189,26 +189,26 @@ TEST_F(OpenModelTest, InvalidManifestLeavesThePreviousModelSchemeAndFolders)
 {
     writeModel(QStringLiteral("ship/"));
     QString first = path("ship/ship.RKV3");
-    ASSERT_TRUE(OpenModel(*canvas, first));
-    const ModelState before = Model;
-    const auto schemeBefore = SchemeColors;
+    ASSERT_TRUE(util::OpenModel(*canvas, first));
+    const util::ModelState before = util::Model;
+    const auto schemeBefore = util::SchemeColors;
 
     writeBytes(path("bad/short.RKV3"), crlf({"300", "", "3", "a.png;1", "b.png;2"}));
     ScriptedMessageBoxes boxes;
     QString bad = path("bad/short.RKV3");
-    EXPECT_FALSE(OpenModel(*canvas, bad));
+    EXPECT_FALSE(util::OpenModel(*canvas, bad));
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.shown()[0].text, QString::fromLatin1(ManifestMessage));
     EXPECT_EQ(boxes.shown()[0].icon, MsgIcon::None);
     EXPECT_EQ(boxes.shown()[0].buttons, MsgButtons::OkOnly);
     EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("RKVViewer3"));
 
-    EXPECT_EQ(Model.Resolution, before.Resolution);
-    EXPECT_EQ(Model.ModelFolder, before.ModelFolder);
-    EXPECT_EQ(Model.ModelFileName, before.ModelFileName);
-    EXPECT_EQ(Model.Pages, before.Pages);
-    EXPECT_EQ(SchemeColors, schemeBefore);
-    EXPECT_EQ(LastModelPath, path("ship/"));
+    EXPECT_EQ(util::Model.Resolution, before.Resolution);
+    EXPECT_EQ(util::Model.ModelFolder, before.ModelFolder);
+    EXPECT_EQ(util::Model.ModelFileName, before.ModelFileName);
+    EXPECT_EQ(util::Model.Pages, before.Pages);
+    EXPECT_EQ(util::SchemeColors, schemeBefore);
+    EXPECT_EQ(util::LastModelPath, path("ship/"));
 }
 
 TEST_F(OpenModelTest, MalformedSchemeIsReportedAndTheModelOpens)
@@ -217,10 +217,10 @@ TEST_F(OpenModelTest, MalformedSchemeIsReportedAndTheModelOpens)
     writeBytes(path("ship/ship.RKS3"), crlf({"200,40,30,-127,Brick", "bad line"}));
     ScriptedMessageBoxes boxes;
     QString manifest = path("ship/ship.RKV3");
-    ASSERT_TRUE(OpenModel(*canvas, manifest));
+    ASSERT_TRUE(util::OpenModel(*canvas, manifest));
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("Error loading color scheme."));
-    EXPECT_EQ(SchemeNames[1], QStringLiteral("Brick"));
+    EXPECT_EQ(util::SchemeNames[1], QStringLiteral("Brick"));
     EXPECT_EQ(shownPixel(*canvas, 1, 0), rgb(200, 40, 30));
 }
 
@@ -228,12 +228,12 @@ TEST_F(OpenModelTest, LoadPageOfAFileThatIsNoPicture)
 {
     writeBytes(path("junk.png"), "not a picture");
     ScriptedMessageBoxes boxes;
-    EXPECT_FALSE(LoadPage(*canvas, path("junk.png")));
+    EXPECT_FALSE(util::LoadPage(*canvas, path("junk.png")));
     ASSERT_EQ(boxes.count(), 2);
     EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("Error Loading Bytemaps"));
     EXPECT_EQ(boxes.shown()[1].text, QString::fromLatin1(PageMessage));
     EXPECT_EQ(boxes.shown()[1].icon, MsgIcon::None);
     EXPECT_FALSE(QApplication::overrideCursor());
-    EXPECT_FALSE(LoadPage(*canvas, path("missing.png")));
+    EXPECT_FALSE(util::LoadPage(*canvas, path("missing.png")));
     EXPECT_EQ(boxes.count(), 2);
 }

@@ -1,14 +1,14 @@
 // The palettes, schemes and colour files shipped beside the program read
 // without a fault and are written back byte for byte by our own writers.
-#include "ColorSetFiles.h"
 #include "ModelTestSupport.h"
-#include "NumberReading.h"
-#include "SafeTextWriter.h"
-#include "ScriptedMessageBoxes.h"
+#include "model/ColorSetFiles.h"
+#include "model/core/NumberReading.h"
+#include "model/core/SafeTextWriter.h"
+#include "platform/testing/ScriptedMessageBoxes.h"
 
 #include <QFileInfo>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 using namespace modeltest;
 
 namespace {
@@ -38,15 +38,15 @@ TEST_F(ShippedData, PalettesReadWholeAndSaveIdentically)
     ASSERT_GE(palettes.size(), 2);
     for (const QString& palette : palettes) {
         Platform::ScriptedMessageBoxes boxes;
-        ASSERT_TRUE(LoadPalette(palette)) << palette.toStdString();
+        ASSERT_TRUE(util::LoadPalette(palette)) << palette.toStdString();
         EXPECT_EQ(boxes.count(), 0);
-        EXPECT_GE(PaletteCount, 20);
-        EXPECT_LE(PaletteCount, 257);
-        ASSERT_TRUE(SavePalette(path("copy.RPL")));
+        EXPECT_GE(util::PaletteCount, 20);
+        EXPECT_LE(util::PaletteCount, 257);
+        ASSERT_TRUE(util::SavePalette(path("copy.RPL")));
         EXPECT_EQ(readBytes(path("copy.RPL")), readBytes(palette)) << palette.toStdString();
     }
-    ASSERT_TRUE(LoadPalette(shareFolder("palettes") + "BasicColors.RPL"));
-    EXPECT_EQ(PaletteCount, 24);
+    ASSERT_TRUE(util::LoadPalette(shareFolder("palettes") + "BasicColors.RPL"));
+    EXPECT_EQ(util::PaletteCount, 24);
 }
 
 TEST_F(ShippedData, SchemesReadWholeAndSaveIdentically)
@@ -55,9 +55,9 @@ TEST_F(ShippedData, SchemesReadWholeAndSaveIdentically)
     ASSERT_GE(schemes.size(), 1);
     for (const QString& scheme : schemes) {
         Platform::ScriptedMessageBoxes boxes;
-        ASSERT_TRUE(LoadScheme(scheme)) << scheme.toStdString();
+        ASSERT_TRUE(util::LoadScheme(scheme)) << scheme.toStdString();
         EXPECT_EQ(boxes.count(), 0);
-        ASSERT_TRUE(SaveScheme(path("copy.RKS3")));
+        ASSERT_TRUE(util::SaveScheme(path("copy.RKS3")));
         EXPECT_EQ(readBytes(path("copy.RKS3")), readBytes(scheme)) << scheme.toStdString();
     }
 }
@@ -71,13 +71,13 @@ TEST_F(ShippedData, ColorFilesHaveFiveLinesOfNameBytesAndOffset)
         ASSERT_EQ(lines.size(), 5) << color.toStdString();
         EXPECT_FALSE(lines[0].isEmpty());
         for (int i = 1; i <= 3; ++i) {
-            const std::optional<qint32> component = ReadNumber(lines[i], 0, 255);
+            const std::optional<qint32> component = util::ReadNumber(lines[i], 0, 255);
             ASSERT_TRUE(component) << color.toStdString();
-            EXPECT_EQ(lines[i], BareNumberText(*component));
+            EXPECT_EQ(lines[i], util::BareNumberText(*component));
         }
-        const std::optional<qint32> offset = ReadNumber(lines[4], -255, 0);
+        const std::optional<qint32> offset = util::ReadNumber(lines[4], -255, 0);
         ASSERT_TRUE(offset) << color.toStdString();
-        EXPECT_EQ(lines[4], BareNumberText(*offset));
-        EXPECT_EQ(readBytes(color), EncodeTextLines(lines));
+        EXPECT_EQ(lines[4], util::BareNumberText(*offset));
+        EXPECT_EQ(readBytes(color), util::EncodeTextLines(lines));
     }
 }

@@ -1,9 +1,9 @@
 // Reading lines in either encoding, and writing files safely with CR LF.
 #include "ModelTestSupport.h"
-#include "SafeTextWriter.h"
-#include "TextLines.h"
+#include "model/core/SafeTextWriter.h"
+#include "model/core/TextLines.h"
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 using modeltest::readBytes;
 using modeltest::readLines;
 using modeltest::writeBytes;
@@ -38,16 +38,16 @@ TEST(TextLines, ReadsOnlyTheLinesAskedForAndStopsAtAnOverlongLine)
     // junk read as usual, and the junk line ends the reading.
     QTemporaryDir temp;
     const QString path = temp.filePath(QStringLiteral("big.txt"));
-    writeBytes(path, "first\r\nsecond\r\n" + QByteArray(TextLines::MaxLineBytes + 1, 'x') + "\r\nafter\r\n");
-    TextLines file;
+    writeBytes(path, "first\r\nsecond\r\n" + QByteArray(util::TextLines::MaxLineBytes + 1, 'x') + "\r\nafter\r\n");
+    util::TextLines file;
     ASSERT_TRUE(file.open(path));
     EXPECT_EQ(file.next(), QStringLiteral("first"));
     EXPECT_EQ(file.next(), QStringLiteral("second"));
     EXPECT_FALSE(file.next());
     EXPECT_FALSE(file.next());
 
-    writeBytes(path, QByteArray(TextLines::MaxLineBytes, 'y'));
-    EXPECT_EQ(readLines(path), QStringList{QString(TextLines::MaxLineBytes, QLatin1Char('y'))});
+    writeBytes(path, QByteArray(util::TextLines::MaxLineBytes, 'y'));
+    EXPECT_EQ(readLines(path), QStringList{QString(util::TextLines::MaxLineBytes, QLatin1Char('y'))});
 }
 
 TEST(TextLines, WindowsAndUtf8FilesReadRight)
@@ -58,7 +58,7 @@ TEST(TextLines, WindowsAndUtf8FilesReadRight)
     // line that is not UTF-8 makes every line Windows-1252.
     EXPECT_EQ(linesOf("Cr\xC3\xA8me\r\nx"), (QStringList{QString::fromUtf8("Crème"), "x"}));
     EXPECT_EQ(linesOf("Cr\xC3\xA8me\r\nCr\xE8me"), (QStringList{QString::fromUtf8("CrÃ¨me"), QString::fromUtf8("Crème")}));
-    TextLines missing;
+    util::TextLines missing;
     EXPECT_FALSE(missing.open(QStringLiteral("/nonexistent/file.txt")));
 }
 
@@ -67,10 +67,10 @@ TEST(SafeTextWriter, WritesCrLfOneLineEachAndTheSmallestEncodingThatReadsBack)
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
     const QString path = temp.filePath(QStringLiteral("out.txt"));
-    ASSERT_TRUE(WriteTextLines(path, {QString::fromUtf8("é ’"), QStringLiteral("a\r\nb\rc\nd"), QString()}));
+    ASSERT_TRUE(util::WriteTextLines(path, {QString::fromUtf8("é ’"), QStringLiteral("a\r\nb\rc\nd"), QString()}));
     EXPECT_EQ(readBytes(path), QByteArray("\xE9 \x92\r\na b c d\r\n\r\n"));
     // Windows-1252 bytes that would pass for UTF-8 are written as UTF-8.
-    EXPECT_EQ(EncodeTextLines({QString::fromUtf8("Ã©")}), QByteArray("\xEF\xBB\xBF\xC3\x83\xC2\xA9\r\n"));
+    EXPECT_EQ(util::EncodeTextLines({QString::fromUtf8("Ã©")}), QByteArray("\xEF\xBB\xBF\xC3\x83\xC2\xA9\r\n"));
     // No temporary file is left behind.
     EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList{"out.txt"});
 }
@@ -80,14 +80,14 @@ TEST(SafeTextWriter, AnyNameSavesAndAMissingFolderFails)
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
     // The new file takes the target's own name: a name of 255 bytes saves.
-    EXPECT_TRUE(WriteTextLines(temp.filePath(QString(255, QLatin1Char('k'))), {QStringLiteral("x")}));
-    EXPECT_FALSE(WriteTextLines(temp.filePath(QStringLiteral("no/such/folder.txt")), {QStringLiteral("x")}));
-    EXPECT_FALSE(WriteTextLines(QString(), {QStringLiteral("x")}));
+    EXPECT_TRUE(util::WriteTextLines(temp.filePath(QString(255, QLatin1Char('k'))), {QStringLiteral("x")}));
+    EXPECT_FALSE(util::WriteTextLines(temp.filePath(QStringLiteral("no/such/folder.txt")), {QStringLiteral("x")}));
+    EXPECT_FALSE(util::WriteTextLines(QString(), {QStringLiteral("x")}));
 }
 
 TEST(SafeTextWriter, BareNumbers)
 {
-    EXPECT_EQ(BareNumberText(3), QStringLiteral(" 3 "));
-    EXPECT_EQ(BareNumberText(0), QStringLiteral(" 0 "));
-    EXPECT_EQ(BareNumberText(-127), QStringLiteral("-127 "));
+    EXPECT_EQ(util::BareNumberText(3), QStringLiteral(" 3 "));
+    EXPECT_EQ(util::BareNumberText(0), QStringLiteral(" 0 "));
+    EXPECT_EQ(util::BareNumberText(-127), QStringLiteral("-127 "));
 }

@@ -3,7 +3,7 @@
 // sets the queue up when it runs as root.
 #include "PopplerTools.h"
 #include "PrintFixture.h"
-#include "PrinterRegistry.h"
+#include "platform/PrinterRegistry.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>

@@ -1,11 +1,11 @@
 // Printing through the built-in PDF printer, measured with poppler.
 #include "PopplerTools.h"
 #include "PrintFixture.h"
-#include "PrintTexts.h"
-#include "PrinterQt.h"
-#include "PrinterRegistry.h"
-#include "ScriptedFileChooser.h"
-#include "dlgPrint.h"
+#include "platform/PrinterQt.h"
+#include "platform/PrinterRegistry.h"
+#include "platform/testing/ScriptedFileChooser.h"
+#include "print/PrintTexts.h"
+#include "print/dlgPrint.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,7 +68,7 @@ TEST_F(PdfPrinterTest, PageReachesThePdfPixelForPixelAtItsOwnResolution)
     EXPECT_TRUE(text.contains(PublisherCredit)) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("for personal use only"))) << text.toStdString();
 
-    EXPECT_EQ(poppler::sheetImages(pdf, dir.path()).value(0).second, colouredPage(1));
+    EXPECT_EQ(poppler::sheetImages(pdf, dir.path()).value(0).second, coloredPage(1));
 }
 
 TEST_F(PdfPrinterTest, EverySheetHoldsItsOwnPageAndPagesThatFailAreSkippedAndNamed)
@@ -99,7 +99,7 @@ TEST_F(PdfPrinterTest, EverySheetHoldsItsOwnPageAndPagesThatFailAreSkippedAndNam
     // many copies of their page as fit, each copy the page coloured.
     const QList<std::pair<int, QImage>> placed = poppler::sheetImages(pdf, dir.path());
     for (const auto& [sheet, page] : {std::pair(1, 1), {2, 3}}) {
-        const QImage expected = colouredPage(page);
+        const QImage expected = coloredPage(page);
         const int across = int(8.5 * 100 / expected.width()), down = int(10.5 * 100 / expected.height());
         int copies = 0;
         for (const auto& [on, picture] : placed) {
@@ -112,7 +112,7 @@ TEST_F(PdfPrinterTest, EverySheetHoldsItsOwnPageAndPagesThatFailAreSkippedAndNam
     ASSERT_EQ(boxes.count(), 2);
     EXPECT_EQ(boxes.shown()[0].text, "Error Loading Bytemaps");
     EXPECT_EQ(boxes.shown()[1].text, "These pages were not printed: 2 (Part 2), 4 (Part 4).");
-    EXPECT_EQ(canvas->Picture(), colouredPage(1)) << "the page on screen is back";
+    EXPECT_EQ(canvas->Picture(), coloredPage(1)) << "the page on screen is back";
     const auto anything = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
     EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral(".*")}, anything).isEmpty());
     mdlRKVUtilities::PrintAllPages = false;
@@ -174,7 +174,7 @@ TEST_F(PdfPrinterTest, SplitSheetsCarryTheirPartsAndTheChoicesAreRemembered)
             if (start + widest >= length) return found;
         }
     };
-    const QImage page = colouredPage(1);
+    const QImage page = coloredPage(1);
     QList<QImage> parts;
     for (const auto& [y, height] : spans(720, 475, 15))
         for (const auto& [x, width] : spans(610, 400, 15)) parts.append(page.copy(x, y, width, height));

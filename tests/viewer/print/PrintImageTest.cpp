@@ -1,7 +1,7 @@
 // The canvas's PrintImage against a recording printer: the calls, their
 // order and their values, for each page mode and for the error paths.
 #include "PrintFixture.h"
-#include "PrinterRecording.h"
+#include "platform/testing/PrinterRecording.h"
 
 #include <QGuiApplication>
 

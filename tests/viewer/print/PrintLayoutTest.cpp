@@ -1,6 +1,6 @@
 // The layout arithmetic the dialog shows and the canvas prints by.
-#include "PrintLayout.h"
-#include "PrintSheetChoices.h"
+#include "print/PrintLayout.h"
+#include "print/PrintSheetChoices.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The print dialog's preview: the sheets of the current choice, drawn by the
 // print run itself, with nothing sent to the printer.
 #include "PrintFixture.h"
-#include "ScriptedPrintPreview.h"
-#include "PrinterRecording.h"
-#include "dlgPrint.h"
+#include "platform/testing/PrinterRecording.h"
+#include "platform/testing/ScriptedPrintPreview.h"
+#include "print/dlgPrint.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 using Platform::RecordingPrinter;
 using Platform::RecordingPrinters;
 
@@ -28,7 +28,7 @@ TEST_F(PrintPreviewTest, ThreePagesShowThreeSheetsAndNothingIsPrinted)
 {
     openModel(3, 30, 2);
     RecordingPrinter& printer = printers[0];
-    PrintAllPages = true;
+    util::PrintAllPages = true;
     dlgPrint dialog(*canvas);
     printer.clear();
     dialog.findChild<QPushButton*>("cmdPreview")->click();
@@ -41,7 +41,7 @@ TEST_F(PrintPreviewTest, ThreePagesShowThreeSheetsAndNothingIsPrinted)
     // The printer is in its place again: Print still reaches it.
     dialog.findChild<QPushButton*>("cmdPrint")->click();
     EXPECT_EQ(printer.callsOf("EndDoc").size(), 1);
-    PrintAllPages = false;
+    util::PrintAllPages = false;
 }
 
 TEST_F(PrintPreviewTest, ATiledPageIsOneSheetTiledOrCentred)

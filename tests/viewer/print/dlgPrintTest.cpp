@@ -1,10 +1,10 @@
 // The print dialog driven as a user would, over recording printers.
 #include "PrintFixture.h"
-#include "PrintTexts.h"
-#include "PrinterRecording.h"
-#include "ScriptedFileChooser.h"
-#include "ViewerSettings.h"
-#include "dlgPrint.h"
+#include "model/ViewerSettings.h"
+#include "platform/testing/PrinterRecording.h"
+#include "platform/testing/ScriptedFileChooser.h"
+#include "print/PrintTexts.h"
+#include "print/dlgPrint.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 using Platform::RecordingPrinter;
 using Platform::RecordingPrinters;
 
@@ -84,8 +84,8 @@ TEST_F(dlgPrintTest, OpensWithTheDefaultsOnTheDefaultPrinter)
 TEST_F(dlgPrintTest, A4IsStoredAsNineWithOffsetsInInchesAndRestored)
 {
     openModel(1, 30);
-    SaveSetting(Setting::DefaultPaperSize, QStringLiteral("9"));
-    SaveSetting(Setting::UserPrintOffsetX, QStringLiteral("0.25"));
+    util::SaveSetting(util::Setting::DefaultPaperSize, QStringLiteral("9"));
+    util::SaveSetting(util::Setting::UserPrintOffsetX, QStringLiteral("0.25"));
     RecordingPrinter& printer = printers[1];
     {
         dlgPrint dialog(*canvas);
@@ -113,9 +113,9 @@ TEST_F(dlgPrintTest, A4IsStoredAsNineWithOffsetsInInchesAndRestored)
     const double printWidth = 210 / 25.4 - 0.5, printHeight = 297 / 25.4 - 0.5;
     for (int i = 0; i < 4; ++i)
         EXPECT_NEAR(frame[i], (QList<double>{0.25, 0.2, printWidth - 0.25, printHeight - 0.2})[i], 1e-5) << i;
-    EXPECT_EQ(GetSetting(Setting::DefaultPaperSize), "9");
-    EXPECT_EQ(GetSetting(Setting::UserPrintOffsetX), "0.25");
-    EXPECT_EQ(GetSetting(Setting::UserPrintOffsetY), "0.2");
+    EXPECT_EQ(util::GetSetting(util::Setting::DefaultPaperSize), "9");
+    EXPECT_EQ(util::GetSetting(util::Setting::UserPrintOffsetX), "0.25");
+    EXPECT_EQ(util::GetSetting(util::Setting::UserPrintOffsetY), "0.2");
 
     // Back to Letter: the boxes show inches again.
     dlgPrint dialog(*canvas);
@@ -129,7 +129,7 @@ TEST_F(dlgPrintTest, PrintAllPagesSendsOneJobAndShowsThePageThatWasOnScreen)
 {
     openModel(3, 30, 2);
     RecordingPrinter& printer = printers[1];
-    PrintAllPages = true;
+    util::PrintAllPages = true;
     dlgPrint dialog(*canvas);
     EXPECT_FALSE(child<QPushButton>(dialog, "cmdSave")->isEnabled());
     printer.clear();
@@ -147,8 +147,8 @@ TEST_F(dlgPrintTest, PrintAllPagesSendsOneJobAndShowsThePageThatWasOnScreen)
     }
     // Each page was loaded and coloured in turn; page 2 is back.
     const QList<Platform::PrinterCall> pictures = printer.callsOf("PaintPicture");
-    EXPECT_EQ(pictures.first().picture, colouredPage(1));
-    EXPECT_EQ(pictures.last().picture, colouredPage(3));
+    EXPECT_EQ(pictures.first().picture, coloredPage(1));
+    EXPECT_EQ(pictures.last().picture, coloredPage(3));
     EXPECT_EQ(canvas->CanvasWidth(), 122);
     EXPECT_EQ(printer.callsOf("DocumentTitle").value(0).text, "Glider");
 
@@ -163,7 +163,7 @@ TEST_F(dlgPrintTest, PrintAllPagesSendsOneJobAndShowsThePageThatWasOnScreen)
     EXPECT_EQ(printer.callsOf("DocumentTitle").value(0).text, "Glider - Part 1 (Page 1 of 1)");
 }
 
-TEST_F(dlgPrintTest, SaveImageWritesTheColouredPageAsA24BitBitmap)
+TEST_F(dlgPrintTest, SaveImageWritesTheColoredPageAsA24BitBitmap)
 {
     openModel(1, 30);
     Platform::ScriptedFileChooser chooser;
@@ -184,7 +184,7 @@ TEST_F(dlgPrintTest, SaveImageWritesTheColouredPageAsA24BitBitmap)
     EXPECT_EQ(qFromLittleEndian<qint32>(header.constData() + 38), 1181);
     EXPECT_EQ(qFromLittleEndian<qint32>(header.constData() + 42), 1181);
     const QImage saved(path);
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), colouredPage(1));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), coloredPage(1));
 
     // A file that cannot be written is reported.
     chooser.queueFile(dir.filePath(QStringLiteral("missing/page.bmp")));

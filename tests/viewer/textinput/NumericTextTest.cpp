@@ -1,5 +1,5 @@
 // The numeric test of the offset box.
-#include "NumericText.h"
+#include "textinput/NumericText.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 //                    [--height 1650] [--seed 1] [--resolution 150]
 //
 // The same arguments always give byte-identical files.
-#include "BenchmarkPages.h"
-#include "CottageModel.h"
+#include "modelgen/core/BenchmarkPages.h"
+#include "modelgen/core/CottageModel.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
-#include "BenchmarkPages.h"
-#include "ShapePaths.h"
+#include "modelgen/core/BenchmarkPages.h"
+#include "modelgen/core/ShapePaths.h"
 
-#include "BuildingDetails.h"
-#include "CottageRegions.h"
-#include "DeterministicRandom.h"
-#include "ModelWriter.h"
-#include "NetBuilders.h"
-#include "PageSheet.h"
-#include "Piece.h"
-#include "SurfaceTextures.h"
+#include "modelgen/core/BuildingDetails.h"
+#include "modelgen/core/CottageRegions.h"
+#include "modelgen/core/DeterministicRandom.h"
+#include "modelgen/core/ModelWriter.h"
+#include "modelgen/core/NetBuilders.h"
+#include "modelgen/core/PageSheet.h"
+#include "modelgen/core/Piece.h"
+#include "modelgen/core/SurfaceTextures.h"
 
 #include <QPolygonF>
 

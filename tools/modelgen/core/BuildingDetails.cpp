@@ -1,9 +1,9 @@
-#include "BuildingDetails.h"
-#include "ShapePaths.h"
+#include "modelgen/core/BuildingDetails.h"
+#include "modelgen/core/ShapePaths.h"
 
-#include "CottageRegions.h"
-#include "Piece.h"
-#include "SurfaceTextures.h"
+#include "modelgen/core/CottageRegions.h"
+#include "modelgen/core/Piece.h"
+#include "modelgen/core/SurfaceTextures.h"
 
 #include <QLineF>
 #include <QPolygonF>

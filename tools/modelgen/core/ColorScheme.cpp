@@ -1,6 +1,6 @@
-#include "ColorScheme.h"
+#include "modelgen/core/ColorScheme.h"
 
-#include "ColorSetFormats.h"
+#include "model/core/ColorSetFormats.h"
 
 namespace {
 bool isByte(int v)
@@ -38,13 +38,13 @@ QString ColorScheme::problem() const
 
 bool ColorScheme::write(const QString& path) const
 {
-    using namespace mdlRKVUtilities;
-    std::array<ColorRecord, SchemeSize> colors{};
-    std::array<QString, SchemeSize> names{};
+    namespace util = mdlRKVUtilities;
+    std::array<util::ColorRecord, util::SchemeSize> colors{};
+    std::array<QString, util::SchemeSize> names{};
     for (int r = FirstRegion; r <= LastRegion; ++r) {
         const SchemeColor& c = at(r);
         colors[std::size_t(r)] = {quint8(c.red), quint8(c.green), quint8(c.blue), qint16(c.offset)};
         names[std::size_t(r)] = c.name;
     }
-    return WriteSchemeFile(path, colors, names);
+    return util::WriteSchemeFile(path, colors, names);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColorSets.h"
+#include "model/core/ColorSets.h"
 
 #include <QString>
 

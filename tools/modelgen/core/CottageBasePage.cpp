@@ -1,12 +1,12 @@
-#include "CottagePageDrawings.h"
-#include "ShapePaths.h"
+#include "modelgen/core/CottagePageDrawings.h"
+#include "modelgen/core/ShapePaths.h"
 
-#include "CottageDimensions.h"
-#include "CottageRegions.h"
-#include "DeterministicRandom.h"
-#include "NetBuilders.h"
-#include "Piece.h"
-#include "SurfaceTextures.h"
+#include "modelgen/core/CottageDimensions.h"
+#include "modelgen/core/CottageRegions.h"
+#include "modelgen/core/DeterministicRandom.h"
+#include "modelgen/core/NetBuilders.h"
+#include "modelgen/core/Piece.h"
+#include "modelgen/core/SurfaceTextures.h"
 
 #include <QPolygonF>
 

@@ -1,8 +1,8 @@
-#include "CottageModel.h"
+#include "modelgen/core/CottageModel.h"
 
-#include "CottagePages.h"
-#include "CottageRegions.h"
-#include "ModelWriter.h"
+#include "modelgen/core/CottagePages.h"
+#include "modelgen/core/CottageRegions.h"
+#include "modelgen/core/ModelWriter.h"
 
 namespace CottageModel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeneratedModel.h"
+#include "modelgen/core/GeneratedModel.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageSheet.h"
+#include "modelgen/core/PageSheet.h"
 
 // The pieces of each Cottage sheet, laid out in drawing units on a Letter
 // sheet of 1275 x 1650 units.

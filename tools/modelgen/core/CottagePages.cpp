@@ -1,6 +1,6 @@
-#include "CottagePages.h"
+#include "modelgen/core/CottagePages.h"
 
-#include "CottagePageDrawings.h"
+#include "modelgen/core/CottagePageDrawings.h"
 
 #include <cmath>
 

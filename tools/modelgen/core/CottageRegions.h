@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColorScheme.h"
+#include "modelgen/core/ColorScheme.h"
 
 #include <QStringList>
 

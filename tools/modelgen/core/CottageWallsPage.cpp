@@ -1,11 +1,11 @@
-#include "CottagePageDrawings.h"
+#include "modelgen/core/CottagePageDrawings.h"
 
-#include "BuildingDetails.h"
-#include "CottageDimensions.h"
-#include "CottageRegions.h"
-#include "NetBuilders.h"
-#include "Piece.h"
-#include "SurfaceTextures.h"
+#include "modelgen/core/BuildingDetails.h"
+#include "modelgen/core/CottageDimensions.h"
+#include "modelgen/core/CottageRegions.h"
+#include "modelgen/core/NetBuilders.h"
+#include "modelgen/core/Piece.h"
+#include "modelgen/core/SurfaceTextures.h"
 
 #include <QPolygonF>
 

@@ -1,4 +1,4 @@
-#include "GeneratedModel.h"
+#include "modelgen/core/GeneratedModel.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ColorScheme.h"
-#include "ModelState.h"
+#include "model/core/ModelState.h"
+#include "modelgen/core/ColorScheme.h"
 
 #include <QImage>
 #include <QString>

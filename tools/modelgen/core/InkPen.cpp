@@ -1,4 +1,4 @@
-#include "InkPen.h"
+#include "modelgen/core/InkPen.h"
 
 namespace {
 QPen greyPen(int level, double width)

@@ -1,7 +1,7 @@
-#include "ModelWriter.h"
+#include "modelgen/core/ModelWriter.h"
 
-#include "Manifest.h"
-#include "ReplacementFile.h"
+#include "model/core/Manifest.h"
+#include "platform/files/ReplacementFile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "NetBuilders.h"
-#include "ShapePaths.h"
+#include "modelgen/core/NetBuilders.h"
+#include "modelgen/core/ShapePaths.h"
 
 #include <QPolygonF>
 

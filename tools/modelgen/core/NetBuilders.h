@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Piece.h"
+#include "modelgen/core/Piece.h"
 
 #include <QPointF>
 #include <QRectF>

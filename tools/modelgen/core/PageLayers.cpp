@@ -1,4 +1,4 @@
-#include "PageLayers.h"
+#include "modelgen/core/PageLayers.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shading.h"
+#include "modelgen/core/Shading.h"
 
 #include <QImage>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
-#include "PageSheet.h"
+#include "modelgen/core/PageSheet.h"
 
-#include "InkPen.h"
-#include "Piece.h"
-#include "StrokeFont.h"
+#include "modelgen/core/InkPen.h"
+#include "modelgen/core/Piece.h"
+#include "modelgen/core/StrokeFont.h"
 
 PageSheet::PageSheet(int width, int height, double scale) : layers_(width, height, scale) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageLayers.h"
+#include "modelgen/core/PageLayers.h"
 
 #include <QImage>
 #include <QString>

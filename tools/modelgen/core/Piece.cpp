@@ -1,7 +1,7 @@
-#include "Piece.h"
+#include "modelgen/core/Piece.h"
 
-#include "PageLayers.h"
-#include "StrokeFont.h"
+#include "modelgen/core/PageLayers.h"
+#include "modelgen/core/StrokeFont.h"
 
 #include <QLineF>
 

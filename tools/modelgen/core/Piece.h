@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InkPen.h"
-#include "Shading.h"
+#include "modelgen/core/InkPen.h"
+#include "modelgen/core/Shading.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

@@ -1,4 +1,4 @@
-#include "Shading.h"
+#include "modelgen/core/Shading.h"
 
 #include <QLinearGradient>
 

@@ -1,4 +1,4 @@
-#include "StrokeFont.h"
+#include "modelgen/core/StrokeFont.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "SurfaceTextures.h"
+#include "modelgen/core/SurfaceTextures.h"
 
-#include "DeterministicRandom.h"
+#include "modelgen/core/DeterministicRandom.h"
 
 namespace SurfaceTextures {
 

@@ -4,14 +4,14 @@
 //
 //   RKVModelPreview <out.png> [--page 1]                 a Cottage page
 //   RKVModelPreview <out.png> --test --width W --height H --seed S
-#include "BenchmarkPages.h"
-#include "CottageModel.h"
-#include "CottagePages.h"
-#include "CottageRegions.h"
+#include "modelgen/core/BenchmarkPages.h"
+#include "modelgen/core/CottageModel.h"
+#include "modelgen/core/CottagePages.h"
+#include "modelgen/core/CottageRegions.h"
 
-#include "PageRenderer.h"
-#include "RegionPalette.h"
-#include "ReplacementFile.h"
+#include "platform/files/ReplacementFile.h"
+#include "render/PageRenderer.h"
+#include "render/RegionPalette.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -52,18 +52,18 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    RegionPalette palette;
+    RKV3Canvas::RegionPalette palette;
     const ColorScheme scheme = CottageScheme();
     for (int r = ColorScheme::FirstRegion; r <= ColorScheme::LastRegion; ++r)
         palette.UpdatePaletteColor(r, scheme.at(r).colorValue(), std::int16_t(scheme.at(r).offset));
-    QImage coloured(page.size(), QImage::Format_RGB32);
+    QImage colored(page.size(), QImage::Format_RGB32);
     RenderPixelRows(reinterpret_cast<const std::uint32_t*>(page.constBits()), std::size_t(page.bytesPerLine() / 4),
-                    reinterpret_cast<std::uint32_t*>(coloured.bits()), std::size_t(coloured.bytesPerLine() / 4),
+                    reinterpret_cast<std::uint32_t*>(colored.bits()), std::size_t(colored.bytesPerLine() / 4),
                     page.width(), page.height(), palette);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!coloured.save(&buffer, "PNG") || !Platform::replaceFile(parser.positionalArguments().constFirst(), bytes)) {
+    if (!colored.save(&buffer, "PNG") || !Platform::replaceFile(parser.positionalArguments().constFirst(), bytes)) {
         std::fputs("RKVModelPreview: cannot write the picture\n", stderr);
         return 1;
     }

@@ -1,9 +1,9 @@
-#include "ColorFile.h"
+#include "model/core/ColorFile.h"
 
-#include "ColorBytes.h"
-#include "NumberReading.h"
-#include "SafeTextWriter.h"
-#include "TextLines.h"
+#include "colorbytes/ColorBytes.h"
+#include "model/core/NumberReading.h"
+#include "model/core/SafeTextWriter.h"
+#include "model/core/TextLines.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "ColorLine.h"
+#include "model/core/ColorLine.h"
 
-#include "NumberReading.h"
+#include "model/core/NumberReading.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColorRecord.h"
+#include "model/core/ColorRecord.h"
 
 #include <QString>
 

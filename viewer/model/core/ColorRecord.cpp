@@ -1,6 +1,6 @@
-#include "ColorRecord.h"
+#include "model/core/ColorRecord.h"
 
-#include "ColorBytes.h"
+#include "colorbytes/ColorBytes.h"
 
 namespace mdlRKVUtilities {
 

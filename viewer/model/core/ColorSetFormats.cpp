@@ -1,10 +1,10 @@
-#include "ColorSetFormats.h"
+#include "model/core/ColorSetFormats.h"
 
-#include "ColorLine.h"
-#include "ColorSets.h"
-#include "NumberReading.h"
-#include "SafeTextWriter.h"
-#include "TextLines.h"
+#include "model/core/ColorLine.h"
+#include "model/core/ColorSets.h"
+#include "model/core/NumberReading.h"
+#include "model/core/SafeTextWriter.h"
+#include "model/core/TextLines.h"
 
 #include <QStringList>
 #include <algorithm>

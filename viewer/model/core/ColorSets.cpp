@@ -1,4 +1,4 @@
-#include "ColorSets.h"
+#include "model/core/ColorSets.h"
 
 namespace mdlRKVUtilities {
 

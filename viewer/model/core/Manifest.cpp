@@ -1,8 +1,8 @@
-#include "Manifest.h"
+#include "model/core/Manifest.h"
 
-#include "NumberReading.h"
-#include "SafeTextWriter.h"
-#include "TextLines.h"
+#include "model/core/NumberReading.h"
+#include "model/core/SafeTextWriter.h"
+#include "model/core/TextLines.h"
 
 namespace mdlRKVUtilities {
 

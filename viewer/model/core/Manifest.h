@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModelState.h"
+#include "model/core/ModelState.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "ModelState.h"
+#include "model/core/ModelState.h"
 
-#include "PathNames.h"
+#include "model/core/PathNames.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,4 +1,4 @@
-#include "NumberReading.h"
+#include "model/core/NumberReading.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "PathNames.h"
+#include "model/core/PathNames.h"
 
-#include "RegularFile.h"
+#include "platform/files/RegularFile.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
-#include "SafeTextWriter.h"
+#include "model/core/SafeTextWriter.h"
 
-#include "ReplacementFile.h"
-#include "TextEncoding.h"
+#include "model/core/TextEncoding.h"
+#include "platform/files/ReplacementFile.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,4 +1,4 @@
-#include "TextEncoding.h"
+#include "model/core/TextEncoding.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "TextLines.h"
+#include "model/core/TextLines.h"
 
-#include "TextEncoding.h"
+#include "model/core/TextEncoding.h"
 
-#include "RegularFile.h"
+#include "platform/files/RegularFile.h"
 
 namespace mdlRKVUtilities {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ColorRecord.h"
-#include "ColorSets.h"
+#include "model/core/ColorRecord.h"
+#include "model/core/ColorSets.h"
 
 #include <QObject>
 #include <QString>
@@ -35,10 +35,10 @@ struct PaletteState {
 // Whether two states hold the same colours and names (and palette size),
 // whatever their labels and flags: a load that failed part way changed the
 // colours when these differ.
-bool SameColours(const SchemeState& a, const SchemeState& b);
-bool SameColours(const PaletteState& a, const PaletteState& b);
+bool SameColors(const SchemeState& a, const SchemeState& b);
+bool SameColors(const PaletteState& a, const PaletteState& b);
 
-enum class ColourSet { Scheme, Palette };
+enum class ColorSet { Scheme, Palette };
 
 // The undo history of colouring: every change to the scheme or the palette
 // is one step on a QUndoStack, recorded after it was made with the states
@@ -50,13 +50,13 @@ enum class ColourSet { Scheme, Palette };
 // file, so every position whose set differs from it (any step of that set
 // lies between them) becomes modified, and undoing past a save sets the
 // flag again.
-class ColouringHistory : public QObject {
+class ColoringHistory : public QObject {
     Q_OBJECT
 public:
     using SchemeRestorer = std::function<void(const SchemeState&)>;
     using PaletteRestorer = std::function<void(const PaletteState&)>;
 
-    ColouringHistory(SchemeRestorer scheme, PaletteRestorer palette, QObject* parent = nullptr);
+    ColoringHistory(SchemeRestorer scheme, PaletteRestorer palette, QObject* parent = nullptr);
 
     QUndoStack* Stack() const { return stack_; }
 
@@ -68,7 +68,7 @@ public:
     // The set has just been saved under label ("Scheme: name.RKS3"): the
     // current position, and every position reached from it without a step of
     // the set, matches the file and is shown with that label.
-    void MarkSaved(ColourSet set, const QString& label);
+    void MarkSaved(ColorSet set, const QString& label);
 
     // Forgets every step (a model was opened or closed).
     void Clear();
@@ -83,13 +83,13 @@ public:
 
     class Hold {
     public:
-        explicit Hold(ColouringHistory& history);
+        explicit Hold(ColoringHistory& history);
         ~Hold();
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
 
     private:
-        ColouringHistory& history_;
+        ColoringHistory& history_;
     };
 
 private:
@@ -101,7 +101,7 @@ private:
     void prepareRecord(const Flags& before, const Flags& after);
     void positionChanged(int index);
     void positionFlagsNow();
-    bool stepChangesSet(int step, ColourSet set) const;
+    bool stepChangesSet(int step, ColorSet set) const;
 
     QUndoStack* stack_;
     SchemeRestorer restoreScheme_;

@@ -3,7 +3,7 @@
 // the buffer in between. Shrinking the view averages areas the same way
 // whatever part of it is painted.
 #include "CanvasFixture.h"
-#include "PageScaler.h"
+#include "render/PageScaler.h"
 
 #include <QPainter>
 
@@ -38,7 +38,7 @@ QImage HalfwayPage(int width, int height)
     return page;
 }
 
-void colourAll(RKV3CanvasCtl& c, int shift)
+void colorAll(RKV3CanvasCtl& c, int shift)
 {
     for (short r = 0; r < 256; ++r) c.UpdatePaletteColor(r, r * 0x030507 + shift, short(-127 + shift));
 }
@@ -47,8 +47,8 @@ void colourAll(RKV3CanvasCtl& c, int shift)
 QImage fullRender(const QString& path, int shift, const std::vector<std::pair<short, int>>& changes)
 {
     RKV3CanvasCtl fresh;
-    colourAll(fresh, shift);
-    for (const auto& [region, colour] : changes) fresh.UpdatePaletteColor(region, colour, 0);
+    colorAll(fresh, shift);
+    for (const auto& [region, color] : changes) fresh.UpdatePaletteColor(region, color, 0);
     fresh.LoadRKVImage(path);
     fresh.RenderRKVPage();
     return fresh.Picture().copy();
@@ -56,15 +56,15 @@ QImage fullRender(const QString& path, int shift, const std::vector<std::pair<sh
 
 }  // namespace
 
-TEST_F(CanvasFixture, RecolouringChangedRegionsGivesTheFullRender)
+TEST_F(CanvasFixture, RecoloringChangedRegionsGivesTheFullRender)
 {
     const QString path = savePage(BlockPage(301, 97));
-    colourAll(*canvas, 0);
+    colorAll(*canvas, 0);
     canvas->LoadRKVImage(path);
     canvas->RenderRKVPage();
     canvas->setZoom(100);
     std::vector<std::pair<short, int>> changes = {{3, 0x102030}, {200, 0xFF00FF}};
-    for (const auto& [region, colour] : changes) canvas->UpdatePaletteColor(region, colour, 0);
+    for (const auto& [region, color] : changes) canvas->UpdatePaletteColor(region, color, 0);
     canvas->RenderRKVPage();
     EXPECT_EQ(canvas->Picture(), fullRender(path, 0, changes));
 
@@ -88,12 +88,12 @@ TEST_F(CanvasFixture, RecolouringChangedRegionsGivesTheFullRender)
     canvas->setDrawSmooth(true);
     canvas->RenderRKVPage();
     canvas->setDrawSmooth(false);
-    colourAll(*canvas, 1);
+    colorAll(*canvas, 1);
     canvas->RenderRKVPage();
     EXPECT_EQ(canvas->Picture(), fullRender(path, 1, {}));
 }
 
-TEST(PageScaler, PartsMadeApartFitTheWholeAndAveragesKeepUniformColours)
+TEST(PageScaler, PartsMadeApartFitTheWholeAndAveragesKeepUniformColors)
 {
     const QImage page = PatternPage(203, 151);
     const ScaleSource source{reinterpret_cast<const std::uint32_t*>(page.constBits()),

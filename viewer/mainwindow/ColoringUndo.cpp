@@ -1,25 +1,25 @@
-#include "ColouringUndo.h"
+#include "mainwindow/ColoringUndo.h"
 
-#include "ProgramState.h"
+#include "model/ProgramState.h"
 
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <algorithm>
 
-using namespace mdlRKVUtilities;
+namespace util = mdlRKVUtilities;
 
 namespace {
 
 // One step of the history: the set it changed and its states before and
 // after. The step is recorded once made, so its first redo (the push) does
 // nothing.
-class ColouringStep : public QUndoCommand {
+class ColoringStep : public QUndoCommand {
 public:
-    ColouringStep(ColourSet set, const QString& text, std::function<void()> noteFlags)
+    ColoringStep(ColorSet set, const QString& text, std::function<void()> noteFlags)
         : QUndoCommand(text), set_(set), noteFlags_(std::move(noteFlags))
     {
     }
-    ColourSet Set() const { return set_; }
+    ColorSet Set() const { return set_; }
     // Names the set's state before or after the step after the file it now
     // matches (a save).
     virtual void Relabel(bool after, const QString& label) = 0;
@@ -44,18 +44,18 @@ protected:
     virtual void restoreAfter() = 0;
 
 private:
-    ColourSet set_;
+    ColorSet set_;
     std::function<void()> noteFlags_;
     bool pushed_ = true;
 };
 
 template <typename State>
-class StateStep : public ColouringStep {
+class StateStep : public ColoringStep {
 public:
     using Restorer = std::function<void(const State&)>;
-    StateStep(ColourSet set, const QString& text, std::function<void()> noteFlags, const Restorer& restore,
+    StateStep(ColorSet set, const QString& text, std::function<void()> noteFlags, const Restorer& restore,
               const State& before, const State& after)
-        : ColouringStep(set, text, std::move(noteFlags)), restore_(restore), before_(before), after_(after)
+        : ColoringStep(set, text, std::move(noteFlags)), restore_(restore), before_(before), after_(after)
     {
     }
     void Relabel(bool after, const QString& label) override { (after ? after_ : before_).label = label; }
@@ -72,25 +72,25 @@ private:
 
 }  // namespace
 
-bool SameColours(const SchemeState& a, const SchemeState& b)
+bool SameColors(const SchemeState& a, const SchemeState& b)
 {
     return a.colors == b.colors && a.names == b.names;
 }
 
-bool SameColours(const PaletteState& a, const PaletteState& b)
+bool SameColors(const PaletteState& a, const PaletteState& b)
 {
     return a.count == b.count && a.colors == b.colors && a.names == b.names;
 }
 
-ColouringHistory::ColouringHistory(SchemeRestorer scheme, PaletteRestorer palette, QObject* parent)
+ColoringHistory::ColoringHistory(SchemeRestorer scheme, PaletteRestorer palette, QObject* parent)
     : QObject(parent), stack_(new QUndoStack(this)), restoreScheme_(std::move(scheme)),
       restorePalette_(std::move(palette))
 {
-    flags_ = {Flags{SchemeModified, PaletteModified}};
-    connect(stack_, &QUndoStack::indexChanged, this, &ColouringHistory::positionChanged);
+    flags_ = {Flags{util::SchemeModified, util::PaletteModified}};
+    connect(stack_, &QUndoStack::indexChanged, this, &ColoringHistory::positionChanged);
 }
 
-void ColouringHistory::prepareRecord(const Flags& before, const Flags& after)
+void ColoringHistory::prepareRecord(const Flags& before, const Flags& after)
 {
     const int at = stack_->index();
     flags_.resize(at + 1);
@@ -98,90 +98,90 @@ void ColouringHistory::prepareRecord(const Flags& before, const Flags& after)
     flags_.append(after);
 }
 
-void ColouringHistory::RecordScheme(const QString& text, const SchemeState& before, const SchemeState& after)
+void ColoringHistory::RecordScheme(const QString& text, const SchemeState& before, const SchemeState& after)
 {
     if (before == after) return;
-    prepareRecord({before.modified, PaletteModified}, {after.modified, PaletteModified});
-    stack_->push(new StateStep<SchemeState>(ColourSet::Scheme, text, [this] { positionFlagsNow(); },
+    prepareRecord({before.modified, util::PaletteModified}, {after.modified, util::PaletteModified});
+    stack_->push(new StateStep<SchemeState>(ColorSet::Scheme, text, [this] { positionFlagsNow(); },
                                             restoreScheme_, before, after));
 }
 
-void ColouringHistory::RecordPalette(const QString& text, const PaletteState& before, const PaletteState& after)
+void ColoringHistory::RecordPalette(const QString& text, const PaletteState& before, const PaletteState& after)
 {
     if (before == after) return;
-    prepareRecord({SchemeModified, before.modified}, {SchemeModified, after.modified});
-    stack_->push(new StateStep<PaletteState>(ColourSet::Palette, text, [this] { positionFlagsNow(); },
+    prepareRecord({util::SchemeModified, before.modified}, {util::SchemeModified, after.modified});
+    stack_->push(new StateStep<PaletteState>(ColorSet::Palette, text, [this] { positionFlagsNow(); },
                                              restorePalette_, before, after));
 }
 
-void ColouringHistory::positionFlagsNow()
+void ColoringHistory::positionFlagsNow()
 {
     // A flag cleared outside any step (a save prompt answered No) holds for
     // the position it was cleared at.
     const int at = stack_->index();
-    if (at >= 0 && at < flags_.size()) flags_[at] = {SchemeModified, PaletteModified};
+    if (at >= 0 && at < flags_.size()) flags_[at] = {util::SchemeModified, util::PaletteModified};
 }
 
-bool ColouringHistory::stepChangesSet(int step, ColourSet set) const
+bool ColoringHistory::stepChangesSet(int step, ColorSet set) const
 {
-    const auto* command = dynamic_cast<const ColouringStep*>(stack_->command(step));
+    const auto* command = dynamic_cast<const ColoringStep*>(stack_->command(step));
     return command && command->Set() == set;
 }
 
-void ColouringHistory::MarkSaved(ColourSet set, const QString& label)
+void ColoringHistory::MarkSaved(ColorSet set, const QString& label)
 {
     const int saved = stack_->index();
     for (int position = 0; position < flags_.size(); ++position) {
         bool differs = false;
         for (int step = std::min(position, saved); step < std::max(position, saved) && !differs; ++step)
             differs = stepChangesSet(step, set);
-        (set == ColourSet::Scheme ? flags_[position].scheme : flags_[position].palette) = differs;
+        (set == ColorSet::Scheme ? flags_[position].scheme : flags_[position].palette) = differs;
     }
     // The positions reached from the saved one without a step of the set hold
     // what was saved: the nearest step of the set on each side restores the
     // file's name on that side, so undo and redo show where the set came from.
     const auto stepOfSet = [this, set](int step) {
         // The stack hands its commands out read-only; they are ours to name.
-        auto* command = dynamic_cast<ColouringStep*>(const_cast<QUndoCommand*>(stack_->command(step)));
+        auto* command = dynamic_cast<ColoringStep*>(const_cast<QUndoCommand*>(stack_->command(step)));
         return command && command->Set() == set ? command : nullptr;
     };
     for (int step = saved - 1; step >= 0; --step)
-        if (ColouringStep* command = stepOfSet(step)) {
+        if (ColoringStep* command = stepOfSet(step)) {
             command->Relabel(true, label);
             break;
         }
     for (int step = saved; step < stack_->count(); ++step)
-        if (ColouringStep* command = stepOfSet(step)) {
+        if (ColoringStep* command = stepOfSet(step)) {
             command->Relabel(false, label);
             break;
         }
 }
 
-void ColouringHistory::Clear()
+void ColoringHistory::Clear()
 {
     // Position 0 keeps the flags as they are now.
-    flags_ = {Flags{SchemeModified, PaletteModified}};
+    flags_ = {Flags{util::SchemeModified, util::PaletteModified}};
     stack_->clear();
 }
 
-void ColouringHistory::positionChanged(int index)
+void ColoringHistory::positionChanged(int index)
 {
     if (index < 0 || index >= flags_.size()) return;
-    SchemeModified = flags_[index].scheme;
-    PaletteModified = flags_[index].palette;
+    util::SchemeModified = flags_[index].scheme;
+    util::PaletteModified = flags_[index].palette;
 }
 
-void ColouringHistory::Undo()
+void ColoringHistory::Undo()
 {
     run(Request::Undo);
 }
 
-void ColouringHistory::Redo()
+void ColoringHistory::Redo()
 {
     run(Request::Redo);
 }
 
-void ColouringHistory::run(Request request)
+void ColoringHistory::run(Request request)
 {
     if (holds_ > 0) {
         waiting_.append(request);
@@ -196,17 +196,17 @@ void ColouringHistory::run(Request request)
         stack_->redo();
 }
 
-void ColouringHistory::runWaiting()
+void ColoringHistory::runWaiting()
 {
     while (holds_ == 0 && !waiting_.isEmpty()) run(waiting_.takeFirst());
 }
 
-ColouringHistory::Hold::Hold(ColouringHistory& history) : history_(history)
+ColoringHistory::Hold::Hold(ColoringHistory& history) : history_(history)
 {
     ++history_.holds_;
 }
 
-ColouringHistory::Hold::~Hold()
+ColoringHistory::Hold::~Hold()
 {
     if (--history_.holds_ == 0) history_.runWaiting();
 }

@@ -8,7 +8,7 @@
 #include <functional>
 
 // A region's colour and blend offset.
-struct RegionColour {
+struct RegionColor {
     int red, green, blue, offset;
 };
 
@@ -16,15 +16,15 @@ struct RegionColour {
 // its region's colour plus the shading level and the blend offset, each
 // channel held to 0..255, then darkened by one for each ink step below 255
 // and held again.
-inline QImage ColourByRule(QImage page, const std::function<RegionColour(int region)>& colourOf)
+inline QImage ColorByRule(QImage page, const std::function<RegionColor(int region)>& colorOf)
 {
     page = page.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x) {
             const QRgb pixel = page.pixel(x, y);
-            const RegionColour c = colourOf(qGreen(pixel));
-            const auto channel = [&](int colour) {
-                return std::clamp(std::clamp(qRed(pixel) + colour + c.offset, 0, 255) + qBlue(pixel) - 255, 0, 255);
+            const RegionColor c = colorOf(qGreen(pixel));
+            const auto channel = [&](int color) {
+                return std::clamp(std::clamp(qRed(pixel) + color + c.offset, 0, 255) + qBlue(pixel) - 255, 0, 255);
             };
             page.setPixel(x, y, qRgb(channel(c.red), channel(c.green), channel(c.blue)));
         }

@@ -59,6 +59,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     placeDesignedControls();
     connectControls();
     setupPanels();
+    createPanelSplit();
     createNavigationKeys();
 
     client_->installEventFilter(this);

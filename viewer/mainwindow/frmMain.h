@@ -2,11 +2,15 @@
 
 #include "ColorEditTarget.h"
 #include "ColouringUndo.h"
+#include "PanelSplit.h"
 
 #include <QMainWindow>
 #include <QPointF>
 #include <QString>
 #include <array>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -18,6 +22,7 @@ class QLabel;
 class QMenu;
 class QMimeData;
 class QPushButton;
+class PanelSplitHandle;
 class QWheelEvent;
 class QScrollBar;
 class QToolButton;
@@ -41,6 +46,7 @@ class SwatchList;
 //   frmMainWheel.cpp       wheel and keys around the canvas
 //   frmMainViewMenu.cpp    the View menu: fitting, actual size, zoom steps
 //   frmMainRecent.cpp      the recent models of the File menu
+//   frmMainPanelSplit.cpp  the draggable boundary between the two lists
 class frmMain : public QMainWindow, public ColorEditTarget {
     Q_OBJECT
 
@@ -236,6 +242,10 @@ private:
     // Places every control at its designed position and size.
     void placeDesignedControls();
     void Form_Resize();
+    // Steps 5 to 8 of Form_Resize: the region viewport and its scroll bar
+    // reach down to the frame's bottom margin, and neither content box is
+    // shorter than its viewport.
+    void FitPanelViewports();
 
     // ------------------------------------------------- frmMainPanels.cpp
     // Connects the panels' controls to their handlers; runs once in the
@@ -329,4 +339,25 @@ private:
     // Opens a model of the list; one that is no longer there leaves it.
     void OpenRecentModel(const QString& path);
     void mnuFileRecentClear_Click();
+
+    // --------------------------------------------- frmMainPanelSplit.cpp
+    // The handle in the gap between the palette list and the region list.
+    PanelSplitHandle* splPanels = nullptr;
+    // The palette viewport's height the user dragged to, in twips; none
+    // while the frame keeps its designed layout.
+    std::optional<double> chosenPaletteHeight_;
+    double heightAtPress_ = 0;  // the palette viewport's height when the handle was pressed
+    // The region list's caption, buttons, name, viewport and bar with their
+    // designed tops in twips.
+    std::vector<std::pair<QWidget*, double>> regionPartTops_;
+    // Creates the handle and reads the stored place; runs once in the
+    // constructor after the designed controls are placed.
+    void createPanelSplit();
+    // The handle dragged `travel` pixels from where it was pressed.
+    void splPanels_Drag(int travel);
+    // Places the palette list, the region list's part and the handle for the
+    // chosen boundary (the designed places when none is chosen).
+    void PlacePanelBoundary();
+    // Places the palette list and the region list's part for an arrangement.
+    void ApplyPanelArrangement(const PanelSplit::Arrangement& arranged);
 };

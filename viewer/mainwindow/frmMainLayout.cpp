@@ -94,10 +94,26 @@ void frmMain::Form_Resize()
         if (sized(0, height)) place(fraTools, left, top, widthOf(fraTools), height);
     }
 
-    // 5, 6.
+    // A boundary between the lists that the user dragged moves the region
+    // list's part of the frame before it is fitted.
+    PlacePanelBoundary();
+
+    // 5 to 8.
+    FitPanelViewports();
+
+    // 9, 10.
+    RKVCanvas->RecallPosition();
+    UpdatePanelScrollBars();
+}
+
+void frmMain::FitPanelViewports()
+{
+    using namespace Twips;
+
+    // 5, 6. A height that would be negative is skipped.
     {
         const double height = heightOf(fraTools) - topOf(picRegions) - Margin;
-        if (sized(0, height)) place(picRegions, leftOf(picRegions), topOf(picRegions), widthOf(picRegions), height);
+        if (height >= 0) place(picRegions, leftOf(picRegions), topOf(picRegions), widthOf(picRegions), height);
     }
     place(vscRegions, leftOf(vscRegions), topOf(vscRegions), widthOf(vscRegions), heightOf(picRegions));
 
@@ -106,10 +122,6 @@ void frmMain::Form_Resize()
         regionList->SetContentHeight(regionList->HeightTwips());
     if (paletteList->HeightTwips() > paletteList->ContentHeight())
         paletteList->SetContentHeight(paletteList->HeightTwips());
-
-    // 9, 10.
-    RKVCanvas->RecallPosition();
-    UpdatePanelScrollBars();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

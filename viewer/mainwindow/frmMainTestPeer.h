@@ -58,6 +58,7 @@ public:
     QWidget* picRegions() const { return w_.picRegions; }
     QWidget* picColorContainer() const { return w_.picColorContainer; }
     QScrollBar* vscRegions() const { return w_.vscRegions; }
+    PanelSplitHandle* splPanels() const { return w_.splPanels; }
     ColouringHistory* Colouring() const { return w_.Colouring; }
 
     // Handlers.

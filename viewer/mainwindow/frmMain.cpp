@@ -107,6 +107,7 @@ void frmMain::createMenus()
     mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpContents = action(mnuHelp, "mnuHelpContents", tr("&Contents"));
+    mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelpBar1 = separator(mnuHelp, "mnuHelpBar1");
     mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", tr("&About"));
 

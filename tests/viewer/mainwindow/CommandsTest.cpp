@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 using namespace mdlRKVUtilities;
@@ -59,7 +60,11 @@ TEST_F(MainWindowFixture, HelpContentsOpensTheHelpWindowAndTheWindowCarriesTheIc
     frmMain& w = window();
     frmMainTestPeer p(w);
     EXPECT_FALSE(w.windowIcon().isNull());
-    p.mnuHelpContents()->trigger();
+    // F1 anywhere in the window, here on the page.
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(p.RKVCanvas(), Qt::Key_F1);
     frmHelp* help = w.findChild<frmHelp*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());

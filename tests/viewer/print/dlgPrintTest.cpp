@@ -51,6 +51,14 @@ TEST_F(dlgPrintTest, OpensWithTheDefaultsOnTheDefaultPrinter)
     EXPECT_EQ(child<QLabel>(dialog, "lblTiling")->text(), "H Tiles: 1 / V Tiles: 3");
     EXPECT_EQ(dialog.windowTitle(), "RKV3Printer (Part Size: 4.033333x3 in)");
     EXPECT_TRUE(child<QPushButton>(dialog, "cmdSave")->isEnabled());
+    // Every button has an access key, none used twice in the dialog.
+    QString keys;
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        const QString key = button->text().section(QLatin1Char('&'), 1).left(1).toLower();
+        EXPECT_TRUE(!key.isEmpty() || !qobject_cast<const QPushButton*>(button)) << button->text().toStdString();
+        keys += key;
+    }
+    for (const QChar key : keys) EXPECT_EQ(keys.count(key), 1) << keys.toStdString();
     // The printer gets each quality the dialog offers.
     EXPECT_EQ(printers[1].callsOf("PrintQuality").last().values, QList<double>{-3});
     for (int item : {3, 0, 1, 2}) {

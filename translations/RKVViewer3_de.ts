@@ -32,6 +32,13 @@
     </message>
 </context>
 <context>
+    <name>PanelSplitHandle</name>
+    <message>
+        <source>Drag to share the room between the palette and the region list</source>
+        <translation>Ziehen, um den Platz zwischen der Palette und den Farbbereichen aufzuteilen</translation>
+    </message>
+</context>
+<context>
     <name>Platform::PrintPreviewWindow</name>
     <message>
         <source>Print Preview</source>
@@ -139,22 +146,6 @@
         <translation>Nächstes Material</translation>
     </message>
     <message>
-        <source>Save Color</source>
-        <translation>Farbe speichern</translation>
-    </message>
-    <message>
-        <source>Load Color</source>
-        <translation>Farbe laden</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Color Editor</source>
         <translation>Farbeditor</translation>
     </message>
@@ -173,6 +164,22 @@
     <message>
         <source>Invalid file.</source>
         <translation>Ungültige Datei.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Color</source>
+        <translation>Farbe &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Load Color</source>
+        <translation>Farbe &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -266,22 +273,6 @@
         <translation>Eigene Ränder</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
-    <message>
-        <source>Save Image To Disk</source>
-        <translation>Bild auf Datenträger speichern</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Idle</source>
         <translation>Bereit</translation>
     </message>
@@ -364,6 +355,22 @@
     <message>
         <source>Error saving image.</source>
         <translation>Fehler beim Speichern des Bildes.</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>P&amp;review</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Save Image To Disk</source>
+        <translation>&amp;Bild auf Datenträger speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -671,6 +678,30 @@ Dank an alle, die Papiermodelle bauen, bemalen und drucken und uns sagen, was di
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Page</source>
+        <translation>Ganze &amp;Seite</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>Seiten&amp;breite</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
     </message>
 </context>
 <context>

@@ -32,8 +32,8 @@ static std::string ShownBy(const char* lang, const char* language)
 
 TEST(GermanInterface, ProgramFollowsTheDesktopLanguage)
 {
-    const std::string german = "&Datei|&Bearbeiten|&Hilfe\nFarbbereiche verwalten\nHilfe – Inhalt\nSchließen";
-    const std::string english = "&File|&Edit|&Help\nColor Region Management\nHelp Contents\nClose";
+    const std::string german = "&Datei|&Bearbeiten|&Ansicht|&Hilfe\nFarbbereiche verwalten\nHilfe – Inhalt\nSchließen";
+    const std::string english = "&File|&Edit|&View|&Help\nColor Region Management\nHelp Contents\nClose";
     const struct { const char *fault, *lang, *language; std::string texts; } rows[] = {
         {"German desktop not translated", "de_DE.UTF-8", nullptr, german}, {"LANGUAGE ignored", "C.UTF-8", "de", german},
         {"English desktop not English", "C", nullptr, english}, {"unknown language not English", "fr_FR", nullptr, english}};

@@ -175,6 +175,9 @@ void frmMain::RestoreWindowGeometry()
 {
     restoredTwips_ = {StoredTwips(Setting::MainLeft), StoredTwips(Setting::MainTop),
                       StoredTwips(Setting::MainWidth), StoredTwips(Setting::MainHeight)};
+    // A size below the window's least, such as the first start's, is raised
+    // to it; the stored values stay as they were unless the user resizes.
+    ApplyMinimumSize();
     resize(std::max(1, Twips::toPixelsX(restoredTwips_[2])), std::max(1, Twips::toPixelsY(restoredTwips_[3])));
     // Where the window system places the window itself (Wayland), the stored
     // position is neither applied nor checked against the screens: it stays

@@ -241,6 +241,9 @@ private:
     // ------------------------------------------------- frmMainLayout.cpp
     // Places every control at its designed position and size.
     void placeDesignedControls();
+    // The window's least size: the designed client area and the menu bar,
+    // within the screen's room.
+    void ApplyMinimumSize();
     void Form_Resize();
     // Steps 5 to 8 of Form_Resize: the region viewport and its scroll bar
     // reach down to the frame's bottom margin, and neither content box is

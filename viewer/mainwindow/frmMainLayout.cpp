@@ -9,6 +9,9 @@
 #include "Twips.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +24,14 @@ namespace {
 
 // The margin between areas.
 constexpr double Margin = 120;
+
+// The least client area: the designed one, 9885 x 7365 twips, where the
+// tool strip shows every designed control whole and the colour frame both
+// lists with their buttons (the region list six rows).
+constexpr double MinimumClientWidth = 9885;
+constexpr double MinimumClientHeight = 7365;
+// Room left on a screen smaller than that for the window's frame and title.
+constexpr int ScreenFrameRoom = 48;
 
 }  // namespace
 
@@ -61,6 +72,18 @@ void frmMain::placeDesignedControls()
         const int side = std::max(8, std::min(pictureButton->width(), pictureButton->height()) - 6);
         pictureButton->setIconSize(QSize(side, side));
     }
+}
+
+void frmMain::ApplyMinimumSize()
+{
+    QSize least(Twips::toPixelsX(MinimumClientWidth), Twips::toPixelsY(MinimumClientHeight));
+    // A screen smaller than that still holds the whole window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        least = least.boundedTo(screen->availableSize() - QSize(ScreenFrameRoom, 2 * ScreenFrameRoom));
+    client_->setMinimumSize(least.expandedTo(QSize(0, 0)));
+    // The window takes its minimum (the client's and the menu bar's) at once,
+    // so a stored or default size below it is raised before it is shown.
+    layout()->activate();
 }
 
 void frmMain::Form_Resize()

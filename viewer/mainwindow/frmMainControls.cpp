@@ -2,6 +2,7 @@
 // first states. Their designed positions are placed by the layout code.
 #include "frmMain.h"
 
+#include "PageFocusFrame.h"
 #include "PropertyBag.h"
 #include "RKV3CanvasCtl.h"
 #include "SwatchList.h"
@@ -68,6 +69,8 @@ void frmMain::createCanvas()
     PropertyBag designed;
     designed.WriteProperty(QStringLiteral("PanActive"), true, false);
     RKVCanvas->ReadProperties(designed);
+    // The keyboard focus on the page is seen.
+    new PageFocusFrame(RKVCanvas);
 }
 
 void frmMain::createColorFrame()

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QFocusFrame>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -64,6 +65,15 @@ TEST_F(MainWindowFixture, HelpContentsOpensTheHelpWindowAndTheWindowCarriesTheIc
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    // The page's focus is seen: a frame around the canvas while it has it.
+    p.RKVCanvas()->setFocus();
+    auto* focusFrame = w.findChild<QFocusFrame*>("fraPageFocus");
+    ASSERT_NE(focusFrame, nullptr);
+    EXPECT_TRUE(focusFrame->isVisible());
+    EXPECT_TRUE(focusFrame->geometry().contains(p.RKVCanvas()->geometry()));
+    QApplication::focusWidget()->clearFocus();
+    EXPECT_FALSE(focusFrame->isVisible());
+    p.RKVCanvas()->setFocus();
     QTest::keyClick(p.RKVCanvas(), Qt::Key_F1);
     frmHelp* help = w.findChild<frmHelp*>();
     ASSERT_NE(help, nullptr);

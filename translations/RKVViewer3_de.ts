@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>PanelSplitHandle</name>
+    <message>
+        <source>Drag to share the room between the palette and the region list</source>
+        <translation>Ziehen, um den Platz zwischen der Palette und den Farbbereichen aufzuteilen</translation>
+    </message>
+</context>
+<context>
     <name>Platform::PrintPreviewWindow</name>
     <message>
         <source>Print Preview</source>
@@ -192,22 +199,6 @@
         <translation>Nächstes Material</translation>
     </message>
     <message>
-        <source>Save Color</source>
-        <translation>Farbe speichern</translation>
-    </message>
-    <message>
-        <source>Load Color</source>
-        <translation>Farbe laden</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Color Editor</source>
         <translation>Farbeditor</translation>
     </message>
@@ -226,6 +217,22 @@
     <message>
         <source>Invalid file.</source>
         <translation>Ungültige Datei.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Color</source>
+        <translation>Farbe &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Load Color</source>
+        <translation>Farbe &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -317,22 +324,6 @@
     <message>
         <source>Custom Margins</source>
         <translation>Eigene Ränder</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
-    <message>
-        <source>Save Image To Disk</source>
-        <translation>Bild auf Datenträger speichern</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Idle</source>
@@ -445,6 +436,22 @@
     <message>
         <source>Sheets: Unspecified</source>
         <translation>Blätter: Unbekannt</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>P&amp;review</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Save Image To Disk</source>
+        <translation>&amp;Bild auf Datenträger speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>

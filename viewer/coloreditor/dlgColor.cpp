@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,10 +111,10 @@ void dlgColor::createControls()
     fraShaderPreview->setObjectName(QStringLiteral("fraShaderPreview"));
     picShaderPreview = new PictureBox(QSize(MaterialSamples::SampleSize, MaterialSamples::SampleSize), fraShaderPreview);
     picShaderPreview->setObjectName(QStringLiteral("picShaderPreview"));
-    cmdPrevMaterial = new QPushButton(QStringLiteral("<"), fraShaderPreview);
+    cmdPrevMaterial = new QPushButton(QStringLiteral("&<"), fraShaderPreview);
     cmdPrevMaterial->setObjectName(QStringLiteral("cmdPrevMaterial"));
     cmdPrevMaterial->setToolTip(tr("Previous Material"));
-    cmdNextMaterial = new QPushButton(QStringLiteral(">"), fraShaderPreview);
+    cmdNextMaterial = new QPushButton(QStringLiteral("&>"), fraShaderPreview);
     cmdNextMaterial->setObjectName(QStringLiteral("cmdNextMaterial"));
     cmdNextMaterial->setToolTip(tr("Next Material"));
     auto* materialButtons = new QHBoxLayout;
@@ -124,14 +125,14 @@ void dlgColor::createControls()
     previewLayout->addLayout(materialButtons);
     previewLayout->addStretch(1);
 
-    cmdSaveNew = new QPushButton(tr("Save Color"), this);
+    cmdSaveNew = new QPushButton(tr("&Save Color"), this);
     cmdSaveNew->setObjectName(QStringLiteral("cmdSaveNew"));
-    cmdLoadColor = new QPushButton(tr("Load Color"), this);
+    cmdLoadColor = new QPushButton(tr("&Load Color"), this);
     cmdLoadColor->setObjectName(QStringLiteral("cmdLoadColor"));
-    CmdOK = new QPushButton(tr("OK"), this);
+    CmdOK = new QPushButton(tr("&OK"), this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setDefault(true);
-    CmdCancel = new QPushButton(tr("Cancel"), this);
+    CmdCancel = new QPushButton(tr("&Cancel"), this);
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
     for (QPushButton* button : {cmdSaveNew, cmdLoadColor, cmdPrevMaterial, cmdNextMaterial, CmdCancel})
         button->setAutoDefault(false);
@@ -158,7 +159,13 @@ void dlgColor::createControls()
     connect(sldBlendOffset, &QSlider::sliderReleased, this, [this] {
         if (sldBlendOffset->value() != offsetAtPress_) sldBlendOffset_Change();
     });
-    connect(txtBlendOffset, &QLineEdit::textChanged, this, &dlgColor::txtBlendOffset_Change);
+    // Text set from code runs the replacement rule at once; the user's typing
+    // runs it when finished: Enter, or the box losing the focus (so a minus
+    // sign typed first is not put back before its digits follow).
+    connect(txtBlendOffset, &QLineEdit::textChanged, this,
+            [this] { txtBlendOffset_Change(!txtBlendOffset->isModified()); });
+    connect(txtBlendOffset, &QLineEdit::editingFinished, this, &dlgColor::txtBlendOffset_Finished);
+    txtBlendOffset->installEventFilter(this);
     connect(txtColorName, &QLineEdit::textChanged, this, &dlgColor::txtColorName_Change);
     connect(cmdPrevMaterial, &QPushButton::clicked, this, &dlgColor::cmdPrevMaterial_Click);
     connect(cmdNextMaterial, &QPushButton::clicked, this, &dlgColor::cmdNextMaterial_Click);
@@ -253,9 +260,13 @@ void dlgColor::sldBlendOffset_Change()
     RenderMaterialPreview();
 }
 
-void dlgColor::txtBlendOffset_Change()
+void dlgColor::txtBlendOffset_Change(bool finished)
 {
     const std::optional<double> value = NumericValueOf(txtBlendOffset->text());
+    // While the user types, only a number within the slider's range moves
+    // the slider; anything else waits for the typing to finish.
+    const bool inRange = value && *value <= sldBlendOffset->maximum() && *value >= sldBlendOffset->minimum();
+    if (!finished && !inRange) return;
     if (!value) {
         txtBlendOffset->setText(QString::number(sldBlendOffset->value()));
         return;
@@ -274,6 +285,28 @@ void dlgColor::txtBlendOffset_Change()
     offsetFromText_ = false;
     offset_ = sldBlendOffset->value();
     ColorModified = true;
+}
+
+void dlgColor::txtBlendOffset_Finished()
+{
+    if (!txtBlendOffset->isModified()) return;
+    // Replacements are text set from code: they run the rule again at once.
+    txtBlendOffset->setModified(false);
+    txtBlendOffset_Change(true);
+}
+
+bool dlgColor::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter after typing an offset applies it and leaves the dialog open; an
+    // Enter with nothing typed presses OK as usual.
+    if (watched == txtBlendOffset && event->type() == QEvent::KeyPress && txtBlendOffset->isModified()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            txtBlendOffset_Finished();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void dlgColor::txtColorName_Change()

@@ -58,6 +58,7 @@ public:
 
 protected:
     void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -68,7 +69,11 @@ private:
     void sldBlendOffset_Scroll();
     void sldBlendOffset_Change();
     void sldBlendOffset_ValueChanged();
-    void txtBlendOffset_Change();
+    // The replacement rule of the offset box; `finished` when the text was
+    // set from code or the user's typing is finished, otherwise only an
+    // in-range number is taken.
+    void txtBlendOffset_Change(bool finished);
+    void txtBlendOffset_Finished();
     void txtColorName_Change();
     void cmdPrevMaterial_Click();
     void cmdNextMaterial_Click();

@@ -60,6 +60,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     placeDesignedControls();
     connectControls();
     setupPanels();
+    createPanelSplit();
     createNavigationKeys();
     createFillTool();
     connectRegionFinding();
@@ -109,6 +110,7 @@ void frmMain::createMenus()
     mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpContents = action(mnuHelp, "mnuHelpContents", tr("&Contents"));
+    mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelpBar1 = separator(mnuHelp, "mnuHelpBar1");
     mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", tr("&About"));
 
@@ -176,6 +178,9 @@ void frmMain::RestoreWindowGeometry()
 {
     restoredTwips_ = {StoredTwips(util::Setting::MainLeft), StoredTwips(util::Setting::MainTop),
                       StoredTwips(util::Setting::MainWidth), StoredTwips(util::Setting::MainHeight)};
+    // A size below the window's least, such as the first start's, is raised
+    // to it; the stored values stay as they were unless the user resizes.
+    ApplyMinimumSize();
     resize(std::max(1, Twips::toPixelsX(restoredTwips_[2])), std::max(1, Twips::toPixelsY(restoredTwips_[3])));
     // Where the window system places the window itself (Wayland), the stored
     // position is neither applied nor checked against the screens: it stays

@@ -2,11 +2,15 @@
 
 #include "coloreditor/ColorEditTarget.h"
 #include "mainwindow/ColoringUndo.h"
+#include "mainwindow/PanelSplit.h"
 
 #include <QMainWindow>
 #include <QPointF>
 #include <QString>
 #include <array>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -18,6 +22,7 @@ class QLabel;
 class QMenu;
 class QMimeData;
 class QPushButton;
+class PanelSplitHandle;
 class QWheelEvent;
 class QScrollBar;
 class QToolButton;
@@ -45,6 +50,7 @@ struct SwatchValues;
 //   frmMainRecent.cpp      the recent models of the File menu
 //   frmMainFindRegion.cpp  where a region is: outline, flash, Find Region
 //   frmMainFillTool.cpp    the fill tool and its colour
+//   frmMainPanelSplit.cpp  the draggable boundary between the two lists
 class frmMain : public QMainWindow, public ColorEditTarget {
     Q_OBJECT
 
@@ -239,7 +245,14 @@ private:
     // ------------------------------------------------- frmMainLayout.cpp
     // Places every control at its designed position and size.
     void placeDesignedControls();
+    // The window's least size: the designed client area and the menu bar,
+    // within the screen's room.
+    void ApplyMinimumSize();
     void Form_Resize();
+    // Steps 5 to 8 of Form_Resize: the region viewport and its scroll bar
+    // reach down to the frame's bottom margin, and neither content box is
+    // shorter than its viewport.
+    void FitPanelViewports();
 
     // ------------------------------------------------- frmMainPanels.cpp
     // Connects the panels' controls to their handlers; runs once in the
@@ -364,4 +377,24 @@ private:
     void RKVCanvas_FillClick(short Button, float X, float Y);
     // Region r takes the fill colour: one colouring step, as a drop makes.
     void FillRegion(int region);
+    // --------------------------------------------- frmMainPanelSplit.cpp
+    // The handle in the gap between the palette list and the region list.
+    PanelSplitHandle* splPanels = nullptr;
+    // The palette viewport's height the user dragged to, in twips; none
+    // while the frame keeps its designed layout.
+    std::optional<double> chosenPaletteHeight_;
+    double heightAtPress_ = 0;  // the palette viewport's height when the handle was pressed
+    // The region list's caption, buttons, name, viewport and bar with their
+    // designed tops in twips.
+    std::vector<std::pair<QWidget*, double>> regionPartTops_;
+    // Creates the handle and reads the stored place; runs once in the
+    // constructor after the designed controls are placed.
+    void createPanelSplit();
+    // The handle dragged `travel` pixels from where it was pressed.
+    void splPanels_Drag(int travel);
+    // Places the palette list, the region list's part and the handle for the
+    // chosen boundary (the designed places when none is chosen).
+    void PlacePanelBoundary();
+    // Places the palette list and the region list's part for an arrangement.
+    void ApplyPanelArrangement(const PanelSplit::Arrangement& arranged);
 };

@@ -2,6 +2,7 @@
 // first states. Their designed positions are placed by the layout code.
 #include "mainwindow/frmMain.h"
 
+#include "mainwindow/PageFocusFrame.h"
 #include "mainwindow/SwatchList.h"
 #include "view/PropertyBag.h"
 #include "view/RKV3CanvasCtl.h"
@@ -68,6 +69,8 @@ void frmMain::createCanvas()
     PropertyBag designed;
     designed.WriteProperty(QStringLiteral("PanActive"), true, false);
     RKVCanvas->ReadProperties(designed);
+    // The keyboard focus on the page is seen.
+    new PageFocusFrame(RKVCanvas);
 }
 
 void frmMain::createColorFrame()

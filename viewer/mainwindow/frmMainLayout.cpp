@@ -9,6 +9,9 @@
 #include "view/RKV3CanvasCtl.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +24,14 @@ namespace {
 
 // The margin between areas.
 constexpr double Margin = 120;
+
+// The least client area: the designed one, 9885 x 7365 twips, where the
+// tool strip shows every designed control whole and the colour frame both
+// lists with their buttons (the region list six rows).
+constexpr double MinimumClientWidth = 9885;
+constexpr double MinimumClientHeight = 7365;
+// Room left on a screen smaller than that for the window's frame and title.
+constexpr int ScreenFrameRoom = 48;
 
 }  // namespace
 
@@ -63,6 +74,18 @@ void frmMain::placeDesignedControls()
     }
 }
 
+void frmMain::ApplyMinimumSize()
+{
+    QSize least(Twips::toPixelsX(MinimumClientWidth), Twips::toPixelsY(MinimumClientHeight));
+    // A screen smaller than that still holds the whole window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        least = least.boundedTo(screen->availableSize() - QSize(ScreenFrameRoom, 2 * ScreenFrameRoom));
+    client_->setMinimumSize(least.expandedTo(QSize(0, 0)));
+    // The window takes its minimum (the client's and the menu bar's) at once,
+    // so a stored or default size below it is raised before it is shown.
+    layout()->activate();
+}
+
 void frmMain::Form_Resize()
 {
     using namespace Twips;
@@ -94,10 +117,26 @@ void frmMain::Form_Resize()
         if (sized(0, height)) place(fraTools, left, top, widthOf(fraTools), height);
     }
 
-    // 5, 6.
+    // A boundary between the lists that the user dragged moves the region
+    // list's part of the frame before it is fitted.
+    PlacePanelBoundary();
+
+    // 5 to 8.
+    FitPanelViewports();
+
+    // 9, 10.
+    RKVCanvas->RecallPosition();
+    UpdatePanelScrollBars();
+}
+
+void frmMain::FitPanelViewports()
+{
+    using namespace Twips;
+
+    // 5, 6. A height that would be negative is skipped.
     {
         const double height = heightOf(fraTools) - topOf(picRegions) - Margin;
-        if (sized(0, height)) place(picRegions, leftOf(picRegions), topOf(picRegions), widthOf(picRegions), height);
+        if (height >= 0) place(picRegions, leftOf(picRegions), topOf(picRegions), widthOf(picRegions), height);
     }
     place(vscRegions, leftOf(vscRegions), topOf(vscRegions), widthOf(vscRegions), heightOf(picRegions));
 
@@ -106,10 +145,6 @@ void frmMain::Form_Resize()
         regionList->setContentHeight(regionList->heightTwips());
     if (paletteList->heightTwips() > paletteList->contentHeight())
         paletteList->setContentHeight(paletteList->heightTwips());
-
-    // 9, 10.
-    RKVCanvas->RecallPosition();
-    UpdatePanelScrollBars();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

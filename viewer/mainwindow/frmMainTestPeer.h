@@ -61,6 +61,7 @@ public:
     QWidget* picRegions() const { return w_.picRegions; }
     QWidget* picColorContainer() const { return w_.picColorContainer; }
     QScrollBar* vscRegions() const { return w_.vscRegions; }
+    PanelSplitHandle* splPanels() const { return w_.splPanels; }
     ColoringHistory* Coloring() const { return w_.Coloring; }
 
     // Handlers.

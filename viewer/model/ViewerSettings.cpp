@@ -42,6 +42,7 @@ constexpr SettingEntry Table[] = {
     {Setting::RecentModel6, "RecentModel6", ""},
     {Setting::RecentModel7, "RecentModel7", ""},
     {Setting::RecentModel8, "RecentModel8", ""},
+    {Setting::PaletteListHeight, "PaletteListHeight", ""},
 };
 
 const SettingEntry& entryOf(Setting setting)

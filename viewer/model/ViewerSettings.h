@@ -39,6 +39,10 @@ enum class Setting {
     RecentModel6,
     RecentModel7,
     RecentModel8,
+    // The palette viewport's height in twips once the user has dragged the
+    // boundary between the palette and the region list; empty keeps the
+    // designed layout.
+    PaletteListHeight,
 };
 
 // The key text, such as "LastModelPath".

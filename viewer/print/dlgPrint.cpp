@@ -144,11 +144,11 @@ void dlgPrint::createControls()
     marginsLayout->addWidget(lblUnits[1], 1, 2);
     marginsLayout->setColumnStretch(3, 1);
 
-    cmdPrint = named(new QPushButton(tr("Print"), this), "cmdPrint");
+    cmdPrint = named(new QPushButton(tr("&Print"), this), "cmdPrint");
     cmdPrint->setDefault(true);
-    cmdPreview = named(new QPushButton(tr("Preview"), this), "cmdPreview");
-    cmdSave = named(new QPushButton(tr("Save Image To Disk"), this), "cmdSave");
-    CmdCancel = named(new QPushButton(tr("Cancel"), this), "CmdCancel");
+    cmdPreview = named(new QPushButton(tr("P&review"), this), "cmdPreview");
+    cmdSave = named(new QPushButton(tr("&Save Image To Disk"), this), "cmdSave");
+    CmdCancel = named(new QPushButton(tr("&Cancel"), this), "CmdCancel");
     for (QPushButton* button : {cmdPreview, cmdSave, CmdCancel}) button->setAutoDefault(false);
     lblStatus = label(this, "lblStatus", tr("Idle"));
     prgPages = named(new QProgressBar(this), "prgPages");

@@ -46,10 +46,16 @@ TEST_F(ColorEditorTest, LoadShowsTheCallersColorAndTheDesignValues)
     EXPECT_EQ(child<QGroupBox>("fraShaderPreview")->title(), QStringLiteral("Render Preview (Paint)"));
     EXPECT_EQ(child<QLabel>("lblDarker")->text(), QStringLiteral("Darker"));
     EXPECT_EQ(child<QLabel>("lblLighter")->text(), QStringLiteral("Lighter"));
-    EXPECT_EQ(child<QPushButton>("cmdSaveNew")->text(), QStringLiteral("Save Color"));
-    EXPECT_EQ(child<QPushButton>("cmdLoadColor")->text(), QStringLiteral("Load Color"));
-    EXPECT_EQ(child<QPushButton>("CmdOK")->text(), QStringLiteral("OK"));
-    EXPECT_EQ(child<QPushButton>("CmdCancel")->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(child<QPushButton>("cmdSaveNew")->text(), QStringLiteral("&Save Color"));
+    EXPECT_EQ(child<QPushButton>("cmdLoadColor")->text(), QStringLiteral("&Load Color"));
+    EXPECT_EQ(child<QPushButton>("CmdOK")->text(), QStringLiteral("&OK"));
+    EXPECT_EQ(child<QPushButton>("CmdCancel")->text(), QStringLiteral("&Cancel"));
+    // Every button has an access key of its own, and Alt with it presses it.
+    QString keys;
+    for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+        keys += button->text().section(QLatin1Char('&'), 1).left(1).toLower();
+    EXPECT_EQ(keys.size(), 6);
+    for (const QChar key : keys) EXPECT_EQ(keys.count(key), 1) << keys.toStdString();
     EXPECT_NE(child<QPushButton>("cmdPrevMaterial"), nullptr);
     EXPECT_NE(child<QPushButton>("cmdNextMaterial"), nullptr);
     EXPECT_EQ(child<PictureBox>("picShaderPreview")->size(), QSize(136, 136));
@@ -59,6 +65,11 @@ TEST_F(ColorEditorTest, LoadShowsTheCallersColorAndTheDesignValues)
     EXPECT_EQ(dialog->Preview().MaterialCount, 4);
     EXPECT_EQ(preview(), expectedPreview(0, rgbValue(200, 40, 30), -100));
     EXPECT_EQ(boxes.count(), 0);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClick(dialog.get(), Qt::Key_Greater, Qt::AltModifier);
+    QTest::qWait(200);  // the button's animated click
+    EXPECT_EQ(dialog->Preview().MaterialIndex, 1);
 }
 
 TEST_F(ColorEditorTest, FreshDialogHoldsTheDesignValues)
@@ -199,10 +210,33 @@ TEST_F(ColorEditorTest, TypingIntoTheBoxes)
     QTest::keyClicks(offsetBox(), QStringLiteral("64"));
     EXPECT_EQ(offsetBox()->text(), QStringLiteral("-64"));
     EXPECT_EQ(slider()->value(), -64);
-    // A lone sign is not a number: the slider's value comes back.
+    // Typed from scratch, the rule waits for Enter: a lone sign stays, the
+    // digits after it move the slider, and Enter keeps the dialog open.
     offsetBox()->selectAll();
     QTest::keyClick(offsetBox(), Qt::Key_Minus);
-    EXPECT_EQ(offsetBox()->text(), QStringLiteral("-64"));
+    EXPECT_EQ(offsetBox()->text(), QStringLiteral("-"));
+    EXPECT_EQ(slider()->value(), -64);
+    QTest::keyClicks(offsetBox(), QStringLiteral("90"));
+    EXPECT_EQ(slider()->value(), -90);
+    QTest::keyClick(offsetBox(), Qt::Key_Return);
+    EXPECT_EQ(offsetBox()->text(), QStringLiteral("-90"));
+    EXPECT_EQ(target.writes.size(), 0u) << "Enter after typing pressed OK";
+    // Finished by Enter or by the focus leaving: -300 becomes -255, a lone
+    // sign the slider's value, 50 becomes 0.
+    const struct { const char *typed, *shown; Qt::Key finish; } finishes[] = {
+        {"-300", "-255", Qt::Key_Enter}, {"-", "-255", Qt::Key_Tab}, {"50", "0", Qt::Key_Tab}};
+    for (const auto& row : finishes) {
+        offsetBox()->setFocus();
+        offsetBox()->selectAll();
+        QTest::keyClicks(offsetBox(), QString::fromLatin1(row.typed));
+        QFocusEvent focusLost(QEvent::FocusOut, Qt::TabFocusReason);
+        if (row.finish == Qt::Key_Tab)
+            QCoreApplication::sendEvent(offsetBox(), &focusLost);
+        else
+            QTest::keyClick(offsetBox(), row.finish);
+        EXPECT_EQ(offsetBox()->text(), QString::fromLatin1(row.shown)) << row.typed;
+        EXPECT_EQ(slider()->value(), offsetBox()->text().toInt()) << row.typed;
+    }
 
     dialog->ColorModified = false;
     QTest::keyClicks(nameBox(), QStringLiteral("x"));

@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QFocusFrame>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 namespace util = mdlRKVUtilities;
@@ -59,7 +61,20 @@ TEST_F(MainWindowFixture, HelpContentsOpensTheHelpWindowAndTheWindowCarriesTheIc
     frmMain& w = window();
     frmMainTestPeer p(w);
     EXPECT_FALSE(w.windowIcon().isNull());
-    p.mnuHelpContents()->trigger();
+    // F1 anywhere in the window, here on the page.
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    // The page's focus is seen: a frame around the canvas while it has it.
+    p.RKVCanvas()->setFocus();
+    auto* focusFrame = w.findChild<QFocusFrame*>("fraPageFocus");
+    ASSERT_NE(focusFrame, nullptr);
+    EXPECT_TRUE(focusFrame->isVisible());
+    EXPECT_TRUE(focusFrame->geometry().contains(p.RKVCanvas()->geometry()));
+    QApplication::focusWidget()->clearFocus();
+    EXPECT_FALSE(focusFrame->isVisible());
+    p.RKVCanvas()->setFocus();
+    QTest::keyClick(p.RKVCanvas(), Qt::Key_F1);
     frmHelp* help = w.findChild<frmHelp*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());

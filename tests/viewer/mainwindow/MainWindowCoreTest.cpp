@@ -52,6 +52,11 @@ TEST_F(MainWindowFixture, FreshStartReadsDefaultsAndExitWritesThemBack)
 
     util::LastSchemePath = "/somewhere/schemes/";
     w.show();
+    QCoreApplication::processEvents();
+    // The first start's 6500 x 6500 twips is raised to the designed client area and the menu bar.
+    EXPECT_EQ(w.centralWidget()->size(), QSize(Twips::toPixelsX(9885), Twips::toPixelsY(7365)));
+    w.resize(100, 100);
+    EXPECT_EQ(w.centralWidget()->size(), QSize(Twips::toPixelsX(9885), Twips::toPixelsY(7365)));
     w.close();
     EXPECT_EQ(stored("LastSchemePath"), "/somewhere/schemes/");
     EXPECT_EQ(stored("MainLeft"), "1000") << "an unmoved window keeps its stored twips";
@@ -63,18 +68,18 @@ TEST_F(MainWindowFixture, ExitWhileMaximizedKeepsStoredGeometryAndOddValuesAreMe
 {
     store("MainLeft", "abc");
     store("MainTop", "-9000000");  // off every screen
-    store("MainWidth", "9000");
+    store("MainWidth", "10500");
     store("PromptSaveOnChanges", "maybe");
     frmMain& w = window();
     frmMainTestPeer p(w);
     EXPECT_EQ(w.x(), Twips::toPixelsX(1000));
-    EXPECT_EQ(w.width(), Twips::toPixelsX(9000));
+    EXPECT_EQ(w.width(), Twips::toPixelsX(10500));
     EXPECT_TRUE(util::PromptSaveOnChanges);
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().intersects(w.frameGeometry()));
     w.showMaximized();
     w.close();
     EXPECT_EQ(stored("MainLeft"), "abc");
-    EXPECT_EQ(stored("MainWidth"), "9000");
+    EXPECT_EQ(stored("MainWidth"), "10500");
     EXPECT_EQ(stored("LastModelPath"), util::LastModelPath);
 }
 
@@ -85,6 +90,7 @@ TEST_F(MainWindowFixture, WhereTheSystemPlacesWindowsTheStoredPositionStays)
     const auto previous = Platform::setWindowSystemPlacesWindows(true);
     store("MainLeft", "-9000000");  // off every screen
     store("MainTop", "1200");
+    store("MainWidth", "11010");
     frmMain& w = window();
     frmMainTestPeer p(w);
     w.show();
@@ -94,7 +100,8 @@ TEST_F(MainWindowFixture, WhereTheSystemPlacesWindowsTheStoredPositionStays)
     Platform::setWindowSystemPlacesWindows(previous);
     EXPECT_EQ(stored("MainLeft"), "-9000000");
     EXPECT_EQ(stored("MainTop"), "1200");
-    EXPECT_EQ(stored("MainWidth"), "6795") << "a size the user changed is still saved";
+    EXPECT_EQ(stored("MainWidth"), QString::number(11010 + Twips::fromPixelsX(20)))
+        << "a size the user changed is still saved";
 }
 
 TEST_F(MainWindowFixture, ExitAsksPaletteThenSchemeAndPromptingOffAsksNothing)
@@ -309,6 +316,10 @@ TEST_F(MainWindowFixture, LayoutAtTheDesignedSizeAndAfterResizing)
     EXPECT_GE(Twips::heightOf(p.picColorContainer()), Twips::heightOf(p.picRegions()));
     EXPECT_EQ(twipsOf(p.picPalettes()), palette);
 
+    // Below the window's least size, as a window system that ignores it
+    // would make it.
+    w.setMinimumSize(0, 0);
+    w.centralWidget()->setMinimumSize(0, 0);
     const QRectF canvas = twipsOf(p.RKVCanvas());
     clientTo(3000, 300);
     EXPECT_EQ(twipsOf(p.RKVCanvas()), canvas) << "negative sizes are skipped";

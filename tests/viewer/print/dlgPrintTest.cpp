@@ -56,6 +56,14 @@ TEST_F(dlgPrintTest, OpensWithTheDefaultsOnTheDefaultPrinter)
     EXPECT_EQ(child<QLineEdit>(dialog, "txtOverlap")->text(), "0.40");
     EXPECT_FALSE(child<QRadioButton>(dialog, "optTiling_2")->isChecked());
     EXPECT_FALSE(child<QCheckBox>(dialog, "chkFitToSheet")->isChecked() || child<QCheckBox>(dialog, "chkScaleBar")->isChecked());
+    // Every button has an access key, none used twice in the dialog.
+    QString keys;
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        const QString key = button->text().section(QLatin1Char('&'), 1).left(1).toLower();
+        EXPECT_TRUE(!key.isEmpty() || !qobject_cast<const QPushButton*>(button)) << button->text().toStdString();
+        keys += key;
+    }
+    for (const QChar key : keys) EXPECT_EQ(keys.count(key), 1) << keys.toStdString();
     // The printer gets each quality the dialog offers.
     EXPECT_EQ(printers[1].callsOf("PrintQuality").last().values, QList<double>{-3});
     for (int item : {3, 0, 1, 2}) {

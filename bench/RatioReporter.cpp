@@ -90,3 +90,11 @@ int RunBenchmarks(int argc, char** argv, const std::function<void()>& prepare,
     report(reporter);
     return 0;
 }
+
+void printFigure(const char* name, std::optional<double> value)
+{
+    if (value)
+        std::printf("%s: %.2f\n", name, *value);
+    else
+        std::printf("%s: not measured\n", name);
+}

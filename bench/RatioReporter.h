@@ -46,3 +46,11 @@ private:
 // Returns the program's exit status (1 for an unknown argument).
 int RunBenchmarks(int argc, char** argv, const std::function<void()>& prepare,
                   const std::function<void(const RatioReporter&)>& report);
+
+// One figure as the benchmarks print it: "name: 0.42", or "not measured".
+void printFigure(const char* name, std::optional<double> value);
+
+// A figure's benchmark: milliseconds of real time, medians of 10 repetitions.
+#define RKV_FIGURE(name)                                                                     \
+    BENCHMARK(name)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.3)             \
+        ->Repetitions(10)->DisplayAggregatesOnly(true)

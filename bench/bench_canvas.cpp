@@ -48,7 +48,6 @@ constexpr int PageWidth = 2550;
 constexpr int PageHeight = 3300;
 constexpr int ViewportWidth = 1280;
 constexpr int ViewportHeight = 800;
-constexpr int Repetitions = 10;
 
 // Counts the paints of the view, so a benchmark can show that it painted.
 class PaintCounter : public QObject {
@@ -198,9 +197,6 @@ void BM_DecodePng(benchmark::State& state)
     }
 }
 
-#define RKV_FIGURE(name)                                                                     \
-    BENCHMARK(name)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.3)             \
-        ->Repetitions(Repetitions)->DisplayAggregatesOnly(true)
 RKV_FIGURE(BM_Memcpy);
 RKV_FIGURE(BM_RenderFull);
 RKV_FIGURE(BM_RecolorRegion);
@@ -240,14 +236,6 @@ double peakRssRatio()
     QApplication::processEvents();
     const long peak = statusKilobytes("VmHWM:");
     return double(peak - before) * 1024.0 / double(setup().bytes());
-}
-
-void printFigure(const char* name, std::optional<double> value)
-{
-    if (value)
-        std::printf("%s: %.2f\n", name, *value);
-    else
-        std::printf("%s: not measured\n", name);
 }
 
 }  // namespace

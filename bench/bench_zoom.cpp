@@ -51,7 +51,6 @@ constexpr int PageWidth = 2550;
 constexpr int PageHeight = 3300;
 constexpr int ViewportWidth = 1280;
 constexpr int ViewportHeight = 800;
-constexpr int Repetitions = 10;
 
 struct Setup {
     QTemporaryDir dir;
@@ -144,21 +143,10 @@ void BM_OutlineFollow(benchmark::State& state)
     }
 }
 
-#define RKV_FIGURE(name)                                                                     \
-    BENCHMARK(name)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.3)             \
-        ->Repetitions(Repetitions)->DisplayAggregatesOnly(true)
 RKV_FIGURE(BM_PageMemcpy);
 RKV_FIGURE(BM_ViewportMemcpy);
 RKV_FIGURE(BM_ZoomTo400);
 RKV_FIGURE(BM_OutlineFollow);
-
-void printFigure(const char* name, std::optional<double> value)
-{
-    if (value)
-        std::printf("%s: %.2f\n", name, *value);
-    else
-        std::printf("%s: not measured\n", name);
-}
 
 }  // namespace
 

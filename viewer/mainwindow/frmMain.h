@@ -349,10 +349,9 @@ private:
 
     // --------------------------------------------- frmMainFindRegion.cpp
     QAction* mnuViewFindRegion = nullptr;
-    // Puts View > Find Region (Ctrl+F) into the View menu, made between
-    // Edit and Help when the window has none yet.
+    // Puts View > Find Region (Ctrl+F) at the end of the View menu, after a
+    // separator.
     void createFindRegionMenu();
-    void AddFindRegionAction(QMenu* view);
     void connectRegionFinding();
     void mnuViewFindRegion_Click();
     void lblRegionName_Click(qint16 region);

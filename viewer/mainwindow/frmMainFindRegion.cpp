@@ -25,12 +25,7 @@ void frmMain::createFindRegionMenu()
     // Finding a region closes the View menu, after the zoom items.
     QAction* bar = mnuView->addSeparator();
     bar->setObjectName(QStringLiteral("mnuViewBar2"));
-    AddFindRegionAction(mnuView);
-}
-
-void frmMain::AddFindRegionAction(QMenu* view)
-{
-    mnuViewFindRegion = view->addAction(tr("&Find Region..."));
+    mnuViewFindRegion = mnuView->addAction(tr("&Find Region..."));
     mnuViewFindRegion->setObjectName(QStringLiteral("mnuViewFindRegion"));
     mnuViewFindRegion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuViewFindRegion->setEnabled(false);

@@ -92,8 +92,8 @@ QString Driver::findRegion()
 {
     if (!p_.mnuViewFindRegion()->isEnabled()) return QStringLiteral("Find Region disabled");
     p_.mnuViewFindRegion()->trigger();
-    return found_.page == 0 ? QString() : found_.message.isEmpty() ? QStringLiteral("region %1").arg(found_.marked)
-                                                                    : found_.message;
+    return found_.flashing ? QStringLiteral("region %1").arg(found_.marked)
+           : !found_.message.isEmpty() ? found_.message : found_.page ? QStringLiteral("cancelled") : QString();
 }
 
 QString Driver::nameClick()
@@ -110,11 +110,17 @@ QString Driver::nameClick()
     return QStringLiteral("region %1").arg(region);
 }
 
-// A point of the viewport, sent to the page's view when it lies on it and to
-// the viewport (the paper around the page) when not.
-static std::pair<QWidget*, QPointF> PointOnViewport(QWidget* viewport, QWidget* view, QPoint at)
+// A point of the viewport, on the page two times in three: sent to the
+// page's view when it lies on it and to the viewport (the paper around the
+// page) when not.
+template <typename Random>
+static std::pair<QWidget*, QPointF> PointOnViewport(QWidget* viewport, QWidget* view, Random random)
 {
-    if (view->geometry().contains(at)) return {view, QPointF(at - view->pos())};
+    const QRect page = QRect(view->mapTo(viewport, QPoint(0, 0)), view->size()).intersected(viewport->rect());
+    const QPoint at = random(3) && !page.isEmpty() ? page.topLeft() + QPoint(random(page.width()), random(page.height()))
+                                                    : QPoint(random(std::max(viewport->width(), 1)), random(std::max(viewport->height(), 1)));
+    const QPoint inView = view->mapFrom(viewport, at);
+    if (view->rect().contains(inView)) return {view, QPointF(inView)};
     return {viewport, QPointF(at)};
 }
 
@@ -124,8 +130,7 @@ QString Driver::fillClick()
     if (p_.CurrentTool() != 2) p_.optFillTool()->click();
     const RKV3CanvasCtlTestPeer canvas(*p_.RKVCanvas());
     QWidget* viewport = canvas.Viewport();
-    const auto [target, at] = PointOnViewport(viewport, canvas.View(),
-                                              {random(std::max(viewport->width(), 1)), random(std::max(viewport->height(), 1))});
+    const auto [target, at] = PointOnViewport(viewport, canvas.View(), [this](int n) { return random(n); });
     // One colouring step, as a drop on the page: the region under the
     // pointer takes the fill colour; the paper takes none.
     dropColor_ = util::ColorRecordOf(fill_.color, qint16(fill_.offset));
@@ -194,8 +199,7 @@ QString Driver::hover()
     QWidget* viewport = canvas.Viewport();
     const int moves = 1 + random(4);
     for (int m = 0; m < moves; ++m) {
-        const auto [target, at] = PointOnViewport(viewport, canvas.View(),
-                                                  {random(std::max(viewport->width(), 1)), random(std::max(viewport->height(), 1))});
+        const auto [target, at] = PointOnViewport(viewport, canvas.View(), [this](int n) { return random(n); });
         SendMouse(target, QEvent::MouseMove, at, Qt::NoButton);
     }
     // Now and then the pointer leaves the page: no outline may stay.
@@ -242,7 +246,7 @@ QString Driver::pageKeys()
     // Home shows the page's top and End its bottom, once the page is taller
     // than the viewport's part it is seen in.
     const RKV3CanvasCtlTestPeer canvas(*p_.RKVCanvas());
-    const QRect view = canvas.View()->geometry();
+    const QRect view(canvas.View()->mapTo(canvas.Viewport(), QPoint(0, 0)), canvas.View()->size());
     if (util::ModelIsOpen() && view.height() > canvas.Viewport()->height()) {
         if (k == 2 && view.top() != 0) found_.finding = QStringLiteral("Home left the page's top at %1").arg(view.top());
         if (k == 3 && (view.top() >= 0 || view.bottom() >= canvas.Viewport()->height()))

@@ -14,7 +14,6 @@
 #include "view/RKV3CanvasCtlTestPeer.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -136,8 +135,27 @@ QString Driver::fillClick()
     dropColor_ = util::ColorRecordOf(fill_.color, qint16(fill_.offset));
     dropName_ = fill_.name;
     dropRegion_ = 0;
+    // The regions within a pixel of the page point under the pointer (by
+    // the view's scale), so a point on a boundary may take either side.
+    std::set<int> near;
+    const QImage page = QImage(util::PagePath(util::Model.CurrentPage)).convertToFormat(QImage::Format_RGB32);
+    if (target == canvas.View() && !page.isNull())
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QPoint p(int(at.x() * page.width() / canvas.View()->width()) + dx,
+                               int(at.y() * page.height() / canvas.View()->height()) + dy);
+                if (page.rect().contains(p)) near.insert(qGreen(page.pixel(p)));
+            }
     SendMouse(target, QEvent::MouseButtonPress, at, Qt::LeftButton);
     SendMouse(target, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    int changed = 0;
+    for (int r = 1; r < util::SchemeSize; ++r)
+        if (!(util::SchemeColors[size_t(r)] == before_.schemeColors[size_t(r)]) || util::SchemeNames[size_t(r)] != before_.schemeNames[size_t(r)])
+            changed = r;
+    if (changed != 0 && target != canvas.View())
+        found_.finding = QStringLiteral("a fill click beside the page coloured region %1").arg(changed);
+    else if (changed != 0 && !near.empty() && !near.count(changed))
+        found_.finding = QStringLiteral("a fill click coloured region %1, not one under the pointer").arg(changed);
     return QStringLiteral("at (%1, %2)%3").arg(at.x()).arg(at.y()).arg(target == viewport ? " beside the page" : "");
 }
 

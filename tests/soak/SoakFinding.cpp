@@ -75,12 +75,12 @@ int Driver::answerListChooser(const Platform::ListChoiceRequest& request)
     for (int i = 0; i < request.items.size(); ++i)
         kinds[onPage[size_t(current)].count(i + 1) ? 0 : holder(i + 1) ? 1 : 2].push_back(i);
     const int kind = random(4);
-    // A page that did not load leaves the screen as it was: no expectation.
     if (kind == 3 || kinds[kind].empty()) {
         found_ = {current, p_.regionList()->markedRow(), false, {}, {}};
         return -1;
     }
     const int chosen = kinds[kind][size_t(random(int(kinds[kind].size())))];
+    // A page that did not load leaves the screen as it was: no expectation.
     if (onPage[size_t(current)].empty()) found_ = {};
     else if (kind == 2) found_ = {current, chosen + 1, false, QStringLiteral("%1 is on none of the model's pages.").arg(request.items[chosen]), {}};
     else found_ = {kind == 0 ? current : holder(chosen + 1), chosen + 1, true, {}, {}};

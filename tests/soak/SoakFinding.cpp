@@ -135,17 +135,18 @@ QString Driver::fillClick()
     dropColor_ = util::ColorRecordOf(fill_.color, qint16(fill_.offset));
     dropName_ = fill_.name;
     dropRegion_ = 0;
-    // The regions within a pixel of the page point under the pointer (by
-    // the view's scale), so a point on a boundary may take either side.
+    // The regions under the view's pixels next to the pointer (by the view's
+    // scale, a view pixel covering many page pixels when shrunk), so a point
+    // on a boundary may take either side.
     std::set<int> near;
     const QImage page = QImage(util::PagePath(util::Model.CurrentPage)).convertToFormat(QImage::Format_RGB32);
-    if (target == canvas.View() && !page.isNull())
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) {
-                const QPoint p(int(at.x() * page.width() / canvas.View()->width()) + dx,
-                               int(at.y() * page.height() / canvas.View()->height()) + dy);
-                if (page.rect().contains(p)) near.insert(qGreen(page.pixel(p)));
-            }
+    if (target == canvas.View() && !page.isNull()) {
+        const double sx = double(page.width()) / canvas.View()->width(), sy = double(page.height()) / canvas.View()->height();
+        const QRect under = QRect(QPoint(int((at.x() - 1) * sx) - 1, int((at.y() - 1) * sy) - 1),
+                                  QPoint(int((at.x() + 2) * sx) + 1, int((at.y() + 2) * sy) + 1)).intersected(page.rect());
+        for (int y = under.top(); y <= under.bottom(); ++y)
+            for (int x = under.left(); x <= under.right(); ++x) near.insert(qGreen(page.pixel(x, y)));
+    }
     SendMouse(target, QEvent::MouseButtonPress, at, Qt::LeftButton);
     SendMouse(target, QEvent::MouseButtonRelease, at, Qt::LeftButton);
     int changed = 0;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "view/CanvasView.h"
 #include "view/RKV3CanvasCtl.h"
+#include "view/RegionOverlay.h"
 
 // What tests read of a control beyond its interface: the layout state, the
 // raw page, the region palette, the texts kept for printing and the pan
@@ -23,6 +25,18 @@ public:
     // step relative to the viewport's top left.
     bool Dragging() const { return c_.dragging_; }
     QPoint DragLast() const { return {c_.dragLastX_, c_.dragLastY_}; }
+
+    // The viewport, the page's view inside it, and the overlay over the view
+    // (null until a region was first outlined or flashed).
+    QWidget* Viewport() const { return c_.picMain_; }
+    QWidget* View() const { return c_.picView_; }
+    RegionOverlay* Overlay() const { return c_.regionOverlay_; }
+    // Runs a flash's remaining steps at once, as if its second had passed.
+    void EndFlash() const
+    {
+        if (c_.regionOverlay_)
+            while (c_.regionOverlay_->Flashing()) c_.regionOverlay_->flashStep();
+    }
 
 private:
     const RKV3CanvasCtl& c_;

@@ -39,6 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class RKV3CanvasCtlTestPeer;
     struct Drawn {
         RegionShape shape;
         QSize pageSize;

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -26,6 +27,7 @@
 #include <QUrl>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -106,20 +108,59 @@ QString Driver::editPaletteColor()
     SwatchList& palette = *p_.paletteList();
     if (!palette.contentShown()) return QStringLiteral("no palette shown");
     const int index = random(palette.rowCount());
-    const bool rename = random(2), offset = random(2), chooser = random(3) == 0, ok = random(10) < 7;
+    const bool rename = random(2), chooser = random(3) == 0, ok = random(10) < 7;
+    // The offset: left, set as a whole, or typed key by key and finished
+    // with Enter or by the box losing the focus.
+    const int offset = random(3);
+    const bool enter = random(2);
     const QString name = randomName();
     const int newOffset = random(700) - 350;
+    static const QStringList typings{"-90", "-7", "0", "-255", "50", "-300", "-", "abc", "-9x", "x9", "-0"};
+    const QString typed = random(3) == 0 ? QString::number(random(800) - 500) : typings[random(int(typings.size()))];
+    // The box's rule: while typing, a whole number within -255..0 moves the
+    // slider; once finished, a number goes into that range and anything
+    // else brings back the slider's value.
+    const auto finished = [](const QString& text, int slider) {
+        bool number = false;
+        const int value = text.toInt(&number);
+        return number ? std::clamp(value, -255, 0) : slider;
+    };
+    const auto typedOffset = [&finished, typed](int start) {
+        int slider = start;
+        for (int n = 1; n <= typed.size(); ++n) {
+            bool number = false;
+            const int value = typed.left(n).toInt(&number);
+            if (number && value >= -255 && value <= 0) slider = value;
+        }
+        return finished(typed, slider);
+    };
+    const int start = std::clamp(int(util::PaletteColors[size_t(index)].Offset), -255, 0);
+    offsetIndex_ = index;
+    offsetWanted_ = !ok ? util::PaletteColors[size_t(index)].Offset
+                  : offset == 1 ? finished(QString::number(newOffset), start)
+                  : offset == 2 ? typedOffset(start) : util::PaletteColors[size_t(index)].Offset;
     // The timers live with `guard`, so none outlives this action.
     QObject guard;
     std::function<void()> work;
-    work = [this, &work, &guard, rename, offset, chooser, ok, name, newOffset] {
+    work = [this, &work, &guard, rename, offset, enter, typed, chooser, ok, name, newOffset] {
         QPointer<dlgColor> editor = w_.findChild<dlgColor*>();
         if (!editor || !editor->isVisible()) {
             QTimer::singleShot(1, &guard, [&work] { work(); });
             return;
         }
         if (rename) editor->findChild<QLineEdit*>(QStringLiteral("txtColorName"))->setText(name);
-        if (offset) editor->findChild<QLineEdit*>(QStringLiteral("txtBlendOffset"))->setText(QString::number(newOffset));
+        QLineEdit* box = editor->findChild<QLineEdit*>(QStringLiteral("txtBlendOffset"));
+        if (offset == 1) box->setText(QString::number(newOffset));
+        if (offset == 2) {
+            box->selectAll();
+            for (const QChar c : typed) {
+                QKeyEvent key(QEvent::KeyPress, c == '-' ? int(Qt::Key_Minus) : c.toUpper().unicode(), Qt::NoModifier, QString(c));
+                QApplication::sendEvent(box, &key);
+            }
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(box, enter ? static_cast<QEvent*>(&key) : &out);
+        }
         if (chooser) emit editor->findChild<ColorSwatch*>(QStringLiteral("picCurrentColor"))->clicked();
         if (editor) editor->findChild<QPushButton*>(ok ? QStringLiteral("CmdOK") : QStringLiteral("CmdCancel"))->click();
     };
@@ -127,7 +168,8 @@ QString Driver::editPaletteColor()
     p_.picPalette_Click(qint16(index));
     return QStringLiteral("color %1%2%3%4 %5").arg(index)
         .arg(rename ? QStringLiteral(" named \"%1\"").arg(name.left(40)) : QString())
-        .arg(offset ? QStringLiteral(" offset %1").arg(newOffset) : QString())
+        .arg(offset == 1 ? QStringLiteral(" offset %1").arg(newOffset)
+             : offset == 2 ? QStringLiteral(" typed \"%1\" and %2").arg(typed, enter ? "Enter" : "left the box") : QString())
         .arg(chooser ? " chooser" : "", ok ? "OK" : "Cancel");
 }
 
@@ -189,15 +231,20 @@ QString Driver::zoom()
     case 0: return pressButton(p_.cmdZoomIn(), QStringLiteral("in"));
     case 1: return pressButton(p_.cmdZoomOut(), QStringLiteral("out"));
     case 2: {
-        // A wheel over the page: with Ctrl it zooms, without it scrolls.
+        // A wheel over the page: with Ctrl it zooms, without it scrolls,
+        // with Shift sideways; a touchpad sends pixels.
         QWidget* canvas = p_.RKVCanvas();
         const QPointF at(random(std::max(canvas->width(), 1)), random(std::max(canvas->height(), 1)));
         const int angle = (random(2) ? 1 : -1) * 15 * (1 + random(16));
-        const bool ctrl = random(2);
-        QWheelEvent wheel(at, canvas->mapToGlobal(at), QPoint(), QPoint(random(3) == 0 ? angle : 0, angle),
-                          Qt::NoButton, ctrl ? Qt::ControlModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+        const int modifier = random(4);
+        const bool ctrl = modifier == 1;
+        const Qt::KeyboardModifiers keys[] = {Qt::NoModifier, Qt::ControlModifier, Qt::ShiftModifier, Qt::NoModifier};
+        const QPoint pixels = random(3) == 0 ? QPoint(random(61) - 30, random(121) - 60) : QPoint();
+        QWheelEvent wheel(at, canvas->mapToGlobal(at), pixels, QPoint(random(3) == 0 ? angle : 0, angle),
+                          Qt::NoButton, keys[modifier], Qt::NoScrollPhase, false);
         QApplication::sendEvent(canvas, &wheel);
-        return QStringLiteral("wheel %1%2").arg(angle).arg(ctrl ? " with Ctrl" : "");
+        return QStringLiteral("wheel %1%2%3").arg(angle).arg(pixels.isNull() ? "" : " with pixels")
+            .arg(ctrl ? " with Ctrl" : modifier == 2 ? " with Shift" : "");
     }
     default:
         if (!p_.cboZoom()->isEnabled()) return QStringLiteral("zoom list disabled");

@@ -1,9 +1,11 @@
 #include "SoakDriver.h"
 
 #include "SoakWorld.h"
+#include "mainwindow/FillToolButton.h"
 #include "mainwindow/SwatchList.h"
 #include "mainwindow/frmMain.h"
 #include "model/core/ModelState.h"
+#include "view/RKV3CanvasCtlTestPeer.h"
 
 #include <QAction>
 #include <QDir>
@@ -30,6 +32,9 @@ constexpr KindInfo Kinds[] = {
     {7, "redo"},                     {5, "load a palette"},    {4, "save the palette"},
     {5, "load a scheme"},            {4, "save the scheme"},   {5, "open a model"},
     {2, "close the model"},          {1, "toggle the save prompt"},
+    {6, "fill click"},               {4, "set the fill colour"}, {4, "keyboard fill"},
+    {3, "find a region"},            {3, "click a region name"}, {4, "hover"},
+    {2, "drag the panels' handle"},  {3, "page keys"},
 };
 
 const char* const EventNames[] = {"Yes", "No", "saved", "disk full", "folder locked", "cancelled", "chose",
@@ -50,6 +55,9 @@ Driver::Driver(World& world, frmMain& window) : world_(world), w_(window), p_(wi
         if (random(5) == 0) return Platform::ColorChooserResult{0, 0, 0};
         return Platform::ColorChooserResult{1, random(1 << 24), 0};
     });
+    previousList_ = Platform::ListChooser::setResponder(
+        [this](const Platform::ListChoiceRequest& r) { return answerListChooser(r); });
+    fill_ = p_.optFillTool()->FillColor();
     ledger_.Reset(SetContents::Now(w_));
 }
 
@@ -59,6 +67,7 @@ Driver::~Driver()
     Platform::FileChooser::setResponder(previousChooser_);
     Platform::InputBox::setResponder(previousInput_);
     Platform::ColorChooser::setResponder(previousColor_);
+    Platform::ListChooser::setResponder(previousList_);
 }
 
 // Names that tell things apart: mixed case, punctuation, text that looks like
@@ -181,6 +190,8 @@ QString Driver::Perform(quint64 seed, int number)
     events_.clear();
     openTarget_.clear();
     dropRegion_ = -1;
+    found_ = {};
+    offsetIndex_ = -1;
     fullDisk_ = false;
     indexBefore_ = p_.Coloring()->Stack()->index();
     countBefore_ = p_.Coloring()->Stack()->count();
@@ -229,7 +240,21 @@ QString Driver::Perform(quint64 seed, int number)
         break;
     case Kind::CloseModel: p_.mnuFileClose()->trigger(); break;
     case Kind::TogglePrompt: p_.mnuEditPromptSave()->trigger(); break;
+    case Kind::FillClick: what = fillClick(); break;
+    case Kind::SetFill: what = setFill(); break;
+    case Kind::KeyboardFill: what = keyboardFill(); break;
+    case Kind::FindRegion: what = findRegion(); break;
+    case Kind::NameClick: what = nameClick(); break;
+    case Kind::Hover: what = hover(); break;
+    case Kind::DragHandle: what = dragHandle(); break;
+    case Kind::PageKeys: what = pageKeys(); break;
     }
+    // A region found flashes; half the time its second has passed before
+    // the checks.
+    const RKV3CanvasCtlTestPeer canvas(*p_.RKVCanvas());
+    if (found_.flashing && !(canvas.Overlay() && canvas.Overlay()->Flashing()) && found_.finding.isEmpty())
+        found_.finding = QStringLiteral("region %1 does not flash").arg(found_.marked);
+    if (random(2)) canvas.EndFlash();
     endFullDisk();
 
     QString text = QString::fromLatin1(Kinds[int(kind_)].name);

@@ -4,10 +4,12 @@
 // chooser, input box and the colour editor answered at random from the
 // action's own random source, and checks after each action what must hold.
 #include "SoakChecks.h"
+#include "mainwindow/SwatchMime.h"
 #include "mainwindow/frmMainTestPeer.h"
 #include "platform/ColorChooser.h"
 #include "platform/FileChooser.h"
 #include "platform/InputBox.h"
+#include "platform/ListChooser.h"
 #include "platform/MessageBox.h"
 
 #include <QString>
@@ -52,7 +54,8 @@ public:
 private:
     enum class Kind {
         DropOnRegion, DropOnPage, EditPaletteColor, RenameColor, TurnPage, Zoom, Tool, Inspect, Undo, Redo,
-        LoadPalette, SavePalette, LoadScheme, SaveScheme, OpenModel, CloseModel, TogglePrompt
+        LoadPalette, SavePalette, LoadScheme, SaveScheme, OpenModel, CloseModel, TogglePrompt,
+        FillClick, SetFill, KeyboardFill, FindRegion, NameClick, Hover, DragHandle, PageKeys
     };
     int random(int below) { return int(std::uniform_int_distribution<int>(0, below - 1)(rng_)); }
     QString randomName();
@@ -74,6 +77,21 @@ private:
     QString zoom();
     QString dropModelFile();
     QString pressButton(QAbstractButton* button, const QString& what);
+
+    // The actions of the fill tool, of finding a region and of moving about
+    // (SoakFinding.cpp).
+    QString fillClick();
+    QString setFill();
+    QString keyboardFill();
+    QString findRegion();
+    QString nameClick();
+    QString hover();
+    QString dragHandle();
+    QString pageKeys();
+    int answerListChooser(const Platform::ListChoiceRequest& request);
+    // What the region finding and the page keys left against what they must
+    // leave, and whether the overlay shows nothing once it has ended.
+    QString foundWhereExpected() const;
 
     // The bookkeeping after an action (SoakVerdicts.cpp).
     QString followHistory();
@@ -103,6 +121,23 @@ private:
     Platform::FileChooser::Responder previousChooser_;
     Platform::InputBox::Responder previousInput_;
     Platform::ColorChooser::Responder previousColor_;
+    Platform::ListChooser::Responder previousList_;
+    // The fill colour as the soak set it.
+    SwatchValues fill_;
+    // What a finding action must leave: the current page, the marked region
+    // row and whether it flashes (a page of 0: no expectation), or the
+    // message a region on no page gives; a finding found in the action.
+    struct Found {
+        int page = 0;
+        int marked = 0;
+        bool flashing = false;
+        QString message;
+        QString finding;
+    } found_;
+    // A palette entry and the offset the colour editor must leave it with
+    // (index -1: none).
+    int offsetIndex_ = -1;
+    int offsetWanted_ = 0;
 };
 
 }  // namespace Soak

@@ -3,6 +3,7 @@
 #include "SoakDriver.h"
 
 #include "SoakWorld.h"
+#include "mainwindow/FillToolButton.h"
 #include "mainwindow/frmMain.h"
 #include "model/ProgramState.h"
 #include "model/core/ModelState.h"
@@ -139,6 +140,13 @@ QString Driver::Check()
     if (dropRegion_ >= 0)
         if (QString f = dropLanded(); !f.isEmpty()) return f;
     if (QString f = followHistory(); !f.isEmpty()) return f;
+    if (QString f = foundWhereExpected(); !f.isEmpty()) return f;
+    if (!(p_.optFillTool()->FillColor() == fill_))
+        return QStringLiteral("the fill colour is %1/%2, not %3/%4").arg(p_.optFillTool()->FillColor().color, 6, 16, QLatin1Char('0'))
+            .arg(p_.optFillTool()->FillColor().offset).arg(fill_.color, 6, 16, QLatin1Char('0')).arg(fill_.offset);
+    if (offsetIndex_ >= 0 && util::PaletteColors[size_t(offsetIndex_)].Offset != offsetWanted_)
+        return QStringLiteral("palette colour %1 has the offset %2, not %3")
+            .arg(offsetIndex_).arg(util::PaletteColors[size_t(offsetIndex_)].Offset).arg(offsetWanted_);
     if (QString f = CanvasPaletteMatchesScheme(w_); !f.isEmpty()) return f;
     if (QString f = ScreenMatchesPage(w_); !f.isEmpty()) return f;
     if (QString f = PanelsMatchSets(w_); !f.isEmpty()) return f;
